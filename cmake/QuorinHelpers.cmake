@@ -1,0 +1,49 @@
+# Shared build settings and the one helper that registers a test.
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Every target links this: the strict Qt settings and the warnings.
+add_library(quorin_settings INTERFACE)
+target_compile_definitions(quorin_settings INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_CONTEXTLESS_CONNECT
+  QT_USE_QSTRINGBUILDER
+  QT_NO_FOREACH
+  QT_NO_URL_CAST_FROM_STRING
+  QT_DISABLE_DEPRECATED_UP_TO=0x060400)
+target_compile_options(quorin_settings INTERFACE -Wall -Wextra -Wpedantic)
+
+if(QUORIN_SANITIZE)
+  target_compile_options(quorin_settings INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(quorin_settings INTERFACE -fsanitize=address,undefined)
+endif()
+if(QUORIN_FUZZ)
+  target_compile_options(quorin_settings INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(quorin_settings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# quorin_add_test(NAME <name> SOURCES <files...> LIBS <targets...> LABEL <unit|widget|e2e> [AREA <area>])
+# One test program per unit, run offscreen, labelled for `ctest -L`.
+function(quorin_add_test)
+  cmake_parse_arguments(T "" "NAME;LABEL;AREA" "SOURCES;LIBS" ${ARGN})
+  if(NOT T_LABEL)
+    set(T_LABEL unit)
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE quorin_settings Qt6::Test ${T_LIBS})
+  target_compile_definitions(${T_NAME} PRIVATE
+    QUORIN_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+    QUORIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    QUORIN_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set(labels ${T_LABEL})
+  if(T_AREA)
+    list(APPEND labels ${T_AREA})
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES
+    LABELS "${labels}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+endfunction()

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data_root.h"
+
+#include "case_path.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <sys/statfs.h>
+
+namespace store {
+
+namespace {
+
+QString trimmedName(const QString &name)
+{
+    return name.trimmed();
+}
+
+// File system magic numbers of network and user-space file systems (statfs(2)).
+bool isNetworkFileSystem(unsigned long type)
+{
+    switch (type) {
+    case 0x6969UL:     // NFS
+    case 0xFF534D42UL: // CIFS
+    case 0x517BUL:     // SMB
+    case 0xFE534D42UL: // SMB2
+    case 0x65735546UL: // FUSE
+    case 0x01021997UL: // 9p
+    case 0x00C36400UL: // Ceph
+    case 0x5346414FUL: // AFS
+    case 0x6B414653UL: // kAFS
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+DataRoot::DataRoot(const QString &folder)
+    : m_path(folder.trimmed())
+{
+}
+
+DataRoot DataRoot::locate(const QStringList &arguments, const QString &executableFolder)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        if (arg == u"--data-root" && i + 1 < arguments.size())
+            return DataRoot(arguments.at(i + 1));
+        if (arg.startsWith(u"--data-root="))
+            return DataRoot(arg.mid(12));
+    }
+    const QString fromEnvironment = qEnvironmentVariable("QUORIN_DATA_ROOT").trimmed();
+    if (!fromEnvironment.isEmpty())
+        return DataRoot(fromEnvironment);
+    return DataRoot(executableFolder);
+}
+
+QString DataRoot::resolve(const QStringList &components) const
+{
+    if (m_path.isEmpty())
+        return {};
+    return CasePath::resolve(m_path, components);
+}
+
+QString DataRoot::sysFolder() const
+{
+    return resolve({QStringLiteral("sys")});
+}
+
+QString DataRoot::rosterFile() const
+{
+    return resolve({QStringLiteral("sys"), QStringLiteral("sys.cho")});
+}
+
+QString DataRoot::helpFolder() const
+{
+    return resolve({QStringLiteral("help")});
+}
+
+QString DataRoot::templateFile(const QString &name) const
+{
+    return resolve({QStringLiteral("sys"), name});
+}
+
+QString DataRoot::paperFolder(const QString &paper) const
+{
+    return resolve({QStringLiteral("SHIJUAN"), trimmedName(paper)});
+}
+
+QString DataRoot::paperFile(const QString &paper) const
+{
+    const QString name = trimmedName(paper);
+    return resolve({QStringLiteral("SHIJUAN"), name, name + QStringLiteral(".cho")});
+}
+
+QString DataRoot::paperDocument(const QString &paper, const QString &fileName) const
+{
+    return resolve({QStringLiteral("SHIJUAN"), trimmedName(paper), trimmedName(fileName)});
+}
+
+QString DataRoot::recordFolder(const QString &paper) const
+{
+    return resolve({QStringLiteral("CHENGJI"), trimmedName(paper)});
+}
+
+QString DataRoot::recordFile(const QString &paper, const QString &className,
+                             const QString &number) const
+{
+    return resolve({QStringLiteral("CHENGJI"), trimmedName(paper),
+                    trimmedName(className) + trimmedName(number) + QStringLiteral(".cho")});
+}
+
+bool DataRoot::isRemote() const
+{
+    if (qEnvironmentVariable("QUORIN_ROOT_REMOTE") == u"1")
+        return true;
+    struct statfs info {};
+    if (statfs(QFile::encodeName(m_path).constData(), &info) != 0)
+        return false;
+    return isNetworkFileSystem(static_cast<unsigned long>(info.f_type));
+}
+
+QString DataRoot::localFolder(LocalUse use)
+{
+    QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    return cache + QStringLiteral("/quorin/")
+           + (use == LocalUse::Student ? QStringLiteral("student") : QStringLiteral("editor"));
+}
+
+} // namespace store

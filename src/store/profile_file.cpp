@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "profile_file.h"
+
+#include "profile_document.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QThread>
+#include <cerrno>
+
+namespace store {
+
+namespace {
+
+// A lock older than this is taken to be left behind by a program that died.
+constexpr int staleLockMs = 8000;
+constexpr int lockWaitMs = 10000;
+constexpr int attempts = 5;
+
+bool isTransient(int error)
+{
+    return error == EACCES || error == EBUSY || error == ESTALE || error == EAGAIN
+           || error == EINTR || error == EIO;
+}
+
+void pause(int attempt)
+{
+    QThread::msleep(20UL << attempt);
+}
+
+struct FileBytes
+{
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes;
+};
+
+FileBytes readBytes(const QString &path)
+{
+    for (int attempt = 0;; ++attempt) {
+        QFile file(path);
+        errno = 0;
+        if (file.open(QIODevice::ReadOnly)) {
+            ++IoCounters::opens;
+            if (file.size() > ProfileFile::maxFileSize)
+                return {ReadStatus::TooLarge, {}};
+            QByteArray bytes = file.read(ProfileFile::maxFileSize + 1);
+            if (bytes.size() > ProfileFile::maxFileSize)
+                return {ReadStatus::TooLarge, {}};
+            if (file.error() == QFileDevice::NoError)
+                return {ReadStatus::Ok, std::move(bytes)};
+        } else if (file.error() == QFileDevice::OpenError && !QFileInfo::exists(path)) {
+            return {ReadStatus::Missing, {}};
+        }
+        if (!isTransient(errno) || attempt + 1 >= attempts)
+            return {ReadStatus::Error, {}};
+        pause(attempt);
+    }
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+ProfileSnapshot ProfileFile::read() const
+{
+    if (m_path.isEmpty())
+        return {};
+    FileBytes file = readBytes(m_path);
+    if (file.status != ReadStatus::Ok)
+        return ProfileSnapshot(file.status, nullptr);
+    return ProfileSnapshot(ReadStatus::Ok,
+                           std::make_shared<ProfileDocument>(ProfileDocument::fromBytes(file.bytes)));
+}
+
+QString ProfileFile::readValue(QStringView section, QStringView key,
+                               const QString &defaultValue) const
+{
+    return read().value(section, key, defaultValue);
+}
+
+WriteStatus ProfileFile::writeValue(const QString &section, const QString &key,
+                                    const QString &value) const
+{
+    ProfileBatch batch;
+    batch.set(section, key, value);
+    return apply(batch);
+}
+
+WriteStatus ProfileFile::apply(const ProfileBatch &batch) const
+{
+    for (const ProfileBatch::Write &write : batch.writes()) {
+        if (!ProfileBatch::isValidName(write.section) || !ProfileBatch::isValidName(write.key))
+            return WriteStatus::InvalidName;
+    }
+    if (m_path.isEmpty() || !QFileInfo(m_path).dir().exists())
+        return WriteStatus::FolderMissing;
+    if (batch.isEmpty())
+        return WriteStatus::Ok;
+
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(staleLockMs);
+    if (!lock.tryLock(lockWaitMs))
+        return lock.error() == QLockFile::LockFailedError ? WriteStatus::Busy : WriteStatus::Error;
+    ++IoCounters::locks;
+
+    // Read inside the lock: whatever another program wrote before is kept.
+    FileBytes current = readBytes(m_path);
+    if (current.status == ReadStatus::TooLarge)
+        return WriteStatus::TooLarge;
+    if (current.status == ReadStatus::Error)
+        return WriteStatus::Error;
+
+    ProfileDocument document = ProfileDocument::fromBytes(current.bytes);
+    for (const ProfileBatch::Write &write : batch.writes())
+        document.set(write.section, write.key, ProfileBatch::cleanValue(write.value));
+    const QByteArray bytes = document.toBytes();
+    if (current.status == ReadStatus::Ok && bytes == current.bytes)
+        return WriteStatus::Ok;
+
+    for (int attempt = 0;; ++attempt) {
+        QSaveFile file(m_path);
+        file.setDirectWriteFallback(false);
+        errno = 0;
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+            ++IoCounters::renames;
+            return WriteStatus::Ok;
+        }
+        const int error = errno;
+        file.cancelWriting();
+        if (!QFileInfo(m_path).dir().exists())
+            return WriteStatus::FolderMissing;
+        if (!isTransient(error) || attempt + 1 >= attempts)
+            return WriteStatus::Error;
+        pause(attempt);
+    }
+}
+
+} // namespace store

@@ -1,0 +1,63 @@
+// A profile (".cho") file of the store: read value, write value, snapshots and batches.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "profile_batch.h"
+#include "profile_snapshot.h"
+#include "status.h"
+
+#include <QString>
+#include <atomic>
+
+namespace store {
+
+/// Counts of file-system operations, for measuring how many a step costs.
+struct IoCounters
+{
+    static inline std::atomic<long> opens{0};   ///< files opened for reading
+    static inline std::atomic<long> renames{0}; ///< files replaced by a rename
+    static inline std::atomic<long> locks{0};   ///< write locks taken
+    static void reset()
+    {
+        opens = 0;
+        renames = 0;
+        locks = 0;
+    }
+};
+
+/// One profile file named by its full path.
+///
+/// Reads never lock: a writer replaces the file by renaming a complete new file
+/// over it, so a reader sees the old or the new content, never a part. Writes take
+/// a lock file beside the target (NAME.cho.lock), re-read the file inside the lock,
+/// apply their changes and rename the result over the target, so that two programs
+/// writing different keys of one file never lose each other's keys.
+class ProfileFile
+{
+public:
+    explicit ProfileFile(QString path);
+
+    const QString &path() const { return m_path; }
+
+    /// Reads the whole file once. A file larger than maxFileSize is not read.
+    ProfileSnapshot read() const;
+
+    /// One value (trimmed, at most 255 characters), or the default.
+    QString readValue(QStringView section, QStringView key, const QString &defaultValue = {}) const;
+
+    /// Sets one key (see apply).
+    WriteStatus writeValue(const QString &section, const QString &key, const QString &value) const;
+
+    /// Applies the writes in their order as one atomic rewrite. Creates the file
+    /// and missing sections; replaces existing keys in place; leaves every other
+    /// line byte for byte. Nothing is written when the folder is missing, when a
+    /// name is invalid, or when the lock cannot be had.
+    WriteStatus apply(const ProfileBatch &batch) const;
+
+    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+
+private:
+    QString m_path;
+};
+
+} // namespace store
