@@ -47,3 +47,20 @@ function(quorin_add_test)
     LABELS "${labels}"
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
 endfunction()
+
+# quorin_add_benchmark(NAME <name> SOURCES <files...> LIBS <targets...>)
+function(quorin_add_benchmark)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${B_NAME} ${B_SOURCES})
+  target_link_libraries(${B_NAME} PRIVATE quorin_settings benchmark::benchmark ${B_LIBS})
+endfunction()
+
+# quorin_add_fuzzer(NAME <name> SOURCES <files...> LIBS <targets...>)
+# A libFuzzer target; its seed corpus is fuzz/corpus/<name without fuzz_>.
+function(quorin_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${F_NAME} ${F_SOURCES})
+  target_link_libraries(${F_NAME} PRIVATE quorin_settings ${F_LIBS})
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+  add_dependencies(fuzz_all ${F_NAME})
+endfunction()
