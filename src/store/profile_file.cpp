@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile_file.h"
 
+#include "file_lock.h"
 #include "profile_document.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QThread>
 #include <cerrno>
@@ -15,8 +15,7 @@ namespace store {
 
 namespace {
 
-// A lock older than this is taken to be left behind by a program that died.
-constexpr int staleLockMs = 8000;
+// How long a write waits for another program's write to finish.
 constexpr int lockWaitMs = 10000;
 constexpr int attempts = 5;
 
@@ -103,10 +102,15 @@ WriteStatus ProfileFile::apply(const ProfileBatch &batch) const
     if (batch.isEmpty())
         return WriteStatus::Ok;
 
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockWaitMs))
-        return lock.error() == QLockFile::LockFailedError ? WriteStatus::Busy : WriteStatus::Error;
+    FileLock lock(m_path + QStringLiteral(".lock"));
+    switch (lock.acquire(lockWaitMs)) {
+    case FileLock::Outcome::Locked:
+        break;
+    case FileLock::Outcome::Busy:
+        return WriteStatus::Busy;
+    case FileLock::Outcome::Error:
+        return QFileInfo(m_path).dir().exists() ? WriteStatus::Error : WriteStatus::FolderMissing;
+    }
     ++IoCounters::locks;
 
     // Read inside the lock: whatever another program wrote before is kept.

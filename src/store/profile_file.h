@@ -28,10 +28,10 @@ struct IoCounters
 /// One profile file named by its full path.
 ///
 /// Reads never lock: a writer replaces the file by renaming a complete new file
-/// over it, so a reader sees the old or the new content, never a part. Writes take
-/// a lock file beside the target (NAME.cho.lock), re-read the file inside the lock,
-/// apply their changes and rename the result over the target, so that two programs
-/// writing different keys of one file never lose each other's keys.
+/// over it, so a reader sees the old or the new content, never a part. Writes lock
+/// a file beside the target (NAME.cho.lock, see FileLock), re-read the file inside
+/// the lock, apply their changes and rename the result over the target, so that two
+/// programs writing different keys of one file never lose each other's keys.
 class ProfileFile
 {
 public:
