@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "password_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+PasswordDialog::PasswordDialog(const QString &title, QWidget *parent)
+    : QDialog(parent), m_entry(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("输入密码"));
+    setWindowTitle(title);
+    setAccessibleName(title);
+    m_entry->setObjectName(QStringLiteral("Text1"));
+    m_entry->setEchoMode(QLineEdit::Password);
+    m_entry->setAccessibleName(title);
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    ok->setObjectName(QStringLiteral("Cmd_ok"));
+    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    cancel->setObjectName(QStringLiteral("Cmd_cancel"));
+    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        m_accepted = true;
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, [this] {
+        m_accepted = false;
+        reject();
+    });
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_entry);
+    layout->addWidget(buttons);
+    setMinimumWidth(320);
+}
+
+QString PasswordDialog::password() const
+{
+    return m_accepted ? m_entry->text().trimmed() : QString();
+}
+
+bool PasswordDialog::event(QEvent *event)
+{
+    // Each time the window comes forward it starts with an empty entry.
+    if (event->type() == QEvent::WindowActivate) {
+        m_entry->clear();
+        m_entry->setFocus();
+    }
+    return QDialog::event(event);
+}
+
+} // namespace ui
