@@ -109,8 +109,12 @@ QString DataRoot::recordFolder(const QString &paper) const
 QString DataRoot::recordFile(const QString &paper, const QString &className,
                              const QString &number) const
 {
-    return resolve({QStringLiteral("CHENGJI"), trimmedName(paper),
-                    trimmedName(className) + trimmedName(number) + QStringLiteral(".cho")});
+    return resolve({QStringLiteral("CHENGJI"), trimmedName(paper), recordFileName(className, number)});
+}
+
+QString DataRoot::recordFileName(const QString &className, const QString &number)
+{
+    return trimmedName(className) + trimmedName(number) + QStringLiteral(".cho");
 }
 
 bool DataRoot::isRemote() const

@@ -38,6 +38,8 @@ public:
     QString recordFolder(const QString &paper) const;
     /// The record file of one testee: class and number joined with no separator.
     QString recordFile(const QString &paper, const QString &className, const QString &number) const;
+    /// The name of that file inside the record folder, in its canonical spelling.
+    static QString recordFileName(const QString &className, const QString &number);
 
     /// Whether the root lies on a network or FUSE file system (or QUORIN_ROOT_REMOTE=1 says so).
     bool isRemote() const;

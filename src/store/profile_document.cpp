@@ -179,6 +179,29 @@ void ProfileDocument::set(const QString &section, const QString &key, const QStr
     target.entries.insert(foldedKey, Entry{at, trimmedView(value).toString()});
 }
 
+bool ProfileDocument::removeSection(QStringView section)
+{
+    const QString folded = fold(section);
+    if (!m_sectionIndex.contains(folded))
+        return false;
+    // Index 0 is the preamble before any header; it has no name to match.
+    std::vector<Section> kept;
+    kept.reserve(m_sections.size());
+    kept.push_back(std::move(m_sections.front()));
+    for (size_t i = 1; i < m_sections.size(); ++i) {
+        if (fold(m_sections[i].name) != folded)
+            kept.push_back(std::move(m_sections[i]));
+    }
+    m_sections = std::move(kept);
+    m_sectionIndex.clear();
+    for (size_t i = 1; i < m_sections.size(); ++i) {
+        const QString name = fold(m_sections[i].name);
+        if (!m_sectionIndex.contains(name))
+            m_sectionIndex.insert(name, int(i));
+    }
+    return true;
+}
+
 QByteArray ProfileDocument::toBytes() const
 {
     QByteArray out;

@@ -32,6 +32,11 @@ public:
     /// Names must have been checked by the caller; the value is written as given.
     void set(const QString &section, const QString &key, const QString &value);
 
+    /// Removes a section with its header and every line under it, duplicates of the
+    /// name included (a later duplicate would otherwise start being read). Gives
+    /// whether anything was removed.
+    bool removeSection(QStringView section);
+
     /// The file's bytes: its original encoding, or UTF-8 with a byte-order mark
     /// when an edit brought in a character that code page 936 cannot hold.
     QByteArray toBytes() const;

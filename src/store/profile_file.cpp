@@ -59,6 +59,64 @@ FileBytes readBytes(const QString &path)
     }
 }
 
+enum class Change { None, Rewrite, Remove };
+
+// Locks the file, reads it inside the lock (so whatever another program wrote
+// before is kept), lets `edit` change the document and puts the result in place
+// by one rename, or removes the file.
+template<typename Edit>
+WriteStatus rewrite(const QString &path, Edit edit)
+{
+    FileLock lock(path + QStringLiteral(".lock"));
+    switch (lock.acquire(lockWaitMs)) {
+    case FileLock::Outcome::Locked:
+        break;
+    case FileLock::Outcome::Busy:
+        return WriteStatus::Busy;
+    case FileLock::Outcome::Error:
+        return QFileInfo(path).dir().exists() ? WriteStatus::Error : WriteStatus::FolderMissing;
+    }
+    ++IoCounters::locks;
+
+    FileBytes current = readBytes(path);
+    if (current.status == ReadStatus::TooLarge)
+        return WriteStatus::TooLarge;
+    if (current.status == ReadStatus::Error)
+        return WriteStatus::Error;
+
+    ProfileDocument document = ProfileDocument::fromBytes(current.bytes);
+    switch (edit(document, current.status)) {
+    case Change::None:
+        return WriteStatus::Ok;
+    case Change::Remove:
+        if (QFile::remove(path) || !QFileInfo::exists(path))
+            return WriteStatus::Ok;
+        return WriteStatus::Error;
+    case Change::Rewrite:
+        break;
+    }
+    const QByteArray bytes = document.toBytes();
+    if (current.status == ReadStatus::Ok && bytes == current.bytes)
+        return WriteStatus::Ok;
+
+    for (int attempt = 0;; ++attempt) {
+        QSaveFile file(path);
+        file.setDirectWriteFallback(false);
+        errno = 0;
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+            ++IoCounters::renames;
+            return WriteStatus::Ok;
+        }
+        const int error = errno;
+        file.cancelWriting();
+        if (!QFileInfo(path).dir().exists())
+            return WriteStatus::FolderMissing;
+        if (!isTransient(error) || attempt + 1 >= attempts)
+            return WriteStatus::Error;
+        pause(attempt);
+    }
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(QString path)
@@ -101,48 +159,22 @@ WriteStatus ProfileFile::apply(const ProfileBatch &batch) const
         return WriteStatus::FolderMissing;
     if (batch.isEmpty())
         return WriteStatus::Ok;
+    return rewrite(m_path, [&batch](ProfileDocument &document, ReadStatus) {
+        for (const ProfileBatch::Write &write : batch.writes())
+            document.set(write.section, write.key, ProfileBatch::cleanValue(write.value));
+        return Change::Rewrite;
+    });
+}
 
-    FileLock lock(m_path + QStringLiteral(".lock"));
-    switch (lock.acquire(lockWaitMs)) {
-    case FileLock::Outcome::Locked:
-        break;
-    case FileLock::Outcome::Busy:
-        return WriteStatus::Busy;
-    case FileLock::Outcome::Error:
-        return QFileInfo(m_path).dir().exists() ? WriteStatus::Error : WriteStatus::FolderMissing;
-    }
-    ++IoCounters::locks;
-
-    // Read inside the lock: whatever another program wrote before is kept.
-    FileBytes current = readBytes(m_path);
-    if (current.status == ReadStatus::TooLarge)
-        return WriteStatus::TooLarge;
-    if (current.status == ReadStatus::Error)
-        return WriteStatus::Error;
-
-    ProfileDocument document = ProfileDocument::fromBytes(current.bytes);
-    for (const ProfileBatch::Write &write : batch.writes())
-        document.set(write.section, write.key, ProfileBatch::cleanValue(write.value));
-    const QByteArray bytes = document.toBytes();
-    if (current.status == ReadStatus::Ok && bytes == current.bytes)
+WriteStatus ProfileFile::removeSection(const QString &section) const
+{
+    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
         return WriteStatus::Ok;
-
-    for (int attempt = 0;; ++attempt) {
-        QSaveFile file(m_path);
-        file.setDirectWriteFallback(false);
-        errno = 0;
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-            ++IoCounters::renames;
-            return WriteStatus::Ok;
-        }
-        const int error = errno;
-        file.cancelWriting();
-        if (!QFileInfo(m_path).dir().exists())
-            return WriteStatus::FolderMissing;
-        if (!isTransient(error) || attempt + 1 >= attempts)
-            return WriteStatus::Error;
-        pause(attempt);
-    }
+    return rewrite(m_path, [&section](ProfileDocument &document, ReadStatus status) {
+        if (status != ReadStatus::Ok || !document.removeSection(section))
+            return Change::None;
+        return document.sectionCount() == 0 ? Change::Remove : Change::Rewrite;
+    });
 }
 
 } // namespace store

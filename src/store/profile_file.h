@@ -54,6 +54,10 @@ public:
     /// name is invalid, or when the lock cannot be had.
     WriteStatus apply(const ProfileBatch &batch) const;
 
+    /// Removes one section (every duplicate of its name) as one atomic rewrite, and
+    /// the whole file when no section is left in it. A missing file stays missing.
+    WriteStatus removeSection(const QString &section) const;
+
     static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
 private:

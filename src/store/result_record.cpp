@@ -113,4 +113,11 @@ bool ResultRecord::deleteRecord() const
     return QFile::remove(m_file);
 }
 
+WriteStatus ResultRecord::removeRecord() const
+{
+    if (m_file.isEmpty())
+        return WriteStatus::InvalidName;
+    return ProfileFile(m_file).removeSection(m_section);
+}
+
 } // namespace store

@@ -67,8 +67,12 @@ public:
                             qint64 score) const;
     /// "Allow retest": the finish mark becomes empty; nothing else changes.
     WriteStatus clearFinishMark() const;
-    /// "Delete score": removes the whole file (and with it a neighbour sharing it).
+    /// Removes the whole file (and with it a neighbour sharing it).
     bool deleteRecord() const;
+    /// "Delete score": removes this testee's section, and the file when nothing else
+    /// is left in it. Class A1 with number 23 and class A12 with number 3 share
+    /// A123.cho; deleting one of them keeps the other's record.
+    WriteStatus removeRecord() const;
 
 private:
     QString m_file;

@@ -6,6 +6,7 @@
 #include "test_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -269,6 +270,42 @@ private slots:
         QCOMPARE(record.value(u"A1", u"7DF", QStringLiteral("-1")), QStringLiteral("-1"));
         QCOMPARE(record.value(u"A1", u"7"), QStringLiteral("Tom  7DF=100"));
         QCOMPARE(readBytes(file).count('\n'), 3);
+    }
+
+    void removeSection_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QByteArray>("after"); // empty: the file is gone
+        QTest::newRow("the only section takes the file with it")
+            << QByteArray("[A1]\r\n23=Tom\r\n23DF=90\r\n") << "A1" << QByteArray();
+        QTest::newRow("a neighbour's section stays byte for byte")
+            << QByteArray("[A1]\r\n23=Tom\r\n[A12]\r\n3=Ann\r\n") << "a1"
+            << QByteArray("[A12]\r\n3=Ann\r\n");
+        QTest::newRow("a later duplicate goes too, or it would start being read")
+            << QByteArray("[B]\r\nk=1\r\n[A1]\r\n23DF=90\r\n[B]\r\nk=2\r\n[a1]\r\n23DF=10\r\n")
+            << "A1" << QByteArray("[B]\r\nk=1\r\n[B]\r\nk=2\r\n");
+        QTest::newRow("no such section leaves the file alone")
+            << QByteArray("[A12]\r\n3=Ann") << "A1" << QByteArray("[A12]\r\n3=Ann");
+    }
+    void removeSection()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QByteArray, after);
+        const QString file = path(QStringLiteral("remove.cho"));
+        writeBytes(file, before);
+        QCOMPARE(ProfileFile(file).removeSection(section), WriteStatus::Ok);
+        QCOMPARE(QFileInfo::exists(file), !after.isEmpty());
+        if (!after.isEmpty())
+            QCOMPARE(readBytes(file), after);
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".lock")));
+        // The remaining sections still read, and the removed one reads as absent.
+        QCOMPARE(ProfileFile(file).readValue(section, u"23DF", QStringLiteral("-1")), QStringLiteral("-1"));
+
+        QFile::remove(file);
+        QCOMPARE(ProfileFile(file).removeSection(section), WriteStatus::Ok);
+        QVERIFY(!QFileInfo::exists(file));
     }
 
     void invalidNamesAreRefused_data()

@@ -144,6 +144,25 @@ private slots:
         QCOMPARE(readBytes(r.file()), QByteArray("[B2]\r\n117TIME2=\r\n"));
     }
 
+    void deleteScoreKeepsANeighbourSharingTheFile()
+    {
+        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("23"));
+        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"), QStringLiteral("3"));
+        QCOMPARE(a1.writeFinish(QStringLiteral("00:05:00"), {AnswerCode(13)}, 90), WriteStatus::Ok);
+        QCOMPARE(a12.writeFinish(QStringLiteral("00:01:00"), {AnswerCode(2)}, 70), WriteStatus::Ok);
+
+        QCOMPARE(a1.removeRecord(), WriteStatus::Ok);
+        QCOMPARE(a1.readState().state, TesteeState::NeverStarted);
+        QCOMPARE(a1.read().value(u"A1", u"23DF", QStringLiteral("-1")), QStringLiteral("-1"));
+        QCOMPARE(a12.readState().state, TesteeState::Finished);
+        QCOMPARE(a12.read().value(u"A12", u"3DF"), QStringLiteral("70"));
+
+        // The last testee in the file takes the file with it.
+        QCOMPARE(a12.removeRecord(), WriteStatus::Ok);
+        QVERIFY(!QFileInfo::exists(a12.file()));
+        QCOMPARE(a12.removeRecord(), WriteStatus::Ok);
+    }
+
     void writesIntoAMissingFolderVanish()
     {
         const ResultRecord r(m_root, QStringLiteral("NoSuchPaper"), QStringLiteral("A1"), QStringLiteral("7"));
