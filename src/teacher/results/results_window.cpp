@@ -50,6 +50,10 @@ QListWidget *list(const QString &name, const QString &accessibleName, QWidget *p
     l->setAccessibleName(accessibleName);
     l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     l->setUniformItemSizes(true);
+    // The rulers are part of the lines; cut lines would read as other figures.
+    l->setTextElideMode(Qt::ElideNone);
+    // Lists that stand side by side keep one height; only the padding runs off.
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return l;
 }
 
@@ -196,7 +200,7 @@ void ResultsWindow::buildWindow()
 
     auto *statLabel = new QLabel(QStringLiteral("Stat."), this);
     m_statistics = list(QStringLiteral("List_stat"), QStringLiteral("Stat."), this);
-    m_statistics->setMinimumWidth(170);
+    m_statistics->setMinimumWidth(210);
     m_statistics->setSelectionMode(QAbstractItemView::NoSelection);
     statLabel->setBuddy(m_statistics);
     auto *stats = new QVBoxLayout;
