@@ -301,6 +301,23 @@ private slots:
                  QStringList{QStringLiteral("Allow retest: the record of testee 1 was not changed, because the file is too large.")});
     }
 
+    void onlyTheNewestRefreshIsApplied()
+    {
+        m_fixture->addPaper(maths, {QStringLiteral("13")});
+        m_fixture->addPaper(QStringLiteral("Physics"), {QStringLiteral("1"), QStringLiteral("2")});
+        m_fixture->addClass(a1, 2, 1, 2);
+        const auto window = open();
+        QSignalSpy refreshed(window.get(), &ResultsWindow::refreshed);
+        window->refresh();
+        window->refresh();
+        child<QComboBox>(*window, "Combo_test")->setCurrentIndex(1);
+        QTRY_VERIFY(!window->isRefreshing());
+        QTest::qWait(50);
+        QCOMPARE(refreshed.size(), 1);
+        QCOMPARE(window->model().test(), QStringLiteral("Physics"));
+        QCOMPARE(child<QListWidget>(*window, "List_question")->count(), 2);
+    }
+
     void helpAndReturn()
     {
         m_fixture->addPaper(maths, {});
