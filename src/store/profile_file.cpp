@@ -70,6 +70,7 @@ WriteStatus rewrite(const QString &path, Edit edit)
     FileLock lock(path + QStringLiteral(".lock"));
     switch (lock.acquire(lockWaitMs)) {
     case FileLock::Outcome::Locked:
+    case FileLock::Outcome::Unsupported:
         break;
     case FileLock::Outcome::Busy:
         return WriteStatus::Busy;
