@@ -40,9 +40,11 @@ QString dataRoot(int testees)
             QList<int> given;
             for (int q = 1; q <= questions; ++q)
                 given.append((q + n) % 7 + 1);
-            const QString time2 = n % 2 ? QStringLiteral("00:%1:00").arg(n % 60, 2, 10, QChar(u'0')) : QString();
+            const QString time2 =
+                n % 2 ? QStringLiteral("00:%1:00").arg(n % 60, 2, 10, QChar(u'0')) : QString();
             fixture.writeFinished(paper, className, n, QStringLiteral("张%1").arg(n),
-                                  n % 2 ? QString::number(n % 101) : QStringLiteral("-1"), time2, given);
+                                  n % 2 ? QString::number(n % 101) : QStringLiteral("-1"), time2,
+                                  given);
         }
     }
     return dir->path();
@@ -52,13 +54,17 @@ QString dataRoot(int testees)
 double readKeyByKey(const store::DataRoot &root)
 {
     const store::ProfileFile roster(root.rosterFile());
-    const int first = store::wholeNumber(roster.readValue(u"FirstNumber", className, QStringLiteral("0")));
-    const int last = store::wholeNumber(roster.readValue(u"LastNumber", className, QStringLiteral("0")));
+    const int first =
+        store::wholeNumber(roster.readValue(u"FirstNumber", className, QStringLiteral("0")));
+    const int last =
+        store::wholeNumber(roster.readValue(u"LastNumber", className, QStringLiteral("0")));
     benchmark::DoNotOptimize(roster.readValue(u"ClassCount", className, QStringLiteral("0")));
     const store::ProfileFile paperFile(root.paperFile(paper));
-    const int count = store::wholeNumber(paperFile.readValue(u"MAIN", u"Question_conut", QStringLiteral("0")));
+    const int count =
+        store::wholeNumber(paperFile.readValue(u"MAIN", u"Question_conut", QStringLiteral("0")));
     for (const char16_t *grade : {u"A_grade", u"B_grade", u"C_grade", u"D_grade"})
-        benchmark::DoNotOptimize(paperFile.readValue(u"MAIN", QStringView(grade), QStringLiteral("0")));
+        benchmark::DoNotOptimize(
+            paperFile.readValue(u"MAIN", QStringView(grade), QStringLiteral("0")));
     for (int q = 1; q <= count; ++q)
         benchmark::DoNotOptimize(paperFile.readValue(QString::number(q), u"ANSWER"));
     double sum = 0;
@@ -67,11 +73,13 @@ double readKeyByKey(const store::DataRoot &root)
         const store::ProfileFile record(root.recordFile(paper, className, number));
         benchmark::DoNotOptimize(record.readValue(className, number));
         benchmark::DoNotOptimize(record.readValue(className, QString(number + u"LAST")));
-        sum += store::numericValue(record.readValue(className, QString(number + u"DF"), QStringLiteral("-1")));
+        sum += store::numericValue(
+            record.readValue(className, QString(number + u"DF"), QStringLiteral("-1")));
         benchmark::DoNotOptimize(record.readValue(className, QString(number + u"TIME2")));
         benchmark::DoNotOptimize(record.readValue(className, QString(number + u"DA")));
         for (int q = 1; q <= count; ++q)
-            sum += store::numericValue(record.readValue(className, QString(number + u"DA" + QString::number(q))));
+            sum += store::numericValue(
+                record.readValue(className, QString(number + u"DA" + QString::number(q))));
     }
     return sum;
 }
@@ -137,7 +145,8 @@ void BM_SortTestees(benchmark::State &state)
         model.sortTestees(column);
         benchmark::DoNotOptimize(model.testeeOrder().data());
     }
-    state.SetLabel(std::array{"Number", "Name", "Score", "Sort", "Surplus time"}[size_t(state.range(0))]);
+    state.SetLabel(
+        std::array{"Number", "Name", "Score", "Sort", "Surplus time"}[size_t(state.range(0))]);
 }
 
 void BM_SortScoresBySelection(benchmark::State &state)
@@ -166,5 +175,6 @@ int main(int argc, char **argv)
     return bench::runWithComparisons(
         argc, argv,
         {{"BM_RefreshKeyByKey/500/iterations:1", "BM_Refresh/500", "at least 20 times faster"},
-         {"BM_SortScoresBySelection", "BM_SortTestees/2", "an n log n sort, faster than the selection"}});
+         {"BM_SortScoresBySelection", "BM_SortTestees/2",
+          "an n log n sort, faster than the selection"}});
 }

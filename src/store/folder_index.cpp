@@ -16,8 +16,8 @@ FolderIndex::FolderIndex(const QString &folder)
     m_exists = true;
     // The same listing and order as CasePath, so that both pick the same entry
     // when a folder holds names that differ only in letter case.
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
     m_exact.reserve(entries.size());
     m_folded.reserve(entries.size());
     for (const QString &entry : entries) {

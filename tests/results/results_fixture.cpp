@@ -43,8 +43,8 @@ void ResultsFixture::writeLists()
     store::ProfileFile(root().rosterFile()).apply(batch);
 }
 
-void ResultsFixture::addPaper(const QString &name, const QStringList &answers, const Thresholds &grades,
-                              bool documents)
+void ResultsFixture::addPaper(const QString &name, const QStringList &answers,
+                              const Thresholds &grades, bool documents)
 {
     QDir().mkpath(m_folder + QStringLiteral("/SHIJUAN/") + name);
     QDir().mkpath(m_folder + QStringLiteral("/CHENGJI/") + name);
@@ -71,10 +71,11 @@ void ResultsFixture::addPaper(const QString &name, const QStringList &answers, c
         if (documents) {
             QFile rtf(root().paperDocument(name, document));
             if (rtf.open(QIODevice::WriteOnly))
-                rtf.write(QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Question %1: "
-                                         "which options are right?\\par}")
-                              .arg(q + 1)
-                              .toLatin1());
+                rtf.write(
+                    QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 Question %1: "
+                                   "which options are right?\\par}")
+                        .arg(q + 1)
+                        .toLatin1());
         }
     }
     paper.questions.append(store::Question{});
@@ -100,7 +101,8 @@ void ResultsFixture::addClass(const QString &name, int count, int first, int las
 }
 
 void ResultsFixture::start(const QString &paper, const QString &className, int number,
-                           const QString &firstName, const QString &lastName, const QList<int> &answers)
+                           const QString &firstName, const QString &lastName,
+                           const QList<int> &answers)
 {
     const store::ResultRecord record(root(), paper, className, QString::number(number));
     record.writeAdmission(firstName, lastName);
@@ -128,14 +130,15 @@ void ResultsFixture::finish(const QString &paper, const QString &className, int 
 }
 
 void ResultsFixture::writeFinished(const QString &paper, const QString &className, int number,
-                                   const QString &firstName, const QString &score, const QString &time2,
-                                   const QList<int> &answers)
+                                   const QString &firstName, const QString &score,
+                                   const QString &time2, const QList<int> &answers)
 {
     const QString n = QString::number(number);
-    QString text = u'[' + className + u"]\r\n" + n + u'=' + firstName + u"\r\n" + n + u"LAST=\r\n" + n
-                   + u"TIME1=2024,05,12  09:30:00\r\n" + n + u"TIME2=" + time2 + u"\r\n";
+    QString text = u'[' + className + u"]\r\n" + n + u'=' + firstName + u"\r\n" + n + u"LAST=\r\n" +
+                   n + u"TIME1=2024,05,12  09:30:00\r\n" + n + u"TIME2=" + time2 + u"\r\n";
     for (qsizetype q = 0; q < answers.size(); ++q)
-        text += n + u"DA" + QString::number(q + 1) + u'=' + QString::number(answers.at(q)) + u"\r\n";
+        text +=
+            n + u"DA" + QString::number(q + 1) + u'=' + QString::number(answers.at(q)) + u"\r\n";
     text += n + u"DF=" + score + u"\r\n";
     QFile file(recordFile(paper, className, number));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -39,9 +39,9 @@ public:
     void start(const QString &paper, const QString &className, int number, const QString &firstName,
                const QString &lastName = {}, const QList<int> &answers = {});
     /// A testee who finished with a score text as the student program writes it.
-    void finish(const QString &paper, const QString &className, int number, const QString &firstName,
-                const QString &lastName, const QString &score, const QString &time2,
-                const QList<int> &answers = {});
+    void finish(const QString &paper, const QString &className, int number,
+                const QString &firstName, const QString &lastName, const QString &score,
+                const QString &time2, const QList<int> &answers = {});
     /// The same record written straight to disk as GBK with CRLF, the way a Windows
     /// installation leaves it: quick for classes of hundreds.
     void writeFinished(const QString &paper, const QString &className, int number,

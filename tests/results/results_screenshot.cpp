@@ -55,7 +55,9 @@ int main(int argc, char **argv)
             continue;
         }
         fixture.finish(paper, className, n, first, {}, QString::number(right * 10),
-                       QStringLiteral("00:%1:%2").arg(n % 20, 2, 10, QChar(u'0')).arg(n * 7 % 60, 2, 10, QChar(u'0')),
+                       QStringLiteral("00:%1:%2")
+                           .arg(n % 20, 2, 10, QChar(u'0'))
+                           .arg(n * 7 % 60, 2, 10, QChar(u'0')),
                        chosen);
     }
 

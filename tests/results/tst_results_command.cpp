@@ -30,8 +30,8 @@ private:
         Run result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        result.code = runResultsCommand(m_fixture->root(), QStringList{QStringLiteral("teacher")} + arguments,
-                                        out, err);
+        result.code = runResultsCommand(
+            m_fixture->root(), QStringList{QStringLiteral("teacher")} + arguments, out, err);
         return result;
     }
 
@@ -73,19 +73,20 @@ private slots:
         m_fixture = std::make_unique<ResultsFixture>(m_dir.path());
         m_fixture->addPaper(QStringLiteral("Maths"), {QStringLiteral("13"), QStringLiteral("2")});
         m_fixture->addClass(QStringLiteral("A1"), 3, 1, 4);
-        m_fixture->finish(QStringLiteral("Maths"), QStringLiteral("A1"), 1, QStringLiteral("Li, Jr."),
-                          QStringLiteral("Ming"), QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
-        m_fixture->finish(QStringLiteral("Maths"), QStringLiteral("A1"), 2, QStringLiteral("张三"), {},
-                          QStringLiteral("95"), QStringLiteral("00:00:00"), {13, 14});
-        m_fixture->start(QStringLiteral("Maths"), QStringLiteral("A1"), 3, QStringLiteral("Wang \"Wu\""), {},
-                         {13, 0});
+        m_fixture->finish(QStringLiteral("Maths"), QStringLiteral("A1"), 1,
+                          QStringLiteral("Li, Jr."), QStringLiteral("Ming"), QStringLiteral("85"),
+                          QStringLiteral("00:05:12"), {13, 2});
+        m_fixture->finish(QStringLiteral("Maths"), QStringLiteral("A1"), 2, QStringLiteral("张三"),
+                          {}, QStringLiteral("95"), QStringLiteral("00:00:00"), {13, 14});
+        m_fixture->start(QStringLiteral("Maths"), QStringLiteral("A1"), 3,
+                         QStringLiteral("Wang \"Wu\""), {}, {13, 0});
     }
     void cleanupTestCase() { m_dir.setAutoRemove(!QTest::currentTestFailed()); }
 
     void printsTheViewsFigures()
     {
-        const Run result = run({QStringLiteral("results"), QStringLiteral("--paper"), QStringLiteral("maths"),
-                                QStringLiteral("--class=A1")});
+        const Run result = run({QStringLiteral("results"), QStringLiteral("--paper"),
+                                QStringLiteral("maths"), QStringLiteral("--class=A1")});
         QCOMPARE(result.err, QString());
         QCOMPARE(result.code, 0);
         QCOMPARE(result.out, expectedCsv());
@@ -96,19 +97,23 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("no such paper")
-            << QStringList{QStringLiteral("results"), QStringLiteral("--paper"), QStringLiteral("Physics"),
-                           QStringLiteral("--class"), QStringLiteral("A1")}
+            << QStringList{QStringLiteral("results"), QStringLiteral("--paper"),
+                           QStringLiteral("Physics"), QStringLiteral("--class"),
+                           QStringLiteral("A1")}
             << QStringLiteral("teacher results: there is no paper \"Physics\"\n");
         QTest::newRow("no such class")
-            << QStringList{QStringLiteral("results"), QStringLiteral("--paper"), QStringLiteral("Maths"),
-                           QStringLiteral("--class"), QStringLiteral("B2")}
+            << QStringList{QStringLiteral("results"), QStringLiteral("--paper"),
+                           QStringLiteral("Maths"), QStringLiteral("--class"), QStringLiteral("B2")}
             << QStringLiteral("teacher results: there is no class \"B2\"\n");
         QTest::newRow("class missing")
-            << QStringList{QStringLiteral("results"), QStringLiteral("--paper"), QStringLiteral("Maths")}
-            << QStringLiteral("usage: teacher [--data-root DIR] results --paper NAME --class NAME\n");
+            << QStringList{QStringLiteral("results"), QStringLiteral("--paper"),
+                           QStringLiteral("Maths")}
+            << QStringLiteral(
+                   "usage: teacher [--data-root DIR] results --paper NAME --class NAME\n");
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("results"), QStringLiteral("--csv")}
-            << QStringLiteral("teacher results: unexpected argument \"--csv\"; usage: teacher [--data-root DIR] "
+            << QStringLiteral("teacher results: unexpected argument \"--csv\"; usage: teacher "
+                              "[--data-root DIR] "
                               "results --paper NAME --class NAME\n");
     }
     void refusals()
@@ -125,18 +130,22 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("command");
-        QTest::newRow("plain") << QStringList{QStringLiteral("teacher"), QStringLiteral("results")} << true;
+        QTest::newRow("plain") << QStringList{QStringLiteral("teacher"), QStringLiteral("results")}
+                               << true;
         QTest::newRow("after the data root")
-            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"), QStringLiteral("results"),
-                           QStringLiteral("results")}
+            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"),
+                           QStringLiteral("results"), QStringLiteral("results")}
             << true;
         QTest::newRow("data root named results")
-            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"), QStringLiteral("results")}
+            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"),
+                           QStringLiteral("results")}
             << false;
         QTest::newRow("data root with equals")
-            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root=/x"), QStringLiteral("results")}
+            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root=/x"),
+                           QStringLiteral("results")}
             << true;
-        QTest::newRow("not first") << QStringList{QStringLiteral("teacher"), QStringLiteral("-x"), QStringLiteral("results")}
+        QTest::newRow("not first") << QStringList{QStringLiteral("teacher"), QStringLiteral("-x"),
+                                                  QStringLiteral("results")}
                                    << false;
         QTest::newRow("no arguments") << QStringList{QStringLiteral("teacher")} << false;
     }
@@ -158,8 +167,8 @@ private slots:
         teacher.setProcessEnvironment(environment);
         teacher.start(QStringLiteral(QUORIN_BIN_DIR "/teacher"),
                       {QStringLiteral("--data-root"), m_dir.path(), QStringLiteral("results"),
-                       QStringLiteral("--paper"), QStringLiteral("Maths"), QStringLiteral("--class"),
-                       QStringLiteral("A1")});
+                       QStringLiteral("--paper"), QStringLiteral("Maths"),
+                       QStringLiteral("--class"), QStringLiteral("A1")});
         QVERIFY(teacher.waitForFinished(30000));
         QCOMPARE(QString::fromUtf8(teacher.readAllStandardError()), QString());
         QCOMPARE(teacher.exitCode(), 0);

@@ -65,8 +65,8 @@ private:
     void scores(const QStringList &texts)
     {
         for (qsizetype i = 0; i < texts.size(); ++i)
-            m_fixture->finish(maths, a1, int(i + 1), QStringLiteral("T%1").arg(i + 1), {}, texts.at(i),
-                              QStringLiteral("00:01:00"));
+            m_fixture->finish(maths, a1, int(i + 1), QStringLiteral("T%1").arg(i + 1), {},
+                              texts.at(i), QStringLiteral("00:01:00"));
     }
 
 private slots:
@@ -90,20 +90,25 @@ private slots:
         QCOMPARE(model.resultTable().rowCount(), 5);
         const QStringList lines = model.statisticsLines();
         QCOMPARE(lines.size(), 22);
-        QCOMPARE(lines.mid(0, 8), (QStringList{QStringLiteral("Average") + ruler, ruler,
-                                               QStringLiteral("Highest") + ruler, QStringLiteral("0") + ruler,
-                                               QStringLiteral("Lowest") + ruler, QStringLiteral("0") + ruler,
-                                               QStringLiteral("student count") + ruler,
-                                               QStringLiteral("0") + ruler}));
+        QCOMPARE(
+            lines.mid(0, 8),
+            (QStringList{QStringLiteral("Average") + ruler, ruler,
+                         QStringLiteral("Highest") + ruler, QStringLiteral("0") + ruler,
+                         QStringLiteral("Lowest") + ruler, QStringLiteral("0") + ruler,
+                         QStringLiteral("student count") + ruler, QStringLiteral("0") + ruler}));
         QCOMPARE(lines.last(), QStringLiteral("0") + ruler);
         QCOMPARE(lines.at(20), QStringLiteral("Pass Total:") + ruler);
         // Everyone ranks as score 0; the descending order puts the higher rows first,
         // so the S = 3 ranked positions are rows 5, 4 and 3.
-        QCOMPARE(ranks(model), (QStringList{{}, {}, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")}));
+        QCOMPARE(
+            ranks(model),
+            (QStringList{{}, {}, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")}));
         const TesteeLists lists = model.rebuildTesteeLists();
         QCOMPARE(lists.left.first(), QStringLiteral("1_____") + u"_|_" + u"__" + QString(29, u'_'));
-        QCOMPARE(lists.right.first(), QStringLiteral("______") + u"_|_" + u"____" + u"_|_" + QString(20, u'_'));
-        QCOMPARE(model.rebuildAnswerList(), (QStringList{QStringLiteral("0") + ruler, QStringLiteral("0") + ruler}));
+        QCOMPARE(lists.right.first(),
+                 QStringLiteral("______") + u"_|_" + u"____" + u"_|_" + QString(20, u'_'));
+        QCOMPARE(model.rebuildAnswerList(),
+                 (QStringList{QStringLiteral("0") + ruler, QStringLiteral("0") + ruler}));
     }
 
     void classStatistics_data()
@@ -111,27 +116,28 @@ private slots:
         QTest::addColumn<QStringList>("scores");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("95 85 85 40") << strings({"95", "85", "85", "40"})
-                                     << strings({"76.25", "95", "40", "4", "305", "1", "2", "0", "0",
-                                                    "1", "3", "25", "50", "0", "0", "25"});
+                                     << strings({"76.25", "95", "40", "4", "305", "1", "2", "0",
+                                                 "0", "1", "3", "25", "50", "0", "0", "25"});
         QTest::newRow("59.5 then 60.5 sums to the even 120")
             << strings({"59.5", "60.5"})
-            << strings({"60", "60", "60", "2", "120", "0", "0", "0", "1", "1", "1", "0", "0", "0", "50", "50"});
+            << strings({"60", "60", "60", "2", "120", "0", "0", "0", "1", "1", "1", "0", "0", "0",
+                        "50", "50"});
         QTest::newRow("200 over 3 is cut to 6 characters")
             << strings({"66", "67", "67"})
-            << strings({"66.666", "67", "66", "3", "200", "0", "0", "0", "3", "0", "3", "0", "0", "0",
-                           "100", "0"});
+            << strings({"66.666", "67", "66", "3", "200", "0", "0", "0", "3", "0", "3", "0", "0",
+                        "0", "100", "0"});
         QTest::newRow("a third in full decimal text")
             << strings({"90", "70", "10"})
             << strings({"56.666", "90", "10", "3", "170", "1", "0", "1", "0", "1", "2",
-                           "33.3333333333333", "0", "33.3333333333333", "0", "33.3333333333333"});
+                        "33.3333333333333", "0", "33.3333333333333", "0", "33.3333333333333"});
         QTest::newRow("empty and letters count as 0, negative is no score")
             << strings({"", "abc", "-1", "-0.5", "80"})
             << strings({"26.666", "80", "0", "3", "80", "0", "1", "0", "0", "2", "1", "0",
-                           "33.3333333333333", "0", "0", "66.6666666666667"});
+                        "33.3333333333333", "0", "0", "66.6666666666667"});
         QTest::newRow("marks above 1000 show the real lowest")
             << strings({"1500", "1200"})
-            << strings({"1350", "1500", "1200", "2", "2700", "2", "0", "0", "0", "0", "2", "100", "0",
-                           "0", "0", "0"});
+            << strings({"1350", "1500", "1200", "2", "2700", "2", "0", "0", "0", "0", "2", "100",
+                        "0", "0", "0", "0"});
     }
     void classStatistics()
     {
@@ -168,8 +174,8 @@ private slots:
     {
         m_fixture->addClass(a1, 2, 1, 2);
         QDir().mkpath(m_fixture->folder() + QStringLiteral("/CHENGJI/Gone"));
-        m_fixture->finish(QStringLiteral("Gone"), a1, 1, QStringLiteral("Tom"), {}, QStringLiteral("10"),
-                          QStringLiteral("00:00:00"));
+        m_fixture->finish(QStringLiteral("Gone"), a1, 1, QStringLiteral("Tom"), {},
+                          QStringLiteral("10"), QStringLiteral("00:00:00"));
         QDir(m_fixture->folder() + QStringLiteral("/SHIJUAN")).removeRecursively();
         const ResultsModel model = refreshed(QStringLiteral("Gone"));
         QCOMPARE(model.questionTable().questionCount(), 0);
@@ -182,10 +188,12 @@ private slots:
         // 400 scores of 100: a sum of 40000 and 400 A grades overflow 16-bit counters.
         m_fixture->addClass(a1, 400, 1, 400);
         for (int n = 1; n <= 400; ++n)
-            m_fixture->writeFinished(maths, a1, n, QStringLiteral("张"), QStringLiteral("100"), QStringLiteral("00:00:00"));
+            m_fixture->writeFinished(maths, a1, n, QStringLiteral("张"), QStringLiteral("100"),
+                                     QStringLiteral("00:00:00"));
         const ResultsModel model = refreshed();
         QCOMPARE(model.summary().sum(), 40000);
-        QCOMPARE(values(model).mid(0, 7), (strings({"100", "100", "100", "400", "40000", "400", "0"})));
+        QCOMPARE(values(model).mid(0, 7),
+                 (strings({"100", "100", "100", "400", "40000", "400", "0"})));
         QCOMPARE(model.summary().percentText(Grade::A), QStringLiteral("100"));
     }
 
@@ -236,11 +244,14 @@ private slots:
         QTest::addColumn<int>("studentCount");
         QTest::addColumn<QStringList>("scores");
         QTest::addColumn<QStringList>("ranks");
-        QTest::newRow("tie at the boundary") << 2 << strings({"90", "80", "80"}) << strings({"1", "", "2"});
-        QTest::newRow("1 2 2 4") << 4 << strings({"70", "90", "80", "80"}) << strings({"4", "1", "2", "2"});
+        QTest::newRow("tie at the boundary")
+            << 2 << strings({"90", "80", "80"}) << strings({"1", "", "2"});
+        QTest::newRow("1 2 2 4") << 4 << strings({"70", "90", "80", "80"})
+                                 << strings({"4", "1", "2", "2"});
         QTest::newRow("S above N ranks all") << 9 << strings({"10", "20"}) << strings({"2", "1"});
         QTest::newRow("S of 0 ranks none") << 0 << strings({"10", "20"}) << strings({"", ""});
-        QTest::newRow("no score ranks as 0") << 3 << strings({"-1", "0", "5"}) << strings({"2", "2", "1"});
+        QTest::newRow("no score ranks as 0")
+            << 3 << strings({"-1", "0", "5"}) << strings({"2", "2", "1"});
     }
     void studentCountLimitsRanks()
     {
@@ -255,8 +266,10 @@ private slots:
     void textColumnsSortByCharacterCode()
     {
         m_fixture->addClass(a1, 4, 1, 4);
-        m_fixture->finish(maths, a1, 1, QStringLiteral("li"), {}, QStringLiteral("50"), QStringLiteral("00:10:00"));
-        m_fixture->finish(maths, a1, 2, QStringLiteral("Li"), {}, QStringLiteral("50"), QStringLiteral("00:09:59"));
+        m_fixture->finish(maths, a1, 1, QStringLiteral("li"), {}, QStringLiteral("50"),
+                          QStringLiteral("00:10:00"));
+        m_fixture->finish(maths, a1, 2, QStringLiteral("Li"), {}, QStringLiteral("50"),
+                          QStringLiteral("00:09:59"));
         m_fixture->start(maths, a1, 3, QStringLiteral("Zhang"));
         ResultsModel model = refreshed();
         model.sortTestees(TesteeColumn::SurplusTime); // descending
@@ -318,40 +331,52 @@ private slots:
     void listTexts()
     {
         m_fixture->addClass(a1, 3, 11, 13);
-        m_fixture->finish(maths, a1, 12, QStringLiteral("Li"), QStringLiteral("Ming"), QStringLiteral("85"),
-                          QStringLiteral("00:05:12"), {13, 2});
+        m_fixture->finish(maths, a1, 12, QStringLiteral("Li"), QStringLiteral("Ming"),
+                          QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
         m_fixture->finish(maths, a1, 11, QStringLiteral("Wu"), {}, QStringLiteral("95.25"),
                           QStringLiteral("00:00:00"), {13, 4});
         m_fixture->finish(maths, a1, 13, QStringLiteral("Ma"), {}, QStringLiteral("90"),
                           QStringLiteral("00:01:00"), {13, 2});
         ResultsModel model = refreshed();
         const TesteeLists lists = model.rebuildTesteeLists();
-        QCOMPARE(lists.left.at(1), QStringLiteral("12____") + u"_|_" + u"Li" + u"__" + u"Ming" + QString(29, u'_'));
-        QCOMPARE(lists.right.at(1), QStringLiteral("85____") + u"_|_" + u"3___" + u"_|_" + u"00:05:12" + QString(20, u'_'));
-        QCOMPARE(lists.right.at(0), QStringLiteral("95.25_") + u"_|_" + u"1___" + u"_|_" + u"00:00:00" + QString(20, u'_'));
+        QCOMPARE(lists.left.at(1),
+                 QStringLiteral("12____") + u"_|_" + u"Li" + u"__" + u"Ming" + QString(29, u'_'));
+        QCOMPARE(lists.right.at(1), QStringLiteral("85____") + u"_|_" + u"3___" + u"_|_" +
+                                        u"00:05:12" + QString(20, u'_'));
+        QCOMPARE(lists.right.at(0), QStringLiteral("95.25_") + u"_|_" + u"1___" + u"_|_" +
+                                        u"00:00:00" + QString(20, u'_'));
 
         // Question 1: all three right (100), question 2: two of three (67).
         QCOMPARE(model.rebuildQuestionList(),
-                 (QStringList{QStringLiteral("1________") + u"_|_" + u"100______" + u"_|_" + u"13" + QString(13, u'_'),
-                              QStringLiteral("2________") + u"_|_" + u"67_______" + u"_|_" + u"2" + QString(13, u'_')}));
+                 (QStringList{QStringLiteral("1________") + u"_|_" + u"100______" + u"_|_" + u"13" +
+                                  QString(13, u'_'),
+                              QStringLiteral("2________") + u"_|_" + u"67_______" + u"_|_" + u"2" +
+                                  QString(13, u'_')}));
         model.selectTestee(0);
-        QCOMPARE(model.rebuildAnswerList(), (QStringList{QStringLiteral("13") + ruler, QStringLiteral("4") + ruler}));
+        QCOMPARE(model.rebuildAnswerList(),
+                 (QStringList{QStringLiteral("13") + ruler, QStringLiteral("4") + ruler}));
         model.sortTestees(TesteeColumn::Score);
         QCOMPARE(model.selectedTestee(), -1);
         model.selectTestee(2); // the lowest score: number 12
         QCOMPARE(model.selectedNumber(), 12);
-        QCOMPARE(model.rebuildAnswerList(), (QStringList{QStringLiteral("13") + ruler, QStringLiteral("2") + ruler}));
+        QCOMPARE(model.rebuildAnswerList(),
+                 (QStringList{QStringLiteral("13") + ruler, QStringLiteral("2") + ruler}));
     }
 
     void answerDistribution()
     {
-        m_fixture->addPaper(QStringLiteral("Quiz"), {QStringLiteral("13"), QString(), QStringLiteral("6")});
+        m_fixture->addPaper(QStringLiteral("Quiz"),
+                            {QStringLiteral("13"), QString(), QStringLiteral("6")});
         m_fixture->addClass(a1, 5, 1, 5);
         const QString quiz = QStringLiteral("Quiz");
-        m_fixture->finish(quiz, a1, 1, QStringLiteral("A"), {}, QStringLiteral("10"), QStringLiteral("00:01:00"), {13, 0, 6});
-        m_fixture->finish(quiz, a1, 2, QStringLiteral("B"), {}, QStringLiteral("10"), QStringLiteral("00:01:00"), {13, 1, 67});
-        m_fixture->finish(quiz, a1, 3, QStringLiteral("C"), {}, QStringLiteral("5"), QStringLiteral("00:01:00"), {1, 0, 0});
-        m_fixture->finish(quiz, a1, 4, QStringLiteral("D"), {}, QStringLiteral("0"), QStringLiteral("00:01:00"), {0, 0, 0});
+        m_fixture->finish(quiz, a1, 1, QStringLiteral("A"), {}, QStringLiteral("10"),
+                          QStringLiteral("00:01:00"), {13, 0, 6});
+        m_fixture->finish(quiz, a1, 2, QStringLiteral("B"), {}, QStringLiteral("10"),
+                          QStringLiteral("00:01:00"), {13, 1, 67});
+        m_fixture->finish(quiz, a1, 3, QStringLiteral("C"), {}, QStringLiteral("5"),
+                          QStringLiteral("00:01:00"), {1, 0, 0});
+        m_fixture->finish(quiz, a1, 4, QStringLiteral("D"), {}, QStringLiteral("0"),
+                          QStringLiteral("00:01:00"), {0, 0, 0});
         // Still in the test: counted under its options, never as "NO".
         m_fixture->start(quiz, a1, 5, QStringLiteral("E"), {}, {0, 1234567, 6});
         ResultsModel model = refreshed(quiz);
@@ -370,11 +395,13 @@ private slots:
         model.showQuestionDetail(0);
         QCOMPARE(model.detail().question, 1);
         QCOMPARE(model.detail().counts, (std::array<qint64, 8>{1, 3, 0, 2, 0, 0, 0, 0}));
-        QCOMPARE(model.detail().marked, (std::array<bool, 8>{false, true, false, true, false, false, false, false}));
+        QCOMPARE(model.detail().marked,
+                 (std::array<bool, 8>{false, true, false, true, false, false, false, false}));
         QVERIFY(model.detail().documentPath.endsWith(u"/SHIJUAN/Quiz/q1.rtf"));
         model.showQuestionDetail(1);
         QCOMPARE(model.detail().counts, (std::array<qint64, 8>{3, 2, 1, 1, 1, 1, 1, 1}));
-        QCOMPARE(model.detail().marked, (std::array<bool, 8>{true, false, false, false, false, false, false, false}));
+        QCOMPARE(model.detail().marked,
+                 (std::array<bool, 8>{true, false, false, false, false, false, false, false}));
         model.showQuestionDetail(2); // option 6 shows only here
         QCOMPARE(model.detail().counts, (std::array<qint64, 8>{2, 0, 0, 0, 0, 0, 3, 1}));
         QCOMPARE(model.detail().marked[6], true);
@@ -388,8 +415,10 @@ private slots:
     void moreRightThanScored()
     {
         m_fixture->addClass(a1, 3, 1, 3);
-        m_fixture->finish(maths, a1, 1, QStringLiteral("A"), {}, QStringLiteral("5"), QStringLiteral("00:01:00"), {13, 2});
-        m_fixture->finish(maths, a1, 2, QStringLiteral("B"), {}, QStringLiteral("5"), QStringLiteral("00:01:00"), {13, 1});
+        m_fixture->finish(maths, a1, 1, QStringLiteral("A"), {}, QStringLiteral("5"),
+                          QStringLiteral("00:01:00"), {13, 2});
+        m_fixture->finish(maths, a1, 2, QStringLiteral("B"), {}, QStringLiteral("5"),
+                          QStringLiteral("00:01:00"), {13, 1});
         m_fixture->start(maths, a1, 3, QStringLiteral("C"), {}, {13, 2});
         const ResultsModel model = refreshed();
         QCOMPARE(model.questionTable().entry(1).scorePercent, 150);
@@ -398,11 +427,14 @@ private slots:
 
     void questionSortKeepsThePosition()
     {
-        m_fixture->addPaper(QStringLiteral("Quiz"), {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+        m_fixture->addPaper(QStringLiteral("Quiz"),
+                            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
         m_fixture->addClass(a1, 2, 1, 2);
         const QString quiz = QStringLiteral("Quiz");
-        m_fixture->finish(quiz, a1, 1, QStringLiteral("A"), {}, QStringLiteral("5"), QStringLiteral("00:01:00"), {1, 2, 1});
-        m_fixture->finish(quiz, a1, 2, QStringLiteral("B"), {}, QStringLiteral("5"), QStringLiteral("00:01:00"), {1, 1, 1});
+        m_fixture->finish(quiz, a1, 1, QStringLiteral("A"), {}, QStringLiteral("5"),
+                          QStringLiteral("00:01:00"), {1, 2, 1});
+        m_fixture->finish(quiz, a1, 2, QStringLiteral("B"), {}, QStringLiteral("5"),
+                          QStringLiteral("00:01:00"), {1, 1, 1});
         ResultsModel model = refreshed(quiz);
         // Percentages 100, 50, 0.
         model.showQuestionDetail(0);
@@ -426,10 +458,13 @@ private slots:
     {
         m_fixture->addClass(a1, 30, 101, 130);
         for (int n = 101; n <= 130; ++n)
-            m_fixture->finish(maths, a1, n, QStringLiteral("T%1").arg(n), {}, QString::number(n == 117 ? 98 : n - 100),
-                              QStringLiteral("00:02:00"), {13, 2});
-        m_fixture->finish(maths, a1, 130, QStringLiteral("T130"), {}, QStringLiteral("99"), QStringLiteral("00:02:00"));
-        m_fixture->finish(maths, a1, 129, QStringLiteral("T129"), {}, QStringLiteral("100"), QStringLiteral("00:02:00"));
+            m_fixture->finish(maths, a1, n, QStringLiteral("T%1").arg(n), {},
+                              QString::number(n == 117 ? 98 : n - 100), QStringLiteral("00:02:00"),
+                              {13, 2});
+        m_fixture->finish(maths, a1, 130, QStringLiteral("T130"), {}, QStringLiteral("99"),
+                          QStringLiteral("00:02:00"));
+        m_fixture->finish(maths, a1, 129, QStringLiteral("T129"), {}, QStringLiteral("100"),
+                          QStringLiteral("00:02:00"));
         ResultsModel model = refreshed();
         model.sortTestees(TesteeColumn::Score);
         QCOMPARE(model.allowRetest(), store::WriteStatus::Ok); // nothing selected: nothing happens
@@ -442,7 +477,9 @@ private slots:
         QByteArray expected = before;
         expected.replace("117TIME2=00:02:00", "117TIME2=");
         QCOMPARE(testing::readBytes(file117), expected);
-        QCOMPARE(testing::readBytes(m_fixture->recordFile(maths, a1, 116)).contains("116TIME2=00:02:00"), true);
+        QCOMPARE(
+            testing::readBytes(m_fixture->recordFile(maths, a1, 116)).contains("116TIME2=00:02:00"),
+            true);
         // The tables change only at the next refresh; then the old score and rank stay.
         QCOMPARE(model.resultTable().row(17).surplusTime, QStringLiteral("00:02:00"));
         model.refreshResults(maths, a1);
@@ -455,18 +492,22 @@ private slots:
         model.sortTestees(TesteeColumn::Score);
         model.selectTestee(2);
         QCOMPARE(model.selectedNumber(), 117);
-        const QStringList files = QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files);
+        const QStringList files =
+            QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files);
         QCOMPARE(model.deleteScore(), store::WriteStatus::Ok);
         QStringList remaining = files;
         remaining.removeOne(QStringLiteral("A1117.cho"));
-        QCOMPARE(QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files), remaining);
+        QCOMPARE(
+            QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files),
+            remaining);
         QCOMPARE(model.deleteScore(), store::WriteStatus::Ok); // no record left: nothing happens
         model.refreshResults(maths, a1);
         const ResultRow &row = model.resultTable().row(17);
         QCOMPARE(row.number, QStringLiteral("117"));
         QVERIFY(row.firstName.isEmpty() && row.score.isEmpty() && row.surplusTime.isEmpty());
         // It still ranks as score 0 among the 30, but a row without a score shows no rank.
-        QCOMPARE(model.rebuildTesteeLists().right.at(16), QStringLiteral("______") + u"_|_" + u"____" + u"_|_" + QString(20, u'_'));
+        QCOMPARE(model.rebuildTesteeLists().right.at(16),
+                 QStringLiteral("______") + u"_|_" + u"____" + u"_|_" + QString(20, u'_'));
         QCOMPARE(model.answerMatrix().value(17, 1).value(), 0);
     }
 
@@ -476,15 +517,18 @@ private slots:
         ResultsModel model = refreshed();
         model.selectTestee(4);
         QCOMPARE(model.allowRetest(), store::WriteStatus::Ok);
-        QCOMPARE(testing::readBytes(m_fixture->recordFile(maths, a1, 5)), QByteArray("[A1]\r\n5TIME2=\r\n"));
+        QCOMPARE(testing::readBytes(m_fixture->recordFile(maths, a1, 5)),
+                 QByteArray("[A1]\r\n5TIME2=\r\n"));
     }
 
     void deleteScoreKeepsTheOtherClassInASharedFile()
     {
         m_fixture->addClass(a1, 30, 1, 30);
         m_fixture->addClass(QStringLiteral("A12"), 5, 1, 5);
-        m_fixture->finish(maths, a1, 23, QStringLiteral("Tom"), {}, QStringLiteral("80"), QStringLiteral("00:01:00"));
-        m_fixture->finish(maths, QStringLiteral("A12"), 3, QStringLiteral("Ann"), {}, QStringLiteral("70"), QStringLiteral("00:01:00"));
+        m_fixture->finish(maths, a1, 23, QStringLiteral("Tom"), {}, QStringLiteral("80"),
+                          QStringLiteral("00:01:00"));
+        m_fixture->finish(maths, QStringLiteral("A12"), 3, QStringLiteral("Ann"), {},
+                          QStringLiteral("70"), QStringLiteral("00:01:00"));
         ResultsModel model = refreshed();
         model.selectTestee(22);
         QCOMPARE(model.deleteScore(), store::WriteStatus::Ok);
@@ -498,7 +542,8 @@ private slots:
     {
         m_fixture->addClass(a1, 40, 1, 40);
         for (int n = 1; n <= 40; n += 2)
-            m_fixture->finish(maths, a1, n, QStringLiteral("T"), {}, QStringLiteral("50"), QStringLiteral("00:01:00"), {13, 2});
+            m_fixture->finish(maths, a1, n, QStringLiteral("T"), {}, QStringLiteral("50"),
+                              QStringLiteral("00:01:00"), {13, 2});
         // Stored in another letter case by another installation.
         QFile::rename(m_fixture->recordFile(maths, a1, 1),
                       m_fixture->folder() + QStringLiteral("/CHENGJI/Maths/a11.CHO"));

@@ -87,8 +87,7 @@ private:
         action();
         QVERIFY(refreshed.wait(5000));
     }
-    template<typename T>
-    static T *child(const ResultsWindow &window, const char *name)
+    template<typename T> static T *child(const ResultsWindow &window, const char *name)
     {
         T *found = window.findChild<T *>(QString::fromLatin1(name));
         if (!found)
@@ -102,7 +101,8 @@ private:
     static void clickLine(QListWidget *list, int row)
     {
         list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
     }
 
 private slots:
@@ -134,7 +134,8 @@ private slots:
         QFETCH(QString, message);
         if (withTest)
             m_fixture->addPaper(maths, {QStringLiteral("1")});
-        ResultsWindow::openModal(m_fixture->root(), m_prompts, [this] { ++m_quits; }, {}, nullptr);
+        ResultsWindow::openModal(
+            m_fixture->root(), m_prompts, [this] { ++m_quits; }, {}, nullptr);
         QCOMPARE(m_prompts.messages(), QStringList{message});
         QCOMPARE(m_quits, 1);
     }
@@ -145,10 +146,10 @@ private slots:
         m_fixture->addPaper(QStringLiteral("Physics"), {QStringLiteral("1")});
         m_fixture->addClass(a1, 3, 1, 3);
         m_fixture->addClass(QStringLiteral("B2"), 2, 7, 8);
-        m_fixture->finish(maths, a1, 2, QStringLiteral("Li"), QStringLiteral("Ming"), QStringLiteral("85"),
-                          QStringLiteral("00:05:12"), {13, 2});
-        m_fixture->finish(QStringLiteral("Physics"), QStringLiteral("B2"), 8, QStringLiteral("Wu"), {},
-                          QStringLiteral("40"), QStringLiteral("00:00:00"), {1});
+        m_fixture->finish(maths, a1, 2, QStringLiteral("Li"), QStringLiteral("Ming"),
+                          QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
+        m_fixture->finish(QStringLiteral("Physics"), QStringLiteral("B2"), 8, QStringLiteral("Wu"),
+                          {}, QStringLiteral("40"), QStringLiteral("00:00:00"), {1});
         const auto window = open();
         QCOMPARE(window->objectName(), QStringLiteral("考务成绩"));
         QVERIFY(child<QCheckBox>(*window, "Check_auto")->isChecked());
@@ -159,13 +160,17 @@ private slots:
         QCOMPARE(child<QComboBox>(*window, "Combo_class")->currentText(), a1);
         QCOMPARE(numbers(child<QListWidget>(*window, "List1")), strings({"1", "2", "3"}));
         QCOMPARE(child<QListWidget>(*window, "List2")->item(1)->text(),
-                 QStringLiteral("85____") + u"_|_" + u"1___" + u"_|_" + u"00:05:12" + QString(20, u'_'));
+                 QStringLiteral("85____") + u"_|_" + u"1___" + u"_|_" + u"00:05:12" +
+                     QString(20, u'_'));
         QCOMPARE(child<QListWidget>(*window, "List_stat")->count(), 32);
-        QCOMPARE(lines(child<QListWidget>(*window, "List_answer")), (QStringList{QStringLiteral("0") + ruler, QStringLiteral("0") + ruler}));
+        QCOMPARE(lines(child<QListWidget>(*window, "List_answer")),
+                 (QStringList{QStringLiteral("0") + ruler, QStringLiteral("0") + ruler}));
 
         // Another test and class: the window reads them.
-        refreshAndWait(*window, [&] { child<QComboBox>(*window, "Combo_test")->setCurrentIndex(1); });
-        refreshAndWait(*window, [&] { child<QComboBox>(*window, "Combo_class")->setCurrentIndex(1); });
+        refreshAndWait(*window,
+                       [&] { child<QComboBox>(*window, "Combo_test")->setCurrentIndex(1); });
+        refreshAndWait(*window,
+                       [&] { child<QComboBox>(*window, "Combo_class")->setCurrentIndex(1); });
         QCOMPARE(window->model().test(), QStringLiteral("Physics"));
         QCOMPARE(numbers(child<QListWidget>(*window, "List1")), strings({"7", "8"}));
         QCOMPARE(child<QListWidget>(*window, "List_question")->count(), 1);
@@ -173,8 +178,8 @@ private slots:
         // Every control is named for screen readers.
         const QList<QWidget *> widgets = window->findChildren<QWidget *>();
         for (const QWidget *w : widgets) {
-            if (qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QListWidget *>(w)
-                || qobject_cast<const QComboBox *>(w))
+            if (qobject_cast<const QAbstractButton *>(w) || qobject_cast<const QListWidget *>(w) ||
+                qobject_cast<const QComboBox *>(w))
                 QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
         }
     }
@@ -184,7 +189,8 @@ private slots:
         m_fixture->addPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
         m_fixture->addClass(a1, 60, 1, 60);
         for (int n = 1; n <= 60; ++n)
-            m_fixture->writeFinished(maths, a1, n, QStringLiteral("T%1").arg(n), QString::number(n % 7 * 10),
+            m_fixture->writeFinished(maths, a1, n, QStringLiteral("T%1").arg(n),
+                                     QString::number(n % 7 * 10),
                                      QStringLiteral("00:0%1:00").arg(n % 10), {n % 2 ? 13 : 1, 2});
         const auto window = open();
         auto *left = child<QListWidget>(*window, "List1");
@@ -198,7 +204,8 @@ private slots:
         clickLine(right, 1);
         QCOMPARE(left->currentRow(), 1);
         QCOMPARE(window->model().selectedNumber(), 14);
-        QCOMPARE(lines(child<QListWidget>(*window, "List_answer")), (QStringList{QStringLiteral("1") + ruler, QStringLiteral("2") + ruler}));
+        QCOMPARE(lines(child<QListWidget>(*window, "List_answer")),
+                 (QStringList{QStringLiteral("1") + ruler, QStringLiteral("2") + ruler}));
         clickLine(left, 2);
         QCOMPARE(right->currentRow(), 2);
         QCOMPARE(window->model().selectedNumber(), 21);
@@ -218,7 +225,8 @@ private slots:
         refreshAndWait(*window, [&] { window->autoRefreshTick(); });
         QCOMPARE(numbers(left).mid(0, 3), strings({"1", "2", "3"}));
         QCOMPARE(left->currentRow(), -1);
-        QCOMPARE(lines(child<QListWidget>(*window, "List_answer")).first(), QStringLiteral("0") + ruler);
+        QCOMPARE(lines(child<QListWidget>(*window, "List_answer")).first(),
+                 QStringLiteral("0") + ruler);
     }
 
     void questionClickShowsTheDistribution()
@@ -227,17 +235,18 @@ private slots:
         m_fixture->addClass(a1, 4, 1, 4);
         const QList<int> first{13, 13, 1, 0};
         for (int n = 1; n <= 4; ++n)
-            m_fixture->finish(maths, a1, n, QStringLiteral("T"), {}, QStringLiteral("5"), QStringLiteral("00:01:00"),
-                              {first.at(n - 1), 2});
+            m_fixture->finish(maths, a1, n, QStringLiteral("T"), {}, QStringLiteral("5"),
+                              QStringLiteral("00:01:00"), {first.at(n - 1), 2});
         const auto window = open();
         auto *questions = child<QListWidget>(*window, "List_question");
-        QCOMPARE(questions->item(0)->text(),
-                 QStringLiteral("1________") + u"_|_" + u"50_______" + u"_|_" + u"13" + QString(13, u'_'));
+        QCOMPARE(questions->item(0)->text(), QStringLiteral("1________") + u"_|_" + u"50_______" +
+                                                 u"_|_" + u"13" + QString(13, u'_'));
         clickLine(questions, 0);
         QCOMPARE(child<QListWidget>(*window, "List_answer")->currentRow(), 0);
         const QStringList expected = strings({"1", "3", "0", "2", "0", "0", "0", "0"});
         for (int k = 0; k <= 7; ++k) {
-            const QLabel *label = child<QLabel>(*window, qPrintable(QStringLiteral("Lab_count%1").arg(k)));
+            const QLabel *label =
+                child<QLabel>(*window, qPrintable(QStringLiteral("Lab_count%1").arg(k)));
             QCOMPARE(label->text(), expected.at(k));
             const bool marked = k == 1 || k == 3;
             QCOMPARE(label->palette().color(QPalette::Window) == QColor(192, 64, 0), marked);
@@ -250,7 +259,9 @@ private slots:
         QCOMPARE(questions->currentRow(), 0);
         QVERIFY(preview->fileName().endsWith(u"/q2.rtf"));
         QCOMPARE(child<QLabel>(*window, "Lab_count2")->text(), QStringLiteral("4"));
-        QCOMPARE(child<QLabel>(*window, "Lab_count0")->palette().color(QPalette::Window) == QColor(192, 64, 0), false);
+        QCOMPARE(child<QLabel>(*window, "Lab_count0")->palette().color(QPalette::Window) ==
+                     QColor(192, 64, 0),
+                 false);
     }
 
     void actionsChangeTheRecordsAtOnceAndTheListsLater()
@@ -259,7 +270,10 @@ private slots:
         m_fixture->addClass(a1, 30, 101, 130);
         for (int n = 101; n <= 130; ++n)
             m_fixture->writeFinished(maths, a1, n, QStringLiteral("T%1").arg(n),
-                                     QString::number(n == 117 ? 98 : n == 129 ? 100 : n == 130 ? 99 : n - 100),
+                                     QString::number(n == 117   ? 98
+                                                     : n == 129 ? 100
+                                                     : n == 130 ? 99
+                                                                : n - 100),
                                      QStringLiteral("00:02:00"), {13});
         const auto window = open();
         auto *left = child<QListWidget>(*window, "List1");
@@ -281,14 +295,16 @@ private slots:
         QVERIFY(left->item(2)->text().startsWith(u"117"));
 
         refreshAndWait(*window, [&] { click(*window, "Cmd_update"); });
-        QCOMPARE(left->item(16)->text(), QStringLiteral("117___") + u"_|_" + u"__" + QString(29, u'_'));
+        QCOMPARE(left->item(16)->text(),
+                 QStringLiteral("117___") + u"_|_" + u"__" + QString(29, u'_'));
     }
 
     void aFailedActionIsReported()
     {
         m_fixture->addPaper(maths, {QStringLiteral("13")});
         m_fixture->addClass(a1, 2, 1, 2);
-        m_fixture->finish(maths, a1, 1, QStringLiteral("Tom"), {}, QStringLiteral("50"), QStringLiteral("00:01:00"));
+        m_fixture->finish(maths, a1, 1, QStringLiteral("Tom"), {}, QStringLiteral("50"),
+                          QStringLiteral("00:01:00"));
         const auto window = open();
         clickLine(child<QListWidget>(*window, "List1"), 0);
         // A record too large to rewrite safely is left alone, and the teacher is told.
@@ -298,7 +314,8 @@ private slots:
         record.close();
         click(*window, "Cmd_retest");
         QCOMPARE(m_prompts.messages(),
-                 QStringList{QStringLiteral("Allow retest: the record of testee 1 was not changed, because the file is too large.")});
+                 QStringList{QStringLiteral("Allow retest: the record of testee 1 was not changed, "
+                                            "because the file is too large.")});
     }
 
     void onlyTheNewestRefreshIsApplied()

@@ -34,15 +34,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("found"); // the entry's spelling; empty when absent
-        QTest::newRow("exact") << "A11.cho" << "A11.cho";
-        QTest::newRow("other case") << "A12.cho" << "a12.CHO";
-        QTest::newRow("exact wins over another case") << "a13.cho" << "a13.cho";
-        QTest::newRow("exact wins, upper") << "A13.cho" << "A13.cho";
-        QTest::newRow("chinese class") << "班级7.CHO" << "班级7.cho";
-        QTest::newRow("absent") << "A14.cho" << "";
-        QTest::newRow("separator") << "../A11.cho" << "";
-        QTest::newRow("dot dot") << ".." << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("exact") << "A11.cho"
+                               << "A11.cho";
+        QTest::newRow("other case") << "A12.cho"
+                                    << "a12.CHO";
+        QTest::newRow("exact wins over another case") << "a13.cho"
+                                                      << "a13.cho";
+        QTest::newRow("exact wins, upper") << "A13.cho"
+                                           << "A13.cho";
+        QTest::newRow("chinese class") << "班级7.CHO"
+                                       << "班级7.cho";
+        QTest::newRow("absent") << "A14.cho"
+                                << "";
+        QTest::newRow("separator") << "../A11.cho"
+                                   << "";
+        QTest::newRow("dot dot") << ".."
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void resolvesLikeCasePath()
     {

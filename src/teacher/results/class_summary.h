@@ -36,7 +36,9 @@ class ClassSummary
 {
 public:
     ClassSummary() = default;
-    explicit ClassSummary(GradeThresholds thresholds) : m_thresholds(thresholds) {}
+    explicit ClassSummary(GradeThresholds thresholds)
+        : m_thresholds(thresholds)
+    {}
 
     /// Counts one score (0 or more) and gives its grade. The sum is rounded to a
     /// whole number, halves to even, after each addition.

@@ -11,8 +11,7 @@ namespace {
 // The order users know comes from repeatedly picking the largest remaining key,
 // the last position on ties; sorting by (key, position) both descending yields
 // the same permutation in n log n.
-template<typename Key>
-QList<int> order(const QList<Key> &keys, SortDirection direction)
+template<typename Key> QList<int> order(const QList<Key> &keys, SortDirection direction)
 {
     QList<int> positions(keys.size());
     std::iota(positions.begin(), positions.end(), 1);

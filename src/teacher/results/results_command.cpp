@@ -12,8 +12,8 @@ namespace results {
 namespace {
 
 const QString commandName = QStringLiteral("results");
-const QString usage = QStringLiteral(
-    "usage: teacher [--data-root DIR] results --paper NAME --class NAME");
+const QString usage =
+    QStringLiteral("usage: teacher [--data-root DIR] results --paper NAME --class NAME");
 
 // Index of the command word, or -1.
 qsizetype commandIndex(const QStringList &arguments)
@@ -54,7 +54,8 @@ void writeRow(QTextStream &out, const QStringList &fields)
 
 QString csvField(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
+        !text.contains(u'\r'))
         return text;
     QString escaped = text;
     escaped.replace(u'"', QStringLiteral("\"\""));
@@ -85,7 +86,8 @@ int runResultsCommand(const store::DataRoot &root, const QStringList &arguments,
         std::optional<QString> *target = nullptr;
         QString value;
         for (std::optional<QString> *slot : {&paper, &className}) {
-            const QString option = slot == &paper ? QStringLiteral("--paper") : QStringLiteral("--class");
+            const QString option =
+                slot == &paper ? QStringLiteral("--paper") : QStringLiteral("--class");
             if (arg == option && i + 1 < arguments.size()) {
                 target = slot;
                 value = arguments.at(++i);
@@ -119,10 +121,12 @@ int runResultsCommand(const store::DataRoot &root, const QStringList &arguments,
     }
     model.refreshResults(*test, *cls);
 
-    writeRow(out, {QStringLiteral("number"), QStringLiteral("first name"), QStringLiteral("last name"),
-                   QStringLiteral("score"), QStringLiteral("rank"), QStringLiteral("surplus time")});
+    writeRow(out,
+             {QStringLiteral("number"), QStringLiteral("first name"), QStringLiteral("last name"),
+              QStringLiteral("score"), QStringLiteral("rank"), QStringLiteral("surplus time")});
     for (const ResultRow &row : model.resultTable().rows())
-        writeRow(out, {row.number, row.firstName, row.lastName, row.score, row.rank, row.surplusTime});
+        writeRow(out,
+                 {row.number, row.firstName, row.lastName, row.score, row.rank, row.surplusTime});
 
     out << '\n';
     writeRow(out, {QStringLiteral("statistic"), QStringLiteral("value")});
@@ -130,8 +134,9 @@ int runResultsCommand(const store::DataRoot &root, const QStringList &arguments,
         writeRow(out, {pair.label, pair.value});
 
     out << '\n';
-    writeRow(out, {QStringLiteral("question"), QStringLiteral("score pct"), QStringLiteral("correct answer"),
-                   QStringLiteral("option 1"), QStringLiteral("option 2"), QStringLiteral("option 3"),
+    writeRow(out, {QStringLiteral("question"), QStringLiteral("score pct"),
+                   QStringLiteral("correct answer"), QStringLiteral("option 1"),
+                   QStringLiteral("option 2"), QStringLiteral("option 3"),
                    QStringLiteral("option 4"), QStringLiteral("option 5")});
     for (const QuestionEntry &entry : model.questionTable().entries()) {
         QStringList fields{QString::number(entry.number), QString::number(entry.scorePercent),
@@ -150,8 +155,8 @@ int runResultsCommand(const QStringList &arguments, const QString &executableFol
     QTextStream err(stderr);
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
-    const int code = runResultsCommand(store::DataRoot::locate(arguments, executableFolder), arguments,
-                                       out, err);
+    const int code = runResultsCommand(store::DataRoot::locate(arguments, executableFolder),
+                                       arguments, out, err);
     out.flush();
     err.flush();
     return code;

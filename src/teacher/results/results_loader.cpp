@@ -11,8 +11,7 @@ ResultsLoader::ResultsLoader(store::DataRoot root, QObject *parent)
     : QObject(parent)
     , m_root(std::move(root))
     , m_latest(std::make_shared<std::atomic<quint64>>(0))
-{
-}
+{}
 
 // Reads still running finish on their own; their watchers go with this object,
 // so nothing is delivered to a window that has closed.

@@ -39,8 +39,7 @@ QList<int> identity(int n)
 
 ResultsModel::ResultsModel(store::DataRoot root)
     : m_root(std::move(root))
-{
-}
+{}
 
 ResultsModel::OpenOutcome ResultsModel::open()
 {
@@ -134,7 +133,7 @@ void ResultsModel::orderTestees(TesteeColumn column, SortDirection direction)
     QList<double> keys;
     keys.reserve(rows);
     for (const ResultRow &row : m_table.rows()) {
-        const QString &text = column == TesteeColumn::Number ? row.number
+        const QString &text = column == TesteeColumn::Number  ? row.number
                               : column == TesteeColumn::Score ? row.score
                                                               : row.rank;
         keys.append(store::numericValue(text));
@@ -178,15 +177,15 @@ TesteeLists ResultsModel::rebuildTesteeLists() const
     lists.right.reserve(m_testeeOrder.size());
     for (int r : m_testeeOrder) {
         const ResultRow &row = m_table.row(r);
-        lists.left.append(leftChars(row.number + underscores(19), 6) + u"_|_" + row.firstName + u"__"
-                          + row.lastName + underscores(29));
+        lists.left.append(leftChars(row.number + underscores(19), 6) + u"_|_" + row.firstName +
+                          u"__" + row.lastName + underscores(29));
         if (!row.score.isEmpty())
-            lists.right.append(leftChars(row.score + underscores(20), 6) + u"_|_"
-                               + leftChars(row.rank + underscores(14), 4) + u"_|_" + row.surplusTime
-                               + underscores(20));
+            lists.right.append(leftChars(row.score + underscores(20), 6) + u"_|_" +
+                               leftChars(row.rank + underscores(14), 4) + u"_|_" + row.surplusTime +
+                               underscores(20));
         else
-            lists.right.append(underscores(6) + u"_|_" + underscores(4) + u"_|_" + row.surplusTime
-                               + underscores(20));
+            lists.right.append(underscores(6) + u"_|_" + underscores(4) + u"_|_" + row.surplusTime +
+                               underscores(20));
     }
     return lists;
 }
@@ -197,9 +196,9 @@ QStringList ResultsModel::rebuildQuestionList() const
     lines.reserve(m_questionOrder.size());
     for (int q : m_questionOrder) {
         const QuestionEntry &entry = m_questions.entry(q);
-        lines.append(leftChars(QString::number(entry.number) + underscores(14), 9) + u"_|_"
-                     + leftChars(QString::number(entry.scorePercent) + underscores(9), 9) + u"_|_"
-                     + entry.correctAnswer.toText() + underscores(13));
+        lines.append(leftChars(QString::number(entry.number) + underscores(14), 9) + u"_|_" +
+                     leftChars(QString::number(entry.scorePercent) + underscores(9), 9) + u"_|_" +
+                     entry.correctAnswer.toText() + underscores(13));
     }
     return lines;
 }

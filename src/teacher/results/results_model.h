@@ -28,8 +28,9 @@ enum class QuestionColumn { Number, ScorePercent, CorrectAnswer };
 /// What the detail area shows for the clicked question.
 struct QuestionDetail
 {
-    int question = 0;     ///< 0 before the first click
-    QString documentPath; ///< the question's document; empty when none is named or the name is unsafe
+    int question = 0; ///< 0 before the first click
+    QString
+        documentPath; ///< the question's document; empty when none is named or the name is unsafe
     /// counts[0] is "NO" (scored testees who left it unanswered), counts[k] option k.
     std::array<qint64, 8> counts{};
     /// Labels of the digits of the correct answer; "NO" when no answer is set.
@@ -80,8 +81,14 @@ public:
     const QList<int> &testeeOrder() const { return m_testeeOrder; }
     /// List position k (1-based) shows question questionOrder()[k - 1].
     const QList<int> &questionOrder() const { return m_questionOrder; }
-    const SortToggle &testeeToggle(TesteeColumn column) const { return m_testeeToggles[size_t(column)]; }
-    const SortToggle &questionToggle(QuestionColumn column) const { return m_questionToggles[size_t(column)]; }
+    const SortToggle &testeeToggle(TesteeColumn column) const
+    {
+        return m_testeeToggles[size_t(column)];
+    }
+    const SortToggle &questionToggle(QuestionColumn column) const
+    {
+        return m_questionToggles[size_t(column)];
+    }
 
     /// Ranks by score over the first S positions of the descending score order;
     /// equal scores share the rank of the first of them (1, 2, 2, 4).

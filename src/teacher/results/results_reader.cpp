@@ -47,11 +47,13 @@ ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &tes
     input.classEntry = store::Roster(root).read().classEntry(input.className);
 
     const store::ProfileSnapshot paper = store::ProfileFile(root.paperFile(input.test)).read();
-    input.questionCount = std::max(0, store::wholeNumber(paper.value(mainSection, u"Question_conut", zero)));
-    input.thresholds = GradeThresholds{store::wholeNumber(paper.value(mainSection, u"A_grade", zero)),
-                                       store::wholeNumber(paper.value(mainSection, u"B_grade", zero)),
-                                       store::wholeNumber(paper.value(mainSection, u"C_grade", zero)),
-                                       store::wholeNumber(paper.value(mainSection, u"D_grade", zero))};
+    input.questionCount =
+        std::max(0, store::wholeNumber(paper.value(mainSection, u"Question_conut", zero)));
+    input.thresholds =
+        GradeThresholds{store::wholeNumber(paper.value(mainSection, u"A_grade", zero)),
+                        store::wholeNumber(paper.value(mainSection, u"B_grade", zero)),
+                        store::wholeNumber(paper.value(mainSection, u"C_grade", zero)),
+                        store::wholeNumber(paper.value(mainSection, u"D_grade", zero))};
     input.correctAnswers.reserve(input.questionCount);
     for (int q = 1; q <= input.questionCount; ++q)
         input.correctAnswers.append(

@@ -44,7 +44,8 @@ struct ResultsInput
 class ResultsReader
 {
 public:
-    static ResultsInput read(const store::DataRoot &root, const QString &test, const QString &className);
+    static ResultsInput read(const store::DataRoot &root, const QString &test,
+                             const QString &className);
 };
 
 } // namespace results

@@ -211,8 +211,10 @@ void ResultsWindow::buildWindow()
     auto *present = new QGroupBox(QStringLiteral("Present testee"), this);
     present->setObjectName(QStringLiteral("Frame_present"));
     present->setAccessibleName(QStringLiteral("Present testee"));
-    QPushButton *retest = button(QStringLiteral("Allow retest"), QStringLiteral("Cmd_retest"), present);
-    QPushButton *remove = button(QStringLiteral("Delete score"), QStringLiteral("Cmd_delete"), present);
+    QPushButton *retest =
+        button(QStringLiteral("Allow retest"), QStringLiteral("Cmd_retest"), present);
+    QPushButton *remove =
+        button(QStringLiteral("Delete score"), QStringLiteral("Cmd_delete"), present);
     auto *presentLayout = new QVBoxLayout(present);
     presentLayout->addWidget(retest);
     presentLayout->addWidget(remove);
@@ -310,10 +312,10 @@ void ResultsWindow::buildWindow()
             &QScrollBar::setValue);
     connect(m_right->verticalScrollBar(), &QScrollBar::valueChanged, m_left->verticalScrollBar(),
             &QScrollBar::setValue);
-    connect(m_questions->verticalScrollBar(), &QScrollBar::valueChanged, m_answers->verticalScrollBar(),
-            &QScrollBar::setValue);
-    connect(m_answers->verticalScrollBar(), &QScrollBar::valueChanged, m_questions->verticalScrollBar(),
-            &QScrollBar::setValue);
+    connect(m_questions->verticalScrollBar(), &QScrollBar::valueChanged,
+            m_answers->verticalScrollBar(), &QScrollBar::setValue);
+    connect(m_answers->verticalScrollBar(), &QScrollBar::valueChanged,
+            m_questions->verticalScrollBar(), &QScrollBar::setValue);
     connect(m_left, &QListWidget::currentRowChanged, this, &ResultsWindow::testeeSelected);
     connect(m_right, &QListWidget::currentRowChanged, this, &ResultsWindow::testeeSelected);
     connect(m_questions, &QListWidget::currentRowChanged, this, &ResultsWindow::questionClicked);
@@ -323,10 +325,11 @@ void ResultsWindow::buildWindow()
                                                     TesteeColumn::SurplusTime};
     for (size_t i = 0; i < testeeHeaders.size(); ++i) {
         const TesteeColumn column = testeeColumns[i];
-        connect(testeeHeaders[i], &QPushButton::clicked, this, [this, column] { testeeHeaderClicked(column); });
+        connect(testeeHeaders[i], &QPushButton::clicked, this,
+                [this, column] { testeeHeaderClicked(column); });
     }
-    const std::array<QuestionColumn, 3> questionColumns{QuestionColumn::Number, QuestionColumn::ScorePercent,
-                                                        QuestionColumn::CorrectAnswer};
+    const std::array<QuestionColumn, 3> questionColumns{
+        QuestionColumn::Number, QuestionColumn::ScorePercent, QuestionColumn::CorrectAnswer};
     for (size_t i = 0; i < questionHeaders.size(); ++i) {
         const QuestionColumn column = questionColumns[i];
         connect(questionHeaders[i], &QPushButton::clicked, this,
@@ -427,8 +430,9 @@ void ResultsWindow::drawDetail()
         QLabel *label = m_counts[size_t(k)];
         label->setText(QString::number(detail.counts[size_t(k)]));
         QPalette colours = label->palette();
-        colours.setColor(QPalette::Window,
-                         detail.marked[size_t(k)] ? markColor : palette().color(QPalette::Midlight));
+        colours.setColor(QPalette::Window, detail.marked[size_t(k)]
+                                               ? markColor
+                                               : palette().color(QPalette::Midlight));
         label->setPalette(colours);
     }
 }
@@ -483,9 +487,9 @@ void ResultsWindow::reportFailure(const QString &action, store::WriteStatus stat
     if (status == store::WriteStatus::Ok || status == store::WriteStatus::FolderMissing)
         return;
     const std::optional<int> number = m_model.selectedNumber();
-    m_prompts.message(QStringLiteral("%1: the record of testee %2 was not changed, because %3.")
-                          .arg(action, number ? QString::number(*number) : QString(),
-                               store::describe(status)));
+    m_prompts.message(
+        QStringLiteral("%1: the record of testee %2 was not changed, because %3.")
+            .arg(action, number ? QString::number(*number) : QString(), store::describe(status)));
 }
 
 } // namespace results
