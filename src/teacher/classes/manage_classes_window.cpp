@@ -14,14 +14,32 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace teacher {
 
 namespace {
 
+// A box that reports losing the focus after it has finished with it itself, so that
+// what is done then (refocus, select) is not undone by the box's own handling.
+class LeavingBox : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void(Qt::FocusReason)> left;
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        if (left)
+            left(event->reason());
+    }
+};
+
 QLineEdit *numberBox(const QString &name, const QString &label, const QString &tip, QWidget *parent)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new LeavingBox(parent);
     box->setObjectName(name);
     box->setAccessibleName(label);
     box->setToolTip(tip);
@@ -88,6 +106,7 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
     QPushButton *down = makeButton(QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
     QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
                                  QStringLiteral("Save and return to main menu"));
+    ok->setDefault(true);
     m_cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"), {});
     QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
                                          QStringLiteral("How to manage classes"));
@@ -147,7 +166,15 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
         m_table.editLast(text);
         showBoxes();
     });
-    m_last->installEventFilter(this);
+    static_cast<LeavingBox *>(m_last)->left = [this](Qt::FocusReason reason) {
+        // Switching to another window, a menu or our own message is not leaving the
+        // box; nor is going for "Cancel", which throws the edit away anyway.
+        const bool leaving = reason != Qt::ActiveWindowFocusReason
+                             && reason != Qt::PopupFocusReason
+                             && QApplication::focusWidget() != m_cancel;
+        if (leaving && m_table.selected() >= 0)
+            checkLast();
+    };
     m_list->installEventFilter(this);
 
     connect(create, &QPushButton::clicked, this, [this] {
@@ -238,16 +265,7 @@ void ManageClassesWindow::commit()
 
 bool ManageClassesWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_last && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Switching to another window, a menu or our own message is not leaving the
-        // box; nor is going for "Cancel", which throws the edit away anyway.
-        const bool leaving = reason != Qt::ActiveWindowFocusReason
-                             && reason != Qt::PopupFocusReason
-                             && QApplication::focusWidget() != m_cancel;
-        if (leaving && m_table.selected() >= 0)
-            checkLast();
-    } else if (watched == m_list && event->type() == QEvent::FocusIn) {
+    if (watched == m_list && event->type() == QEvent::FocusIn) {
         showList();
     }
     return QDialog::eventFilter(watched, event);

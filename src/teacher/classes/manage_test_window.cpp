@@ -104,6 +104,7 @@ ManageTestWindow::ManageTestWindow(store::DataRoot root, ui::Prompts &prompts, u
                                    QStringLiteral("prohibit all class to test"));
     QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
                                  QStringLiteral("Save and return to main menu"));
+    ok->setDefault(true);
     QPushButton *cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
                                      QStringLiteral("return to main menu"));
     QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
