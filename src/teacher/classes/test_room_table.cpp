@@ -48,6 +48,18 @@ bool TestRoomTable::writeTestRoom()
                           title());
         return false;
     }
+    QStringList left;
+    for (const store::TestRoom::Paper &paper : std::as_const(m_room.papers)) {
+        if (!store::Roster::canHoldPaperFlags(paper.name))
+            left.append(QStringLiteral("\"%1\"").arg(paper.name));
+    }
+    if (!left.isEmpty()) {
+        m_prompts.message(QStringLiteral("The flags of %1 were not saved: the roster uses that "
+                                         "name for its own entries. Rename the paper in "
+                                         "Manage paper.")
+                              .arg(left.join(QStringLiteral(", "))),
+                          title());
+    }
     return true;
 }
 

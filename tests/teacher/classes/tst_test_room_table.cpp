@@ -153,6 +153,23 @@ private slots:
         QVERIFY(prompts.shown().isEmpty());
     }
 
+    void reservedPaperNamesAreTold()
+    {
+        testing::TempRoot root;
+        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
+                                        "[TestName]\nTestNameCount=2\n1=ClassCount\n2=Maths\n"));
+        ui::ScriptedPrompts prompts;
+        TestRoomTable table(root.root(), prompts);
+        table.readTestRoom();
+        table.togglePaper(0);
+        table.forbidAll();
+        QVERIFY(table.writeTestRoom());
+        QCOMPARE(prompts.messages(),
+                 QStringList{QStringLiteral("The flags of \"ClassCount\" were not saved: the roster uses that "
+                                            "name for its own entries. Rename the paper in Manage paper.")});
+        QCOMPARE(store::Roster(root.root()).read().classEntry(QStringLiteral("A1")).studentCount, 30);
+    }
+
     void failedWriteIsTold()
     {
         testing::TempRoot root;
