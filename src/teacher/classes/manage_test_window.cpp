@@ -29,6 +29,7 @@ QTreeWidget *flagList(const QString &name, const QString &accessibleName,
     list->setHeaderLabels({nameHeader, flagHeader});
     list->headerItem()->setToolTip(0, nameTip);
     list->headerItem()->setToolTip(1, flagTip);
+    list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
