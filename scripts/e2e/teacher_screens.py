@@ -7,6 +7,7 @@ Also a check that the windows open with what the roster holds: the classes in or
 the papers with their flags, and a paper's classes once it is clicked.
 """
 import os
+import shutil
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -23,8 +24,17 @@ def point_at(node):
 def scenario(run):
     root = run.make_root("demo")
     teacher_files.write_roster(root, teacher_files.DEMO_ROSTER)
+    source = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    shutil.copytree(os.path.join(source, "data", "help"), os.path.join(root, "help"))
     app = run.start("teacher", "--data-root", root)
     menu = app.window("Teacher End")
+
+    # Help from the menu, then F1 in a working window: each at its own page.
+    app.press(menu, "Help")
+    help_window = app.window("Help")
+    help_window.find(contains="Teacher End: the main menu")
+    app.press(help_window, "Close")
+    app.wait_gone(help_window)
 
     # The pointer over a button lights it up.
     point_at(menu.find(name="Manage classes", role="push button"))
@@ -38,6 +48,11 @@ def scenario(run):
     harness.wait_until(lambda: classes.find(name="first", role="text").text() == "101",
                        what="class B1's numbers")
     run.screenshot("manage-classes.png", classes)
+    app.key("F1")
+    help_window = app.window("Help")
+    help_window.find(contains="Students sit tests as members of a class")
+    app.press(help_window, "Close")
+    app.wait_gone(help_window)
     app.press(classes, "Cancel")
     app.wait_gone(classes)
 
