@@ -42,6 +42,19 @@ fuzz: bootstrap
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
 	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
 
+# The teacher program on the demo data root. When no demo root exists yet, a minimal one is
+# made here: two classes and the help pages, enough to find one's way around.
+run-teacher: build
+	@if [ ! -d "$(DEMO_ROOT)/sys" ]; then \
+	  mkdir -p "$(DEMO_ROOT)/sys" && \
+	  printf '%s\r\n' '[ClassName]' 'ClassNameCount=2' '1=A1' '2=A2' \
+	    '[ClassCount]' 'A1=30' 'A2=28' '[FirstNumber]' 'A1=1' 'A2=1' \
+	    '[LastNumber]' 'A1=30' 'A2=28' > "$(DEMO_ROOT)/sys/sys.cho" && \
+	  echo "run-teacher: made a minimal demo data root in $(DEMO_ROOT)"; \
+	fi
+	@[ -d "$(DEMO_ROOT)/help" ] || cp -r data/help "$(DEMO_ROOT)/help"
+	$(BUILD)/bin/teacher --data-root $(DEMO_ROOT)
+
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz
 
