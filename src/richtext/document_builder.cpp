@@ -46,8 +46,13 @@ void DocumentBuilder::begin(const RtfTables &tables)
 
 const QTextCharFormat &DocumentBuilder::charFormat(const RtfCharState &chars)
 {
-    if (m_haveLastFormat && chars == m_lastChars)
-        return m_lastFormat;
+    for (size_t i = 0; i < m_formats.size(); ++i) {
+        if (m_formats[i].chars == chars) {
+            if (i > 0)
+                std::swap(m_formats[i], m_formats[0]);
+            return m_formats[0].format;
+        }
+    }
     QTextCharFormat format;
     if (const RtfFont *font = m_tables->font(chars.font); font && !font->name.isEmpty())
         format.setFontFamilies({font->name});
@@ -68,10 +73,11 @@ const QTextCharFormat &DocumentBuilder::charFormat(const RtfCharState &chars)
         format.setForeground(color);
     if (const QColor color = m_tables->color(chars.background); color.isValid())
         format.setBackground(color);
-    m_lastChars = chars;
-    m_lastFormat = format;
-    m_haveLastFormat = true;
-    return m_lastFormat;
+    // Text runs alternate between a few formats (Latin and Chinese text of one paragraph).
+    if (m_formats.size() >= 4)
+        m_formats.pop_back();
+    m_formats.insert(m_formats.begin(), CachedFormat{chars, format});
+    return m_formats[0].format;
 }
 
 void DocumentBuilder::applyBlockFormat(const RtfParaState &para)

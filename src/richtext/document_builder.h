@@ -6,6 +6,7 @@
 
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <vector>
 
 class QTextDocument;
 class QTextTable;
@@ -54,9 +55,12 @@ private:
     qint64 m_cellsLeft = 0;
     qint64 m_pixelsLeft = 0;
 
-    RtfCharState m_lastChars;
-    QTextCharFormat m_lastFormat;
-    bool m_haveLastFormat = false;
+    struct CachedFormat
+    {
+        RtfCharState chars;
+        QTextCharFormat format;
+    };
+    std::vector<CachedFormat> m_formats; ///< the few formats in use, most recent first
 };
 
 } // namespace richtext

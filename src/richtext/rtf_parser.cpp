@@ -18,6 +18,10 @@ enum class Word {
     Pc,
     Pca,
     AnsiCpg,
+    Dbch,
+    OtherClass,
+    Af,
+    Afs,
     Deff,
     Uc,
     U,
@@ -127,6 +131,13 @@ const std::unordered_map<std::string_view, Word> &words()
         {"pc", Word::Pc},
         {"pca", Word::Pca},
         {"ansicpg", Word::AnsiCpg},
+        {"dbch", Word::Dbch},
+        {"loch", Word::OtherClass},
+        {"hich", Word::OtherClass},
+        {"rtlch", Word::OtherClass},
+        {"ltrch", Word::OtherClass},
+        {"af", Word::Af},
+        {"afs", Word::Afs},
         {"deff", Word::Deff},
         {"uc", Word::Uc},
         {"u", Word::U},
@@ -631,9 +642,47 @@ void RtfParser::flushText()
     m_text.truncate(out);
     if (!m_text.isEmpty()) {
         m_paragraphHasContent = true;
-        m_sink.text(m_text, group.chars, group.para);
+        emitText(m_text, group);
     }
     m_text.clear();
+}
+
+namespace {
+
+// The characters that word processors lay out with the "double-byte" font of a run.
+bool isEastAsian(char16_t c)
+{
+    return (c >= 0x1100 && c < 0x1200) || (c >= 0x2E80 && c < 0xA4D0) ||
+           (c >= 0xAC00 && c < 0xE000) || (c >= 0xF900 && c < 0xFB00) ||
+           (c >= 0xFE30 && c < 0xFE50) || (c >= 0xFF00 && c < 0xFFF0);
+}
+
+} // namespace
+
+void RtfParser::emitText(const QString &text, const Group &group)
+{
+    const RtfCharState &chars = group.chars;
+    if (chars.eastAsianFont < 0 && chars.eastAsianHalfPoints == 0) {
+        m_sink.text(text, chars, group.para);
+        return;
+    }
+    RtfCharState eastAsian = chars;
+    // A font missing from the table (LibreOffice names some) leaves the run's own font.
+    if (chars.eastAsianFont >= 0 && m_tables.fonts.contains(chars.eastAsianFont))
+        eastAsian.font = chars.eastAsianFont;
+    if (chars.eastAsianHalfPoints > 0)
+        eastAsian.halfPoints = chars.eastAsianHalfPoints;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const bool wide = isEastAsian(text[start].unicode());
+        qsizetype end = start + 1;
+        while (end < text.size() && isEastAsian(text[end].unicode()) == wide)
+            ++end;
+        const QString part =
+            (start == 0 && end == text.size()) ? text : text.mid(start, end - start);
+        m_sink.text(part, wide ? eastAsian : chars, group.para);
+        start = end;
+    }
 }
 
 void RtfParser::paragraphBreak()
@@ -774,6 +823,20 @@ void RtfParser::controlWord(const RtfToken &token)
         break;
     case Word::Uc:
         group.unicodeSkip = std::clamp(param, 0, 64);
+        break;
+    case Word::Dbch:
+        group.doubleByte = true;
+        break;
+    case Word::OtherClass:
+        group.doubleByte = false;
+        break;
+    case Word::Af:
+        if (group.doubleByte)
+            chars.eastAsianFont = param;
+        break;
+    case Word::Afs:
+        if (group.doubleByte)
+            chars.eastAsianHalfPoints = param > 0 ? std::min(param, 3276) : 0;
         break;
 
     case Word::FontTable:

@@ -53,7 +53,8 @@ private:
         RtfCharState chars;
         RtfParaState para;
         Destination destination = Destination::Body;
-        int unicodeSkip = 1; ///< \uc
+        int unicodeSkip = 1;     ///< \uc
+        bool doubleByte = false; ///< \dbch is the character class that \af and \afs set
     };
 
     void groupStart();
@@ -65,6 +66,7 @@ private:
     void appendChar(char16_t c);
     void flushBytes();
     void flushText();
+    void emitText(const QString &text, const Group &group);
     void paragraphBreak();
     void startSkip();
     int currentCodePage() const;

@@ -16,6 +16,10 @@ struct RtfCharState
 
     int font = -1; ///< \f index; -1 is the document's default font
     int halfPoints = 24;
+    /// \dbch\afN and \dbch\afsN: the font and size of Chinese, Japanese and Korean text
+    /// when they differ from \f and \fs; -1 and 0 when they do not.
+    int eastAsianFont = -1;
+    int eastAsianHalfPoints = 0;
     int foreground = 0; ///< colour table index; 0 is "automatic"
     int background = 0; ///< colour table index; 0 is none
     bool bold = false;
