@@ -18,6 +18,13 @@ namespace {
 
 constexpr double maxDisplaySide = 10000.0;
 
+// QTextDocument keys resources by name alone, whatever their type, so the original bytes
+// live under a name of their own beside the image that is shown.
+QUrl sourceUrl(const QString &name)
+{
+    return QUrl(name + QStringLiteral("#source"));
+}
+
 bool isMetafile(Picture::Format format)
 {
     return format == Picture::Format::Wmf || format == Picture::Format::Emf ||
@@ -89,7 +96,7 @@ QString Picture::attach(QTextDocument &document, const QImage &shown) const
     const QString name = resourceName();
     const QUrl url(name);
     document.addResource(QTextDocument::ImageResource, url, shown);
-    document.addResource(QTextDocument::UserResource, url, QVariant::fromValue(*this));
+    document.addResource(QTextDocument::UserResource, sourceUrl(name), QVariant::fromValue(*this));
     return name;
 }
 
@@ -97,7 +104,7 @@ std::optional<Picture> Picture::find(const QTextDocument &document, const QStrin
 {
     if (!name.startsWith(QLatin1StringView("quorin-picture:")))
         return std::nullopt;
-    const QVariant value = document.resource(QTextDocument::UserResource, QUrl(name));
+    const QVariant value = document.resource(QTextDocument::UserResource, sourceUrl(name));
     if (!value.canConvert<Picture>())
         return std::nullopt;
     return value.value<Picture>();
@@ -110,7 +117,7 @@ void Picture::insert(QTextCursor &cursor, const Picture &picture, qint64 &pixelB
         return;
     const QString name = picture.resourceName();
     QImage shown;
-    if (!document->resource(QTextDocument::UserResource, QUrl(name)).isValid()) {
+    if (!document->resource(QTextDocument::UserResource, sourceUrl(name)).isValid()) {
         shown = PictureDecoder::decode(picture, pixelBudget);
         if (shown.isNull()) {
             const QSizeF size = picture.displaySize();

@@ -32,6 +32,8 @@ struct DibLayout
 {
     qsizetype infoSize = 0; ///< header, colour masks and palette
     QSize size;
+    bool topDown = false;   ///< a negative height: rows run from the top
+    qsizetype rowBytes = 0; ///< of an uncompressed bitmap; 0 for a compressed one
 };
 
 // Where the bits of a packed DIB start, from its header. Nothing when the header is
@@ -52,7 +54,9 @@ std::optional<DibLayout> dibLayout(QByteArrayView dib)
         height = u16(dib, 6);
         bitCount = u16(dib, 10);
         entrySize = 3;
-    } else if (headerSize >= 40 && headerSize <= 124 && dib.size() >= 40) {
+    } else if ((headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 64 ||
+                headerSize == 108 || headerSize == 124) &&
+               dib.size() >= 40) {
         width = i32(dib, 4);
         height = i32(dib, 8);
         bitCount = u16(dib, 14);
@@ -61,7 +65,8 @@ std::optional<DibLayout> dibLayout(QByteArrayView dib)
     } else {
         return std::nullopt;
     }
-    height = height < 0 ? -height : height;
+    const bool topDown = height < 0;
+    height = topDown ? -height : height;
     if (width <= 0 || height <= 0 || width > PictureDecoder::maxSide ||
         height > PictureDecoder::maxSide || width * height > PictureDecoder::maxPixels)
         return std::nullopt;
@@ -82,7 +87,29 @@ std::optional<DibLayout> dibLayout(QByteArrayView dib)
     const qint64 infoSize = headerSize + masks + paletteEntries * entrySize;
     if (infoSize > dib.size())
         return std::nullopt;
-    return DibLayout{qsizetype(infoSize), QSize(int(width), int(height))};
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    const qsizetype rowBytes = uncompressed ? qsizetype((width * bitCount + 31) / 32 * 4) : 0;
+    return DibLayout{qsizetype(infoSize), QSize(int(width), int(height)), topDown, rowBytes};
+}
+
+QByteArray bmpFile(QByteArrayView info, QByteArrayView bits);
+
+// A BMP file of a DIB's parts. Rows that run from the top are turned over, since BMP readers
+// disagree about negative heights; a top-down bitmap must then have all its rows.
+QByteArray bmpFile(const DibLayout &layout, QByteArrayView info, QByteArrayView bits)
+{
+    if (!layout.topDown)
+        return bmpFile(info, bits);
+    const qsizetype rows = layout.size.height();
+    if (layout.rowBytes == 0 || bits.size() < layout.rowBytes * rows)
+        return {};
+    QByteArray header = info.toByteArray();
+    qToLittleEndian<qint32>(qint32(rows), header.data() + 8);
+    QByteArray flipped;
+    flipped.reserve(layout.rowBytes * rows);
+    for (qsizetype row = rows - 1; row >= 0; --row)
+        flipped.append(bits.sliced(row * layout.rowBytes, layout.rowBytes));
+    return bmpFile(header, flipped);
 }
 
 QByteArray bmpFile(QByteArrayView info, QByteArrayView bits)
@@ -118,7 +145,7 @@ QByteArray PictureDecoder::dibToBmp(QByteArrayView dib)
     const auto layout = dibLayout(dib);
     if (!layout)
         return {};
-    return bmpFile(dib.first(layout->infoSize), dib.sliced(layout->infoSize));
+    return bmpFile(*layout, dib.first(layout->infoSize), dib.sliced(layout->infoSize));
 }
 
 QByteArray PictureDecoder::bitmapFromWmf(QByteArrayView wmf)
@@ -202,7 +229,7 @@ QByteArray PictureDecoder::bitmapFromEmf(QByteArrayView emf)
                 const auto layout = dibLayout(info);
                 if (layout && area(layout->size) > bestArea) {
                     bestArea = area(layout->size);
-                    best = bmpFile(info.first(layout->infoSize),
+                    best = bmpFile(*layout, info.first(layout->infoSize),
                                    record.sliced(qsizetype(bitsAt), qsizetype(bitsSize)));
                 }
             }
