@@ -15,6 +15,7 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 namespace ui {
@@ -53,9 +54,11 @@ RichTextPane::RichTextPane(QWidget *parent)
 
 void RichTextPane::replaceDocument(QTextDocument *document)
 {
+    // The editor deletes the document it made itself; the ones this pane made are its own.
     QTextDocument *old = this->document();
+    const bool ours = old && old->parent() == this;
     setDocument(document);
-    if (old && old->parent() == this)
+    if (ours)
         delete old;
 }
 
@@ -309,10 +312,15 @@ void RichTextPane::adoptImages(int from, int to)
 
 QMimeData *RichTextPane::createMimeDataFromSelection() const
 {
-    QMimeData *data = QTextEdit::createMimeDataFromSelection();
     const QTextCursor cursor = textCursor();
     if (!cursor.hasSelection())
-        return data;
+        return QTextEdit::createMimeDataFromSelection();
+    // The editor's own mime data lists a fixed set of formats; copy them into one that
+    // can carry RTF as well.
+    const std::unique_ptr<QMimeData> base(QTextEdit::createMimeDataFromSelection());
+    auto *data = new QMimeData;
+    for (const QString &format : base->formats())
+        data->setData(format, base->data(format));
     QTextDocument selection;
     QTextCursor(&selection).insertFragment(cursor.selection());
     copyPictures(*document(), selection, selection);
