@@ -42,6 +42,9 @@ qint64 DocumentBuilder::pixelBudget(qsizetype inputSize)
 void DocumentBuilder::begin(const RtfTables &tables)
 {
     m_tables = &tables;
+    // Inside an edit block the cursor does not lay text out after every insertion to
+    // find its x position, which would cost more than everything else together.
+    m_cursor.beginEditBlock();
 }
 
 const QTextCharFormat &DocumentBuilder::charFormat(const RtfCharState &chars)
@@ -82,7 +85,10 @@ const QTextCharFormat &DocumentBuilder::charFormat(const RtfCharState &chars)
 
 void DocumentBuilder::applyBlockFormat(const RtfParaState &para)
 {
-    QTextBlockFormat format = m_cursor.blockFormat();
+    if (m_blockPara == para)
+        return;
+    m_blockPara = para;
+    QTextBlockFormat format;
     switch (para.align) {
     case RtfParaState::Align::Left:
         format.clearProperty(QTextFormat::BlockAlignment);
@@ -103,6 +109,16 @@ void DocumentBuilder::applyBlockFormat(const RtfParaState &para)
     format.setTopMargin(pixels(para.spaceBefore));
     format.setBottomMargin(pixels(para.spaceAfter));
     m_cursor.setBlockFormat(format);
+    m_blockFormat = format;
+}
+
+void DocumentBuilder::newBlock()
+{
+    // Handing over the formats spares the cursor looking up those of the block before.
+    if (m_blockPara)
+        m_cursor.insertBlock(m_blockFormat, QTextCharFormat());
+    else
+        m_cursor.insertBlock();
 }
 
 void DocumentBuilder::enter(const RtfParaState &para)
@@ -118,7 +134,7 @@ void DocumentBuilder::enter(const RtfParaState &para)
     if (m_table)
         leaveTable();
     if (m_pending) {
-        m_cursor.insertBlock();
+        newBlock();
         m_pending = false;
     }
 }
@@ -144,6 +160,7 @@ void DocumentBuilder::enterTable()
             format.setColumnWidthConstraints(widths);
         }
         m_table = m_cursor.insertTable(1, columns, format);
+        m_blockPara.reset();
         m_cellsLeft -= columns;
         m_row = 0;
         m_column = 0;
@@ -169,11 +186,12 @@ void DocumentBuilder::enterTable()
         const int column = std::min(m_column, m_table->columns() - 1);
         const bool extra = column != m_column; // cells beyond the last: keep their text
         m_cursor = m_table->cellAt(m_row, column).lastCursorPosition();
+        m_blockPara.reset();
         m_cellOpen = true;
         m_pending = extra && m_cursor.block().length() > 1;
     }
     if (m_pending) {
-        m_cursor.insertBlock();
+        newBlock();
         m_pending = false;
     }
 }
@@ -182,6 +200,7 @@ void DocumentBuilder::leaveTable()
 {
     m_cursor = m_table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
+    m_blockPara.reset();
     m_table = nullptr;
     m_rowOpen = false;
     m_cellOpen = false;
@@ -236,9 +255,9 @@ void DocumentBuilder::picture(const Picture &picture, const RtfParaState &para)
 void DocumentBuilder::end(const RtfParaState &para)
 {
     // The last \par of a file marks the end of its last paragraph, not a new empty one.
-    if (m_pending || m_table)
-        return;
-    applyBlockFormat(para);
+    if (!m_pending && !m_table)
+        applyBlockFormat(para);
+    m_cursor.endEditBlock();
 }
 
 } // namespace richtext

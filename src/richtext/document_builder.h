@@ -6,6 +6,7 @@
 
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <optional>
 #include <vector>
 
 class QTextDocument;
@@ -40,12 +41,17 @@ private:
     void leaveTable();
     const QTextCharFormat &charFormat(const RtfCharState &chars);
     void applyBlockFormat(const RtfParaState &para);
+    void newBlock();
 
     QTextDocument &m_document;
     QTextCursor m_cursor;
     const RtfTables *m_tables = nullptr;
 
     bool m_pending = false; ///< a \par ended the paragraph; the next one has no block yet
+    /// What the current block's format was made from, when known: a new block takes the
+    /// format of the one before, so most paragraphs need no format of their own.
+    std::optional<RtfParaState> m_blockPara;
+    QTextBlockFormat m_blockFormat; ///< the current block's format when m_blockPara is known
 
     QTextTable *m_table = nullptr;
     int m_row = 0;

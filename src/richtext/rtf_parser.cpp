@@ -500,11 +500,15 @@ void RtfParser::startSkip()
 
 int RtfParser::currentCodePage() const
 {
-    if (const RtfFont *font = m_tables.font(m_groups.back().chars.font)) {
-        if (font->codePage != 0)
-            return font->codePage;
-    }
-    return m_tables.documentCodePage;
+    const int index = m_groups.back().chars.font;
+    if (index == m_codePageFont)
+        return m_codePage;
+    int codePage = m_tables.documentCodePage;
+    if (const RtfFont *font = m_tables.font(index); font && font->codePage != 0)
+        codePage = font->codePage;
+    m_codePageFont = index;
+    m_codePage = codePage;
+    return codePage;
 }
 
 void RtfParser::resetChars(RtfCharState &chars) const
@@ -802,6 +806,8 @@ void RtfParser::controlWord(const RtfToken &token)
     }
 
     flushText();
+    if (word <= Word::Deff)
+        m_codePageFont = -2; // the document's code page or default font changes
     switch (word) {
     case Word::Ansi:
         m_tables.documentCodePage = 1252;
@@ -1105,6 +1111,7 @@ void RtfParser::fontEntryEnd()
     m_font.codePage = m_fontCpg ? m_fontCpg : m_fontCharsetPage;
     if (m_font.name.isEmpty() && m_font.codePage == 0)
         return;
+    m_codePageFont = -2;
     // The first entry for a number wins, as in the programs that write these files.
     if (m_tables.fonts.size() < qsizetype(maxFonts) && !m_tables.fonts.contains(m_fontIndex))
         m_tables.fonts.insert(m_fontIndex, m_font);

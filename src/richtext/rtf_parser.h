@@ -90,6 +90,8 @@ private:
     bool m_ended = false;
     bool m_paragraphHasContent = false;
 
+    mutable int m_codePageFont = -2; ///< the font whose code page m_codePage holds; -2: none
+    mutable int m_codePage = 0;
     QByteArray m_bytes; ///< code-page bytes not yet decoded, so a split pair joins up
     int m_bytesCodePage = 0;
     QString m_text;
