@@ -23,8 +23,7 @@ double pixels(int twips)
 } // namespace
 
 DocumentBuilder::DocumentBuilder(QTextDocument &document, qsizetype inputSize)
-    : m_document(document)
-    , m_cursor(&document)
+    : m_cursor(&document)
     , m_cellsLeft(cellBudget(inputSize))
     , m_pixelsLeft(pixelBudget(inputSize))
 {}

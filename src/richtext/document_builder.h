@@ -43,7 +43,6 @@ private:
     void applyBlockFormat(const RtfParaState &para);
     void newBlock();
 
-    QTextDocument &m_document;
     QTextCursor m_cursor;
     const RtfTables *m_tables = nullptr;
 

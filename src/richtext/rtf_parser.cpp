@@ -413,8 +413,11 @@ RtfParser::Outcome RtfParser::parse()
                 break;
             }
             if (m_groups.back().destination == Destination::Picture &&
-                m_pictureDepth == m_groups.size())
-                m_picture.data.append(token.name.data(), token.name.size());
+                m_pictureDepth == m_groups.size() && !token.name.isEmpty()) {
+                if (m_sink.wantsPictures())
+                    m_picture.data.append(token.name.data(), token.name.size());
+                m_pictureHasBytes = true;
+            }
             break;
         case RtfToken::Type::Symbol:
             if (m_unicodeSkipLeft > 0) {
@@ -557,6 +560,7 @@ void RtfParser::textBytes(QByteArrayView bytes)
         if (m_pictureDepth != m_groups.size())
             break;
         QByteArray &data = m_picture.data;
+        const bool wanted = m_sink.wantsPictures();
         // Hex digits in pairs; blanks and stray characters between them mean nothing.
         for (char c : bytes) {
             const int value = hexValue(c);
@@ -565,7 +569,10 @@ void RtfParser::textBytes(QByteArrayView bytes)
             if (m_pictureNibble < 0) {
                 m_pictureNibble = value;
             } else {
-                data.append(char(m_pictureNibble * 16 + value));
+                // A sink that does not want pictures only learns that there is one.
+                if (wanted)
+                    data.append(char(m_pictureNibble * 16 + value));
+                m_pictureHasBytes = true;
                 m_pictureNibble = -1;
             }
         }
@@ -713,6 +720,9 @@ void RtfParser::symbol(char c)
     case '_':
         appendChar(0x2011);
         break;
+    case '-':
+        appendChar(0x00AD); // optional hyphen: shows only where a line breaks
+        break;
     case '\r':
     case '\n':
         paragraphBreak();
@@ -721,7 +731,7 @@ void RtfParser::symbol(char c)
         appendChar('\t');
         break;
     default:
-        // \- (optional hyphen), \| and \: show nothing
+        // \| and \: show nothing
         break;
     }
 }
@@ -744,6 +754,12 @@ void RtfParser::controlWord(const RtfToken &token)
     RtfCharState &chars = group.chars;
     RtfParaState &para = group.para;
     const int param = token.param;
+
+    // A picture holds no text, and what stands in it must not change the document: a
+    // reader that steps over pictures unread has to arrive at the same text.
+    if (group.destination == Destination::Picture &&
+        (word < Word::PngBlip || word > Word::WbmWidthBytes) && word != Word::Pict)
+        return;
 
     // Words that add text keep the run going; every other word may change the format.
     switch (word) {
@@ -853,12 +869,13 @@ void RtfParser::controlWord(const RtfToken &token)
         m_colorSet = false;
         break;
     case Word::Pict:
-        if (group.destination == Destination::Picture || !m_sink.wantsPictures()) {
-            startSkip();
+        if (group.destination != Destination::Body) {
+            startSkip(); // only pictures in the text show
             break;
         }
         group.destination = Destination::Picture;
         m_picture = Picture{};
+        m_pictureHasBytes = false;
         m_pictureKnown = false;
         m_pictureDepth = m_groups.size();
         m_pictureNibble = -1;
@@ -1128,7 +1145,7 @@ void RtfParser::colorEntryEnd()
 void RtfParser::pictureEnd()
 {
     m_pictureDepth = 0;
-    if (!m_pictureKnown || m_picture.data.isEmpty()) {
+    if (!m_pictureKnown || !m_pictureHasBytes) {
         m_picture = Picture{};
         return;
     }

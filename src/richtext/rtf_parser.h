@@ -110,7 +110,8 @@ private:
 
     // the picture being read
     Picture m_picture;
-    bool m_pictureKnown = false; ///< a format word was seen
+    bool m_pictureKnown = false;    ///< a format word was seen
+    bool m_pictureHasBytes = false; ///< data was seen (kept only for a sink that wants it)
     size_t m_pictureDepth = 0;
     int m_pictureNibble = -1;
 };

@@ -10,6 +10,34 @@
 
 namespace richtext {
 
+namespace {
+
+// Line ends of any system become paragraphs; other control characters and the marks
+// QTextDocument keeps for itself would only show as boxes, as in RTF text.
+QString cleanText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                continue;
+            out.append(QLatin1Char('\n'));
+        } else if (c == '\n' || c == 0x2029) {
+            out.append(QLatin1Char('\n'));
+        } else if ((c < 0x20 && c != '\t') || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC ||
+                   c == 0xFFFE || c == 0xFFFF || (c >= 0x7F && c < 0xA0 && c != 0x85)) {
+            continue;
+        } else {
+            out.append(c == 0x85 ? QChar(0x2028) : QChar(c));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 ReadStatus RtfReader::read(const QByteArray &rtf, QTextDocument &document)
 {
     const bool undo = document.isUndoRedoEnabled();
@@ -26,7 +54,7 @@ ReadStatus RtfReader::read(const QByteArray &rtf, QTextDocument &document)
         QByteArrayView bytes(rtf);
         if (encoding == store::TextEncoding::Utf8Bom)
             bytes = bytes.sliced(store::TextCodec::utf8Bom.size());
-        document.setPlainText(codec.decode(bytes, encoding));
+        document.setPlainText(cleanText(codec.decode(bytes, encoding)));
         status = ReadStatus::NotRtf;
     } else {
         DocumentBuilder builder(document, rtf.size());
