@@ -401,7 +401,8 @@ void TestRtfReader::notRtfIsPlainText_data()
         << QByteArray("\xef\xbb\xbf\xe4\xb8\xad") << QStringLiteral("中");
     QTest::newRow("empty") << QByteArray() << QString();
     QTest::newRow("control characters and old Mac line ends")
-        << QByteArray("a\x01\x00b\rc\td") << QStringLiteral("ab\nc\td");
+        << QByteArray(QByteArray("a\x01") + QByteArray(1, '\0') + "b\rc\td")
+        << QStringLiteral("ab\nc\td");
 }
 
 void TestRtfReader::notRtfIsPlainText()
