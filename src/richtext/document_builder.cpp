@@ -28,14 +28,18 @@ DocumentBuilder::DocumentBuilder(QTextDocument &document, qsizetype inputSize)
     , m_pixelsLeft(pixelBudget(inputSize))
 {}
 
-qint64 DocumentBuilder::cellBudget(qsizetype inputSize)
+qint64 DocumentBuilder::cellBudget(qsizetype)
 {
-    return 20000 + inputSize / 16;
+    // Far more than a question's table; QTextTable redoes its grid on every new row, so
+    // each row costs as much as all the cells before it.
+    return 20000;
 }
 
 qint64 DocumentBuilder::pixelBudget(qsizetype inputSize)
 {
-    return std::min<qint64>(4 * 1024 * 1024 + qint64(inputSize) * 256, 48 * 1024 * 1024);
+    // Compressed pictures decode to many pixels per byte (a screenshot as PNG to ten or
+    // more); this leaves room for real ones and stops a file of tiny hostile ones.
+    return std::min<qint64>(8 * 1024 * 1024 + qint64(inputSize) * 16, 48 * 1024 * 1024);
 }
 
 void DocumentBuilder::begin(const RtfTables &tables)

@@ -30,7 +30,7 @@ public:
     bool wantsPictures() const override { return true; }
     void end(const RtfParaState &para) override;
 
-    /// The cells a table may have in a document read from `inputSize` bytes.
+    /// The table cells a document read from `inputSize` bytes may have.
     static qint64 cellBudget(qsizetype inputSize);
     /// The pixels that pictures may decode to in a document read from `inputSize` bytes.
     static qint64 pixelBudget(qsizetype inputSize);

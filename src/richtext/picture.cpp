@@ -119,14 +119,26 @@ void Picture::insert(QTextCursor &cursor, const Picture &picture, qint64 &pixelB
     QImage shown;
     if (!document->resource(QTextDocument::UserResource, sourceUrl(name)).isValid()) {
         shown = PictureDecoder::decode(picture, pixelBudget);
-        if (shown.isNull()) {
+        if (!shown.isNull()) {
+            pixelBudget -= qint64(shown.width()) * shown.height();
+        } else {
+            // Frames of one size share their pixels: a file of many small metafiles costs
+            // one frame, not one each.
             const QSizeF size = picture.displaySize();
-            const qint64 area = qint64(std::min(size.width(), 512.0) + 1) *
-                                qint64(std::min(size.height(), 512.0) + 1);
-            shown =
-                area <= pixelBudget ? PictureDecoder::frame(size) : PictureDecoder::frame({1, 1});
+            const QImage probe = PictureDecoder::frame({1, 1});
+            const QUrl frameUrl(QStringLiteral("quorin-frame:%1x%2")
+                                    .arg(int(std::min(size.width(), 512.0)))
+                                    .arg(int(std::min(size.height(), 512.0))));
+            shown = document->resource(QTextDocument::ImageResource, frameUrl).value<QImage>();
+            if (shown.isNull()) {
+                const qint64 area = qint64(std::min(size.width(), 512.0) + 1) *
+                                    qint64(std::min(size.height(), 512.0) + 1);
+                shown = area <= pixelBudget ? PictureDecoder::frame(size) : probe;
+                pixelBudget -= qint64(shown.width()) * shown.height();
+                if (shown.width() > 1)
+                    document->addResource(QTextDocument::ImageResource, frameUrl, shown);
+            }
         }
-        pixelBudget -= qint64(shown.width()) * shown.height();
         picture.attach(*document, shown);
     } else {
         shown = document->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
