@@ -71,7 +71,8 @@ void TestQuorinRtf::exitCodes()
     } else {
         QVERIFY(result.out.isEmpty());
         const QList<QByteArray> lines = result.err.trimmed().split('\n');
-        QVERIFY(lines.last().startsWith("quorin-rtf: "));
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines.front().startsWith("quorin-rtf: "));
     }
 }
 

@@ -44,11 +44,9 @@ void print(const QString &text)
 
 int main(int argc, char **argv)
 {
-    // Pictures are decoded through Qt Gui's image readers, which want an application.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     if (args.size() < 3)
         return usage();
     const QString &command = args.at(1);
@@ -61,6 +59,12 @@ int main(int argc, char **argv)
     QByteArray input;
     if (!readInput(args.at(2), input))
         return fail(QStringLiteral("cannot read %1").arg(args.at(2)));
+
+    // Documents need fonts and pictures need image readers: both want an application,
+    // made only now so that a usage error prints nothing but its one line.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
 
     if (command == QLatin1StringView("text")) {
         print(richtext::plainText(input));
