@@ -339,6 +339,50 @@ int hexValue(char c)
     return hexTable.value[static_cast<unsigned char>(c)];
 }
 
+// Words whose only effect is on the character or paragraph format in force: text read
+// before them keeps its own format, so they need not end the run being collected.
+bool changesFormatOnly(Word word)
+{
+    switch (word) {
+    case Word::Uc:
+    case Word::Dbch:
+    case Word::OtherClass:
+    case Word::Af:
+    case Word::Afs:
+    case Word::Plain:
+    case Word::Fs:
+    case Word::Bold:
+    case Word::Italic:
+    case Word::Underline:
+    case Word::UnderlineNone:
+    case Word::Strike:
+    case Word::Hidden:
+    case Word::Super:
+    case Word::Sub:
+    case Word::NoSuperSub:
+    case Word::Up:
+    case Word::Dn:
+    case Word::Cf:
+    case Word::Highlight:
+    case Word::Cb:
+    case Word::Pard:
+    case Word::Ql:
+    case Word::Qc:
+    case Word::Qr:
+    case Word::Qj:
+    case Word::Li:
+    case Word::Ri:
+    case Word::Fi:
+    case Word::Sb:
+    case Word::Sa:
+    case Word::InTable:
+    case Word::Itap:
+        return true;
+    default:
+        return false;
+    }
+}
+
 constexpr size_t maxFonts = 4096;
 constexpr size_t maxColors = 4096;
 constexpr qsizetype maxFontName = 256;
@@ -531,6 +575,7 @@ void RtfParser::textBytes(QByteArrayView bytes)
     Group &group = m_groups.back();
     switch (group.destination) {
     case Destination::Body: {
+        noteTextState();
         const int codePage = currentCodePage();
         if (!m_bytes.isEmpty() && codePage != m_bytesCodePage)
             flushBytes();
@@ -588,6 +633,7 @@ void RtfParser::byte(char c)
 {
     Group &group = m_groups.back();
     if (group.destination == Destination::Body) {
+        noteTextState();
         const int codePage = currentCodePage();
         if (!m_bytes.isEmpty() && codePage != m_bytesCodePage)
             flushBytes();
@@ -605,6 +651,7 @@ void RtfParser::appendChar(char16_t c)
 {
     Group &group = m_groups.back();
     if (group.destination == Destination::Body) {
+        noteTextState();
         flushBytes();
         m_text.append(QChar(c));
     } else if (group.destination == Destination::FontTable) {
@@ -634,8 +681,7 @@ void RtfParser::flushText()
     flushBytes();
     if (m_text.isEmpty())
         return;
-    const Group &group = m_groups.back();
-    if (group.chars.hidden) {
+    if (m_textChars.hidden) {
         m_text.clear();
         return;
     }
@@ -653,9 +699,21 @@ void RtfParser::flushText()
     m_text.truncate(out);
     if (!m_text.isEmpty()) {
         m_paragraphHasContent = true;
-        emitText(m_text, group);
+        emitText(m_text, m_textChars, m_textPara);
     }
     m_text.clear();
+}
+
+void RtfParser::noteTextState()
+{
+    // Words that leave the format as it was (\uc, a repeated \f0) do not split a run: the
+    // fewer runs, the faster a document is built.
+    const Group &group = m_groups.back();
+    if ((!m_text.isEmpty() || !m_bytes.isEmpty()) &&
+        !(group.chars == m_textChars && group.para == m_textPara))
+        flushText();
+    m_textChars = group.chars;
+    m_textPara = group.para;
 }
 
 namespace {
@@ -670,11 +728,10 @@ bool isEastAsian(char16_t c)
 
 } // namespace
 
-void RtfParser::emitText(const QString &text, const Group &group)
+void RtfParser::emitText(const QString &text, const RtfCharState &chars, const RtfParaState &para)
 {
-    const RtfCharState &chars = group.chars;
     if (chars.eastAsianFont < 0 && chars.eastAsianHalfPoints == 0) {
-        m_sink.text(text, chars, group.para);
+        m_sink.text(text, chars, para);
         return;
     }
     RtfCharState eastAsian = chars;
@@ -691,7 +748,7 @@ void RtfParser::emitText(const QString &text, const Group &group)
             ++end;
         const QString part =
             (start == 0 && end == text.size()) ? text : text.mid(start, end - start);
-        m_sink.text(part, wide ? eastAsian : chars, group.para);
+        m_sink.text(part, wide ? eastAsian : chars, para);
         start = end;
     }
 }
@@ -821,7 +878,8 @@ void RtfParser::controlWord(const RtfToken &token)
         break;
     }
 
-    flushText();
+    if (!changesFormatOnly(word))
+        flushText();
     if (word <= Word::Deff)
         m_codePageFont = -2; // the document's code page or default font changes
     switch (word) {

@@ -66,7 +66,8 @@ private:
     void appendChar(char16_t c);
     void flushBytes();
     void flushText();
-    void emitText(const QString &text, const Group &group);
+    void noteTextState();
+    void emitText(const QString &text, const RtfCharState &chars, const RtfParaState &para);
     void paragraphBreak();
     void startSkip();
     int currentCodePage() const;
@@ -95,6 +96,8 @@ private:
     QByteArray m_bytes; ///< code-page bytes not yet decoded, so a split pair joins up
     int m_bytesCodePage = 0;
     QString m_text;
+    RtfCharState m_textChars; ///< the format of m_text and m_bytes
+    RtfParaState m_textPara;
 
     // the font table entry being read
     bool m_fontOpen = false;

@@ -89,10 +89,16 @@ private:
     {
         fontIndex(m_defaultFont);
         m_colors.push_back(QColor()); // entry 0: automatic
+        // Formats are shared by index: each distinct one is looked at once.
+        std::unordered_map<int, bool> seen;
+        const auto collect = [&](int index, const QTextCharFormat &format) {
+            if (seen.emplace(index, true).second)
+                collectFormat(format);
+        };
         for (QTextBlock block = m_document.begin(); block.isValid(); block = block.next()) {
-            collectFormat(block.charFormat());
+            collect(block.charFormatIndex(), block.charFormat());
             for (auto it = block.begin(); !it.atEnd(); ++it)
-                collectFormat(it.fragment().charFormat());
+                collect(it.fragment().charFormatIndex(), it.fragment().charFormat());
         }
     }
 
@@ -268,14 +274,14 @@ private:
                 continue;
             }
             m_out += '{';
-            writeCharFormat(charFormat);
+            writeCharFormat(fragment.charFormatIndex(), charFormat);
             m_out += ' ';
             m_out += escapedText(fragment.text(), EscapeMode::Body);
             m_out += '}';
         }
         if (empty) {
             // An empty paragraph still has a height, which its mark's format gives.
-            writeCharFormat(block.charFormat());
+            writeCharFormat(block.charFormatIndex(), block.charFormat());
             m_out += ' ';
         }
         m_out += end;
@@ -289,6 +295,18 @@ private:
             return;
         m_out += word;
         m_out += QByteArray::number(value);
+    }
+
+    void writeCharFormat(int index, const QTextCharFormat &format)
+    {
+        const auto it = m_formatWords.find(index);
+        if (it != m_formatWords.end()) {
+            m_out += it->second;
+            return;
+        }
+        const qsizetype start = m_out.size();
+        writeCharFormat(format);
+        m_formatWords.emplace(index, m_out.sliced(start));
     }
 
     void writeCharFormat(const QTextCharFormat &format)
@@ -532,6 +550,7 @@ private:
     std::vector<QColor> m_colors;
     QHash<QRgb, int> m_colorIndex;
     std::unordered_map<char16_t, QByteArray> m_fallbacks;
+    std::unordered_map<int, QByteArray> m_formatWords; ///< control words of each format index
 };
 
 } // namespace
