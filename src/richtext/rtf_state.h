@@ -62,15 +62,10 @@ struct RtfTables
     int documentCodePage = 1252;
     std::vector<int> cellEdges; ///< right edges (twips) of the row being defined
 
-    const RtfFont *font(int index) const
-    {
-        const auto it = fonts.constFind(index < 0 ? defaultFont : index);
-        return it == fonts.cend() ? nullptr : &*it;
-    }
-    QColor color(int index) const
-    {
-        return index > 0 && size_t(index) < colors.size() ? colors[size_t(index)] : QColor();
-    }
+    /// The font numbered `index`, or the default font for -1; null when the table has none.
+    const RtfFont *font(int index) const;
+    /// The colour numbered `index`; invalid for "automatic" and numbers not in the table.
+    QColor color(int index) const;
 };
 
 } // namespace richtext
