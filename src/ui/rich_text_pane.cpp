@@ -223,6 +223,8 @@ void RichTextPane::insertFromMimeData(const QMimeData *source)
     if (isReadOnly())
         return;
     for (const char *type : rtfMimeTypes) {
+        if (!source->hasFormat(QLatin1StringView(type)))
+            continue;
         const QByteArray bytes = source->data(QLatin1StringView(type));
         if (richtext::RtfParser::isRtf(bytes)) {
             insertRtf(bytes);

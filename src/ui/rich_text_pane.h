@@ -11,6 +11,8 @@ namespace ui {
 /// A text editor bound to an RTF file. It remembers the file it loaded and saves back to
 /// it only; a file that could not be read leaves the pane empty and bound to no file.
 /// setReadOnly(true) gives the view the student program and the previews use.
+/// textChanged(), selectionChanged(), cut(), copy(), paste() and undo() are QTextEdit's;
+/// pasting rich text or an image keeps its pictures as pictures of the document.
 class RichTextPane : public QTextEdit
 {
     Q_OBJECT
