@@ -9,6 +9,7 @@
 #include "richtext/rtf_reader.h"
 
 #include <QTest>
+#include <cstring>
 #include <QTextTable>
 #include <QUrl>
 
@@ -190,25 +191,51 @@ void TestRtfReader::wordPadFontNamesInGbk()
     QCOMPARE(answer.fontWeight(), int(QFont::Bold));
 }
 
+namespace {
+
+// The bitmap of the metafile fixtures: 8 x 6, 24 bits, red on the left and blue on the right.
+QByteArray redBlueDib()
+{
+    QByteArray row;
+    for (int x = 0; x < 8; ++x)
+        row += x < 4 ? QByteArray("\x00\x00\xff", 3) : QByteArray("\xff\x00\x00", 3);
+    const QByteArray bits = row.repeated(6);
+    QByteArray header(40, '\0');
+    const qint32 fields[] = {40, 8, 6};
+    memcpy(header.data(), fields, sizeof fields);
+    header[12] = 1;  // planes
+    header[14] = 24; // bits per pixel
+    return header + bits;
+}
+
+} // namespace
+
 void TestRtfReader::metafilesWrappingBitmaps_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<int>("format");
     QTest::addColumn<QSizeF>("shown");
     QTest::newRow("WordPad WMF with META_STRETCHDIB")
-        << QStringLiteral("wordpad_wmf.rtf") << int(richtext::Picture::Format::Wmf)
+        << fixtures::bytes(QStringLiteral("wordpad_wmf.rtf")) << int(richtext::Picture::Format::Wmf)
         << QSizeF(80, 60);
     QTest::newRow("Word EMF with EMR_STRETCHDIBITS, scaled to half")
-        << QStringLiteral("word_emf.rtf") << int(richtext::Picture::Format::Emf)
+        << fixtures::bytes(QStringLiteral("word_emf.rtf")) << int(richtext::Picture::Format::Emf)
         << QSizeF(50, 37.5);
+    const QByteArray hex = redBlueDib().toHex();
+    QTest::newRow("DIB without a parameter")
+        << QByteArray("{\\rtf1{\\pict\\dibitmap\\picwgoal1200\\pichgoal900 " + hex + "}}")
+        << int(richtext::Picture::Format::Dib) << QSizeF(80, 60);
+    QTest::newRow("DIB 0 without a goal size")
+        << QByteArray("{\\rtf1{\\pict\\dibitmap0\\picw8\\pich6 " + hex + "}}")
+        << int(richtext::Picture::Format::Dib) << QSizeF(8, 6);
 }
 
 void TestRtfReader::metafilesWrappingBitmaps()
 {
-    QFETCH(QString, name);
+    QFETCH(QByteArray, rtf);
     QFETCH(int, format);
     QFETCH(QSizeF, shown);
-    const auto document = fixtures::read(fixtures::bytes(name));
+    const auto document = fixtures::read(rtf);
     const auto images = fixtures::images(*document);
     QCOMPARE(images.size(), size_t(1));
     QCOMPARE(QSizeF(images[0].width(), images[0].height()), shown);
@@ -217,7 +244,6 @@ void TestRtfReader::metafilesWrappingBitmaps()
     QCOMPARE(int(picture->format), format);
     const QImage image =
         document->resource(QTextDocument::ImageResource, QUrl(images[0].name())).value<QImage>();
-    // The bitmap inside: 8 x 6, red on the left and blue on the right.
     QCOMPARE(image.size(), QSize(8, 6));
     QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::red));
     QCOMPARE(QColor(image.pixel(6, 4)), QColor(Qt::blue));
