@@ -740,6 +740,10 @@ void RtfParser::emitText(const QString &text, const RtfCharState &chars, const R
         eastAsian.font = chars.eastAsianFont;
     if (chars.eastAsianHalfPoints > 0)
         eastAsian.halfPoints = chars.eastAsianHalfPoints;
+    if (eastAsian.font == chars.font && eastAsian.halfPoints == chars.halfPoints) {
+        m_sink.text(text, chars, para);
+        return;
+    }
     qsizetype start = 0;
     while (start < text.size()) {
         const bool wide = isEastAsian(text[start].unicode());

@@ -8,8 +8,9 @@
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 
-#include <QTest>
 #include <cstring>
+
+#include <QTest>
 #include <QTextTable>
 #include <QUrl>
 
