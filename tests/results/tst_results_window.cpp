@@ -2,10 +2,10 @@
 // a question click, the two actions, the auto refresh, help and the endings.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_fixture.h"
-#include "teacher/results/question_preview.h"
 #include "teacher/results/results_window.h"
 
 #include "test_files.h"
+#include "ui/rich_text_pane.h"
 #include "ui/scripted_prompts.h"
 
 #include <QAbstractButton>
@@ -251,8 +251,10 @@ private slots:
             const bool marked = k == 1 || k == 3;
             QCOMPARE(label->palette().color(QPalette::Window) == QColor(192, 64, 0), marked);
         }
-        const auto *preview = child<QuestionPreview>(*window, "Rich_question");
+        const auto *preview = child<ui::RichTextPane>(*window, "Rich_question");
         QVERIFY(preview->fileName().endsWith(u"/SHIJUAN/Maths/q1.rtf"));
+        QCOMPARE(preview->plainText().trimmed(), QStringLiteral("Question 1: which options are right?"));
+        QVERIFY(preview->isReadOnly());
 
         // Sorting by percentage keeps the selected line: question 2 (100) comes first.
         click(*window, "Cmd_score_pct");

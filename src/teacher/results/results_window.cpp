@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_window.h"
 
-#include "question_preview.h"
 #include "results_loader.h"
+
+#include "ui/rich_text_pane.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -264,7 +265,8 @@ void ResultsWindow::buildWindow()
     questionGrid->setColumnStretch(0, 2);
     questionGrid->setColumnStretch(1, 1);
 
-    m_preview = new QuestionPreview(this);
+    m_preview = new ui::RichTextPane(this);
+    m_preview->setReadOnly(true);
     m_preview->setObjectName(QStringLiteral("Rich_question"));
     m_preview->setAccessibleName(QStringLiteral("Question text"));
     m_preview->setMinimumWidth(260);

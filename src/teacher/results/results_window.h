@@ -18,9 +18,12 @@ class QListWidget;
 class QPushButton;
 class QTimer;
 
+namespace ui {
+class RichTextPane;
+}
+
 namespace results {
 
-class QuestionPreview;
 class ResultsLoader;
 
 class ResultsWindow : public QDialog
@@ -96,7 +99,7 @@ private:
     QListWidget *m_statistics = nullptr;
     QListWidget *m_questions = nullptr;
     QListWidget *m_answers = nullptr;
-    QuestionPreview *m_preview = nullptr;
+    ui::RichTextPane *m_preview = nullptr;
     std::array<QLabel *, 8> m_counts{};
 };
 
