@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QThread>
 #include <cerrno>
 #include <fcntl.h>
@@ -13,25 +14,31 @@ namespace store {
 
 namespace {
 
+enum class Attempt { Locked, Busy, Unsupported, Failed };
+
 // Per open file description, so that threads of one program exclude each other
-// too; plain process locks where the file system does not know them.
-bool tryLockDescriptor(int fd, bool &busy)
+// too; plain process locks where the file system does not know those.
+Attempt tryLockDescriptor(int fd)
 {
     struct flock request {};
     request.l_type = F_WRLCK;
     request.l_whence = SEEK_SET;
+    auto outcome = [](int error) {
+        if (error == EACCES || error == EAGAIN)
+            return Attempt::Busy;
+        if (error == ENOLCK || error == EOPNOTSUPP || error == EINVAL || error == ENOSYS)
+            return Attempt::Unsupported;
+        return Attempt::Failed;
+    };
 #ifdef F_OFD_SETLK
     if (::fcntl(fd, F_OFD_SETLK, &request) == 0)
-        return true;
-    if (errno != EINVAL) {
-        busy = errno == EACCES || errno == EAGAIN;
-        return false;
-    }
+        return Attempt::Locked;
+    if (outcome(errno) != Attempt::Unsupported)
+        return outcome(errno);
 #endif
     if (::fcntl(fd, F_SETLK, &request) == 0)
-        return true;
-    busy = errno == EACCES || errno == EAGAIN;
-    return false;
+        return Attempt::Locked;
+    return outcome(errno);
 }
 
 bool sameFile(int fd, const QByteArray &path)
@@ -61,15 +68,14 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
     const QByteArray path = QFile::encodeName(m_path);
     QElapsedTimer clock;
     clock.start();
-    unsigned long pause = 1;
     for (;;) {
         const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno != EINTR && errno != ESTALE && errno != EBUSY)
                 return Outcome::Error;
         } else {
-            bool busy = false;
-            if (tryLockDescriptor(fd, busy)) {
+            switch (tryLockDescriptor(fd)) {
+            case Attempt::Locked:
                 // The previous holder may have removed the file between our open
                 // and our lock: then we hold nothing that others can see.
                 if (sameFile(fd, path)) {
@@ -78,15 +84,25 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
                 }
                 ::close(fd);
                 continue;
-            }
-            ::close(fd);
-            if (!busy)
+            case Attempt::Unsupported:
+                // A share without record locks: write as the programs always have,
+                // relying on the atomic rename alone.
+                ::close(fd);
+                ::unlink(path.constData());
+                return Outcome::Unsupported;
+            case Attempt::Failed:
+                ::close(fd);
                 return Outcome::Error;
+            case Attempt::Busy:
+                ::close(fd);
+                break;
+            }
         }
         if (clock.elapsed() >= timeoutMs)
             return Outcome::Busy;
-        QThread::msleep(pause);
-        pause = std::min(pause * 2, 50UL);
+        // A holder that writes again at once frees the lock only for a moment:
+        // look often, at uneven times, so that a waiter gets its turn.
+        QThread::usleep(QRandomGenerator::global()->bounded(200, 1000));
     }
 }
 

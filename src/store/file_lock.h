@@ -18,7 +18,12 @@ public:
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
 
-    enum class Outcome { Locked, Busy, Error };
+    enum class Outcome {
+        Locked,
+        Busy,        ///< another holder kept it for the whole wait
+        Unsupported, ///< the file system has no record locks; nothing is held
+        Error,
+    };
     /// Waits up to timeoutMs for the lock.
     Outcome acquire(int timeoutMs);
     void release();

@@ -7,9 +7,24 @@ namespace {
 
 const QByteArray crlf = QByteArrayLiteral("\r\n");
 
-// Blanks as the profile reader trims them (ASCII only, as the Windows reader does);
-// NUL bytes from damaged files count too.
 QStringView trimmedView(QStringView text)
+{
+    return ProfileDocument::trimBlanks(text);
+}
+
+bool isBlankBytes(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\0')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// ASCII only, as the Windows reader trims; NUL bytes from damaged files count too.
+QStringView ProfileDocument::trimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -23,17 +38,6 @@ QStringView trimmedView(QStringView text)
         --end;
     return text.sliced(begin, end - begin);
 }
-
-bool isBlankBytes(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\0')
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
 {
@@ -77,11 +81,12 @@ ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
         Section &section = doc.m_sections.back();
         const qsizetype equals = content.indexOf(u'=');
         if (equals > 0 && !content.startsWith(u';')) {
-            const QString key = fold(trimmedView(content.first(equals)));
-            if (!key.isEmpty() && !section.entries.contains(key)) {
+            const QStringView key = trimmedView(content.first(equals));
+            const QString folded = fold(key);
+            if (!folded.isEmpty() && !section.entries.contains(folded)) {
                 section.entries.insert(
-                    key, Entry{int(section.lines.size()),
-                               trimmedView(content.sliced(equals + 1)).toString()});
+                    folded, Entry{int(section.lines.size()), key.toString(),
+                                  trimmedView(content.sliced(equals + 1)).toString()});
             }
         }
         section.lines.push_back(std::move(line));
@@ -176,7 +181,23 @@ void ProfileDocument::set(const QString &section, const QString &key, const QStr
         target.lines[size_t(at - 1)].end = crlf;
     target.lines.insert(target.lines.begin() + at, Line{std::move(bytes), crlf});
     // Only blank lines lay behind the insertion point, so no entry moved.
-    target.entries.insert(foldedKey, Entry{at, trimmedView(value).toString()});
+    target.entries.insert(foldedKey, Entry{at, key, trimmedView(value).toString()});
+}
+
+QList<ProfileDocument::Value> ProfileDocument::values() const
+{
+    QList<Value> all;
+    for (size_t s = 1; s < m_sections.size(); ++s) {
+        const Section &section = m_sections[s];
+        if (m_sectionIndex.value(fold(section.name), -1) != int(s))
+            continue; // a later duplicate: no lookup reaches it
+        QList<Entry> entries = section.entries.values();
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry &a, const Entry &b) { return a.line < b.line; });
+        for (const Entry &entry : entries)
+            all.append(Value{section.name, entry.key, entry.value});
+    }
+    return all;
 }
 
 QByteArray ProfileDocument::toBytes() const

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -36,6 +37,18 @@ public:
     /// when an edit brought in a character that code page 936 cannot hold.
     QByteArray toBytes() const;
 
+    /// Every (section, key, value) that a lookup can reach, in file order.
+    struct Value
+    {
+        QString section;
+        QString key;
+        QString value;
+    };
+    QList<Value> values() const;
+
+    /// Removes the blanks a profile read trims: ASCII white space and NUL.
+    static QStringView trimBlanks(QStringView text);
+
     TextEncoding encoding() const { return m_encoding; }
     int sectionCount() const { return int(m_sections.size()) - 1; }
 
@@ -48,6 +61,7 @@ private:
     struct Entry
     {
         int line = -1; ///< index into Section::lines
+        QString key;   ///< as written, trimmed
         QString value; ///< trimmed
     };
     struct Section

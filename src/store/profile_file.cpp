@@ -105,6 +105,7 @@ WriteStatus ProfileFile::apply(const ProfileBatch &batch) const
     FileLock lock(m_path + QStringLiteral(".lock"));
     switch (lock.acquire(lockWaitMs)) {
     case FileLock::Outcome::Locked:
+    case FileLock::Outcome::Unsupported:
         break;
     case FileLock::Outcome::Busy:
         return WriteStatus::Busy;

@@ -22,7 +22,7 @@ std::optional<QString> ProfileSnapshot::find(QStringView section, QStringView ke
         qsizetype cut = maxValueLength;
         if (found->at(cut - 1).isHighSurrogate())
             --cut;
-        *found = found->left(cut).trimmed();
+        *found = ProfileDocument::trimBlanks(QStringView(*found).first(cut)).toString();
     }
     return found;
 }

@@ -59,10 +59,12 @@ std::optional<QByteArray> TextCodec::encode(QStringView text, TextEncoding encod
         return std::nullopt;
     m_gbkEncoder.resetState();
     QByteArray bytes = m_gbkEncoder.encode(text);
-    if (m_gbkEncoder.hasError()) {
-        m_gbkEncoder.resetState();
+    const bool failed = m_gbkEncoder.hasError();
+    m_gbkEncoder.resetState();
+    // The converter does not flag every substitution (U+FFFD becomes "?" silently),
+    // so a text only fits when it decodes back to itself.
+    if (failed || decode(bytes, TextEncoding::Gbk) != text)
         return std::nullopt;
-    }
     return bytes;
 }
 

@@ -32,9 +32,10 @@ int main(int argc, char **argv)
         const ProfileFile file(args.at(2));
         const int count = args.at(5).toInt();
         for (int i = 0; i < count; ++i) {
-            if (file.writeValue(args.at(3), args.at(4) + QString::number(i), QString::number(i))
-                != WriteStatus::Ok) {
-                std::fprintf(stderr, "write %d failed\n", i);
+            const WriteStatus status =
+                file.writeValue(args.at(3), args.at(4) + QString::number(i), QString::number(i));
+            if (status != WriteStatus::Ok) {
+                std::fprintf(stderr, "write %d failed: %s\n", i, qPrintable(describe(status)));
                 return 1;
             }
         }

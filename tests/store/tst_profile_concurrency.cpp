@@ -55,8 +55,8 @@ private slots:
         second.start(hammerPath(), {QStringLiteral("keys"), file, QStringLiteral("A1"), QStringLiteral("second"), QStringLiteral("1000")});
         QVERIFY(first.waitForFinished(120000));
         QVERIFY(second.waitForFinished(120000));
-        QCOMPARE(first.exitCode(), 0);
-        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(first.exitCode() == 0, first.readAllStandardError().constData());
+        QVERIFY2(second.exitCode() == 0, second.readAllStandardError().constData());
 
         const ProfileSnapshot snapshot = ProfileFile(file).read();
         for (int i = 0; i < 1000; ++i) {

@@ -229,6 +229,13 @@ private slots:
         QCOMPARE(profile.readValue(u"班级", u"7"), QStringLiteral("张三"));
         QCOMPARE(profile.readValue(u"班级", u"8"), QStringLiteral("Zoë 😀"));
 
+        // The replacement character has no code page 936 form either, though the
+        // converter would quietly write "?" for it.
+        const QString other = path(QStringLiteral("fffd.cho"));
+        QCOMPARE(ProfileFile(other).writeValue(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("a\uFFFDb")),
+                 WriteStatus::Ok);
+        QCOMPARE(ProfileFile(other).readValue(u"A", u"k"), QStringLiteral("a\uFFFDb"));
+
         // Once UTF-8, it stays UTF-8.
         profile.writeValue(QStringLiteral("班级"), QStringLiteral("9"), QStringLiteral("李"));
         QVERIFY(readBytes(file).startsWith("\xEF\xBB\xBF"));
