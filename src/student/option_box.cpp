@@ -34,6 +34,12 @@ void OptionBox::focusInEvent(QFocusEvent *event)
     emit focused();
 }
 
+bool OptionBox::hitButton(const QPoint &pos) const
+{
+    // The whole coloured box answers a click, not only the mark and its caption.
+    return rect().contains(pos);
+}
+
 void OptionBox::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool over = event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());

@@ -26,6 +26,7 @@ Q_SIGNALS:
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
 
 private:
     int m_index;
