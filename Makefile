@@ -42,6 +42,16 @@ fuzz: bootstrap
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
 	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
 
+# A data root with two classes and two papers, made once.
+demo-root:
+	@[ -d $(DEMO_ROOT) ] || scripts/make-demo-root $(DEMO_ROOT)
+
+run-student: build demo-root
+	$(BUILD)/bin/student --data-root $(DEMO_ROOT)
+
+# For now the student program; the teacher program takes over when it can be run.
+run: run-student
+
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz
 

@@ -23,10 +23,13 @@ namespace student {
 
 namespace {
 
-QLabel *caption(const QString &text, QWidget *parent)
+// The label names its control for screen readers too (a drop-down list's own
+// accessible name is the entry it shows).
+QLabel *caption(const QString &text, QWidget *control)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QLabel(text, control->parentWidget());
     label->setAccessibleName(text);
+    label->setBuddy(control);
     return label;
 }
 
@@ -77,11 +80,11 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, std::functi
     m_lastName->setAccessibleName(QStringLiteral("Input your last name:"));
 
     auto *form = new QFormLayout;
-    form->addRow(caption(QStringLiteral("Choose test name:"), this), m_papers);
-    form->addRow(caption(QStringLiteral("Choose class name:"), this), m_classes);
-    form->addRow(caption(QStringLiteral("Input student number:"), this), m_number);
-    form->addRow(caption(QStringLiteral("Input your first name:"), this), m_firstName);
-    form->addRow(caption(QStringLiteral("Input your last name:"), this), m_lastName);
+    form->addRow(caption(QStringLiteral("Choose test name:"), m_papers), m_papers);
+    form->addRow(caption(QStringLiteral("Choose class name:"), m_classes), m_classes);
+    form->addRow(caption(QStringLiteral("Input student number:"), m_number), m_number);
+    form->addRow(caption(QStringLiteral("Input your first name:"), m_firstName), m_firstName);
+    form->addRow(caption(QStringLiteral("Input your last name:"), m_lastName), m_lastName);
 
     auto *okButton = new QPushButton(QStringLiteral("OK"), this);
     okButton->setObjectName(QStringLiteral("Cmd_ok"));
