@@ -268,6 +268,14 @@ class App:
 
         wait_until(gone, timeout, "%r to close" % node)
 
+    def peak_memory_kb(self):
+        """The most resident memory the program has used so far (VmHWM)."""
+        with open("/proc/%d/status" % self.process.pid) as f:
+            for line in f:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1])
+        return 0
+
     def wait_exit(self, timeout=DEFAULT_TIMEOUT):
         wait_until(lambda: self.process.poll() is not None, timeout, "%s to end" % self.name)
         return self.process.returncode
