@@ -37,7 +37,8 @@ struct Fixture
         QDir().mkpath(dir.filePath(QStringLiteral("SHIJUAN/") + paper));
         QDir().mkpath(dir.filePath(QStringLiteral("CHENGJI/") + paper));
         store::ProfileBatch batch;
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("Question_conut"), QString::number(questionCount));
+        batch.set(QStringLiteral("MAIN"), QStringLiteral("Question_conut"),
+                  QString::number(questionCount));
         batch.set(QStringLiteral("MAIN"), QStringLiteral("TESTTIME"), QStringLiteral("90"));
         batch.set(QStringLiteral("MAIN"), QStringLiteral("Mark"), QStringLiteral("1"));
         for (int q = 1; q <= questionCount; ++q) {
@@ -52,10 +53,10 @@ struct Fixture
 
     std::unique_ptr<student::ExamAttempt> start()
     {
-        auto attempt = std::make_unique<student::ExamAttempt>(root, clock, random, prompts, [] {},
-                                                              dir.filePath(QStringLiteral("cache")));
-        attempt->startAttempt({paper, QStringLiteral("A1"), QStringLiteral("7"), QStringLiteral("Tom"),
-                               QString(), false});
+        auto attempt = std::make_unique<student::ExamAttempt>(
+            root, clock, random, prompts, [] {}, dir.filePath(QStringLiteral("cache")));
+        attempt->startAttempt({paper, QStringLiteral("A1"), QStringLiteral("7"),
+                               QStringLiteral("Tom"), QString(), false});
         for (int p = 1; p <= questionCount; ++p) {
             attempt->goToPosition(p);
             std::array<bool, 7> chosen{};
@@ -81,7 +82,8 @@ void report(benchmark::State &state, std::chrono::nanoseconds measured)
 {
     using Counter = benchmark::Counter;
     state.counters["opens"] = Counter(double(store::IoCounters::opens), Counter::kAvgIterations);
-    state.counters["renames"] = Counter(double(store::IoCounters::renames), Counter::kAvgIterations);
+    state.counters["renames"] =
+        Counter(double(store::IoCounters::renames), Counter::kAvgIterations);
     state.counters["locks"] = Counter(double(store::IoCounters::locks), Counter::kAvgIterations);
     state.counters["us_per_step"] = double(measured.count()) / double(state.iterations()) / 1000.0;
 }
@@ -92,7 +94,8 @@ void writeKeyByKey(const QString &file, const QStringList &suffixes, int round)
 {
     const store::ProfileFile record(file);
     for (const QString &suffix : suffixes)
-        record.writeValue(QStringLiteral("A1"), QStringLiteral("7") + suffix, QString::number(round));
+        record.writeValue(QStringLiteral("A1"), QStringLiteral("7") + suffix,
+                          QString::number(round));
 }
 
 QStringList autosaveKeys()
@@ -195,8 +198,9 @@ BENCHMARK(BM_Finish)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    return bench::runWithComparisons(
-        argc, argv,
-        {{"BM_AutosaveKeyByKey/iterations:2", "BM_Autosave", "one lock, one read and one rename per step"},
-         {"BM_FinishKeyByKey/iterations:2", "BM_Finish", "one lock, one read and one rename per step"}});
+    return bench::runWithComparisons(argc, argv,
+                                     {{"BM_AutosaveKeyByKey/iterations:2", "BM_Autosave",
+                                       "one lock, one read and one rename per step"},
+                                      {"BM_FinishKeyByKey/iterations:2", "BM_Finish",
+                                       "one lock, one read and one rename per step"}});
 }

@@ -45,9 +45,11 @@ QByteArray bigDocument(int seed)
     image.save(&buffer, "PNG");
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 ";
     rtf += "Question " + QByteArray::number(seed) + "\\par ";
-    rtf += "{\\pict\\pngblip\\picw200\\pich150\\picwgoal3000\\pichgoal2250\r\n" + png.toHex() + "}\\par ";
+    rtf += "{\\pict\\pngblip\\picw200\\pich150\\picwgoal3000\\pichgoal2250\r\n" + png.toHex() +
+           "}\\par ";
     for (int i = 0; rtf.size() < 200 * 1024; ++i)
-        rtf += "Paragraph " + QByteArray::number(i) + " {\\b bold} and {\\i italic} words of the question. \\par ";
+        rtf += "Paragraph " + QByteArray::number(i) +
+               " {\\b bold} and {\\i italic} words of the question. \\par ";
     return rtf + "}";
 }
 
@@ -66,8 +68,10 @@ struct Fixture
         QDir().mkpath(folder);
         QDir().mkpath(dir.filePath(QStringLiteral("CHENGJI/") + paper));
         store::ProfileBatch batch;
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("Question_conut"), QString::number(questionCount));
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0"));
+        batch.set(QStringLiteral("MAIN"), QStringLiteral("Question_conut"),
+                  QString::number(questionCount));
+        batch.set(QStringLiteral("MAIN"), QStringLiteral("CHANGE_QUESTION_SORT"),
+                  QStringLiteral("0"));
         batch.set(QStringLiteral("MAIN"), QStringLiteral("TESTTIME"), QStringLiteral("60"));
         for (int q = 1; q <= questionCount; ++q) {
             const QString name = QStringLiteral("%1.RTF").arg(q);
@@ -105,9 +109,11 @@ void BM_LoadDocument(benchmark::State &state)
 void BM_QuestionSwitch(benchmark::State &state)
 {
     Fixture &f = fixture();
-    student::ExamWindow window(f.root, f.clock, f.random, f.prompts, [] {}, student::ExamWindow::Ticks::Manual,
-                               f.dir.filePath(QStringLiteral("cache")));
-    window.open({paper, QStringLiteral("A1"), QStringLiteral("7"), QStringLiteral("Tom"), QString(), false});
+    student::ExamWindow window(
+        f.root, f.clock, f.random, f.prompts, [] {}, student::ExamWindow::Ticks::Manual,
+        f.dir.filePath(QStringLiteral("cache")));
+    window.open({paper, QStringLiteral("A1"), QStringLiteral("7"), QStringLiteral("Tom"), QString(),
+                 false});
     window.show();
     QApplication::processEvents();
     auto *next = window.findChild<QPushButton *>(QStringLiteral("Command2"));
@@ -131,5 +137,6 @@ int main(int argc, char **argv)
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication app(argc, argv);
     return bench::runWithComparisons(
-        argc, argv, {{"BM_LoadDocument", "BM_QuestionSwitch", "close to 1: a switch is its document's load"}});
+        argc, argv,
+        {{"BM_LoadDocument", "BM_QuestionSwitch", "close to 1: a switch is its document's load"}});
 }

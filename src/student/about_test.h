@@ -15,7 +15,7 @@ class AboutTest
 public:
     AboutTest(const store::DataRoot &root, const QString &paper);
 
-    QString description() const { return m_description; }     ///< two spaces, then about_test
+    QString description() const { return m_description; } ///< two spaces, then about_test
     QString fullMark() const { return m_fullMark; }
     QString testTime() const { return m_testTime; }           ///< minutes
     QString questionTotal() const { return m_questionTotal; } ///< two spaces, then the count

@@ -31,8 +31,7 @@ QStringList admittedClasses(const store::RosterReader &roster, const QString &pa
 Admission::Admission(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))
     , m_prompts(prompts)
-{
-}
+{}
 
 Admission::Opening Admission::open()
 {
@@ -131,23 +130,20 @@ Admission::Outcome Admission::admit(const Form &form)
 
     const store::ResultRecord record(m_root, paper, className, outcome.number);
     const store::RecordState state = record.readState();
-    if (state.state == store::TesteeState::Finished
-        && !passwordGate(retestPassword, noRetestMessage(), retestQuestion(), retestPasswordTitle()))
+    if (state.state == store::TesteeState::Finished &&
+        !passwordGate(retestPassword, noRetestMessage(), retestQuestion(), retestPasswordTitle()))
         return outcome;
     // After a retest the record still holds the finish mark, so this is a new attempt.
     const bool resume = state.time2.isEmpty() && !state.time1.isEmpty();
-    if (resume
-        && !passwordGate(reloginPassword, noReloginMessage(), reloginQuestion(), reloginPasswordTitle()))
+    if (resume && !passwordGate(reloginPassword, noReloginMessage(), reloginQuestion(),
+                                reloginPasswordTitle()))
         return outcome;
 
     record.writeAdmission(form.firstName.trimmed(), form.lastName.trimmed());
     outcome.admitted = true;
-    outcome.identity = TesteeIdentity{paper,
-                                      className,
-                                      outcome.number,
-                                      form.firstName.trimmed(),
-                                      form.lastName.trimmed(),
-                                      resume};
+    outcome.identity = TesteeIdentity{
+        paper, className, outcome.number, form.firstName.trimmed(), form.lastName.trimmed(),
+        resume};
     return outcome;
 }
 

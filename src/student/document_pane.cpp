@@ -17,7 +17,8 @@ QString textRuns(const QByteArray &rtf)
         const char c = rtf.at(i);
         if (c == '{') {
             ++depth;
-            if (i + 2 < rtf.size() && rtf.at(i + 1) == '\\' && rtf.at(i + 2) == '*' && skipBelow < 0)
+            if (i + 2 < rtf.size() && rtf.at(i + 1) == '\\' && rtf.at(i + 2) == '*' &&
+                skipBelow < 0)
                 skipBelow = depth;
             continue;
         }
@@ -32,12 +33,13 @@ QString textRuns(const QByteArray &rtf)
             QByteArray word;
             while (j < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf.at(j))))
                 word += rtf.at(j++);
-            while (j < rtf.size() && (std::isdigit(static_cast<unsigned char>(rtf.at(j))) || rtf.at(j) == '-'))
+            while (j < rtf.size() &&
+                   (std::isdigit(static_cast<unsigned char>(rtf.at(j))) || rtf.at(j) == '-'))
                 ++j;
             if (j < rtf.size() && rtf.at(j) == ' ')
                 ++j;
-            if (skipBelow < 0 && (word == "fonttbl" || word == "colortbl" || word == "stylesheet"
-                                  || word == "pict" || word == "info"))
+            if (skipBelow < 0 && (word == "fonttbl" || word == "colortbl" || word == "stylesheet" ||
+                                  word == "pict" || word == "info"))
                 skipBelow = depth;
             if (skipBelow < 0 && (word == "par" || word == "line"))
                 text += u'\n';

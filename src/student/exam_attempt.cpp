@@ -19,8 +19,8 @@ namespace {
 
 TesteeIdentity trimmed(const TesteeIdentity &identity)
 {
-    return TesteeIdentity{identity.paper.trimmed(),     identity.className.trimmed(),
-                          identity.number.trimmed(),    identity.firstName.trimmed(),
+    return TesteeIdentity{identity.paper.trimmed(),    identity.className.trimmed(),
+                          identity.number.trimmed(),   identity.firstName.trimmed(),
                           identity.lastName.trimmed(), identity.resume};
 }
 
@@ -62,8 +62,7 @@ ExamAttempt::ExamAttempt(store::DataRoot root, const store::Clock &clock,
     , m_prompts(prompts)
     , m_quit(std::move(quit))
     , m_localFolder(std::move(localFolder))
-{
-}
+{}
 
 void ExamAttempt::startAttempt(const TesteeIdentity &identity)
 {
@@ -82,7 +81,8 @@ void ExamAttempt::startAttempt(const TesteeIdentity &identity)
             removeLocalCopies({QStringLiteral("*.rtf")});
         else
             QDir().mkpath(m_localFolder);
-        const QString copy = copyToLocal(m_paperFileInUse, m_identity.paper + QStringLiteral(".cho"));
+        const QString copy =
+            copyToLocal(m_paperFileInUse, m_identity.paper + QStringLiteral(".cho"));
         // Without a local copy the paper is still readable from the share.
         if (!copy.isEmpty())
             m_paperFileInUse = copy;
@@ -361,9 +361,9 @@ void ExamAttempt::finishAttempt()
 
 QString ExamAttempt::scoreMessage(int fullMark, qint64 score)
 {
-    return QStringLiteral("        The test full mark is:") + QString::number(fullMark)
-           + QStringLiteral("\n        Your test mark is:") + QString::number(score)
-           + QStringLiteral("          \n            Good Bye!");
+    return QStringLiteral("        The test full mark is:") + QString::number(fullMark) +
+           QStringLiteral("\n        Your test mark is:") + QString::number(score) +
+           QStringLiteral("          \n            Good Bye!");
 }
 
 QString ExamAttempt::savedMessage()

@@ -48,9 +48,10 @@ class ExamAttempt
 public:
     /// `localFolder` receives the copies of the paper and its documents when the
     /// data root lies on a network share; it is created then, never otherwise.
-    ExamAttempt(store::DataRoot root, const store::Clock &clock, store::RandomSource &random,
-                ui::Prompts &prompts, std::function<void()> quit,
-                QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student));
+    ExamAttempt(
+        store::DataRoot root, const store::Clock &clock, store::RandomSource &random,
+        ui::Prompts &prompts, std::function<void()> quit,
+        QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student));
 
     /// Loads the paper and either continues the autosaved attempt or starts anew
     /// (new order, full time, start stamp). Runs once.

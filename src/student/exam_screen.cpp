@@ -10,8 +10,7 @@ ExamScreen::ExamScreen(store::DataRoot root, const store::Clock &clock, store::R
                        ui::Prompts &prompts, std::function<void()> quit, QString localFolder)
     : m_attempt(std::move(root), clock, random, prompts, std::move(quit), std::move(localFolder))
     , m_prompts(prompts)
-{
-}
+{}
 
 void ExamScreen::open(const TesteeIdentity &identity)
 {
@@ -28,8 +27,8 @@ QString ExamScreen::windowTitle() const
 
 QString ExamScreen::selectorCaption() const
 {
-    return QStringLiteral("Select question          Questions total:")
-           + QString::number(m_attempt.questionCount());
+    return QStringLiteral("Select question          Questions total:") +
+           QString::number(m_attempt.questionCount());
 }
 
 QString ExamScreen::answerButtonCaption() const
@@ -67,10 +66,11 @@ void ExamScreen::showPosition()
     const store::AnswerCode answer = m_attempt.answer(q);
     for (int k = 1; k <= 7; ++k) {
         const bool ticked = answer.hasOption(k);
-        m_options[size_t(k - 1)] = {ticked, ticked ? OptionColour::Chosen : OptionColour::NotChosen};
+        m_options[size_t(k - 1)] = {ticked,
+                                    ticked ? OptionColour::Chosen : OptionColour::NotChosen};
     }
-    m_questionCaption = QStringLiteral("Question No:") + QString::number(position)
-                        + QStringLiteral("    Mark:") + m_attempt.markText(q);
+    m_questionCaption = QStringLiteral("Question No:") + QString::number(position) +
+                        QStringLiteral("    Mark:") + m_attempt.markText(q);
 
     m_explanationVisible = m_attempt.answerDisplay();
     if (!m_explanationVisible) {
@@ -255,7 +255,8 @@ QString ExamScreen::helpText()
     text += QStringLiteral("The Quorin developers, 2026") + cr;
     text += QStringLiteral("Quorin Ver.4.0") + cr;
     text += cr;
-    text += QStringLiteral("Questions about this program: ask your teacher or system manager.") + cr;
+    text +=
+        QStringLiteral("Questions about this program: ask your teacher or system manager.") + cr;
     return text;
 }
 

@@ -34,9 +34,10 @@ struct SelectorButton
 class ExamScreen
 {
 public:
-    ExamScreen(store::DataRoot root, const store::Clock &clock, store::RandomSource &random,
-               ui::Prompts &prompts, std::function<void()> quit,
-               QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student));
+    ExamScreen(
+        store::DataRoot root, const store::Clock &clock, store::RandomSource &random,
+        ui::Prompts &prompts, std::function<void()> quit,
+        QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student));
 
     /// Starts the attempt and shows its current position.
     void open(const TesteeIdentity &identity);

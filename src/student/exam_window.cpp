@@ -56,8 +56,8 @@ ExamWindow::ExamWindow(store::DataRoot root, const store::Clock &clock, store::R
 {
     setObjectName(QStringLiteral("网络考试"));
     setWindowTitle(QStringLiteral("Student end"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     m_countdown.setInterval(1000);
     m_autosave.setInterval(60000);
     connect(&m_countdown, &QTimer::timeout, this, &ExamWindow::countdownTick);
@@ -93,8 +93,9 @@ void ExamWindow::build()
     choose->setObjectName(QStringLiteral("Frame2"));
     choose->setAccessibleName(QStringLiteral("Choose "));
     auto *chooseLayout = new QHBoxLayout(choose);
-    const QStringList captions{QStringLiteral("1.A -yes"), QStringLiteral("2.B -no"), QStringLiteral("3.C"),
-                               QStringLiteral("4.D"),      QStringLiteral("5.E"),     QStringLiteral("6.F"),
+    const QStringList captions{QStringLiteral("1.A -yes"), QStringLiteral("2.B -no"),
+                               QStringLiteral("3.C"),      QStringLiteral("4.D"),
+                               QStringLiteral("5.E"),      QStringLiteral("6.F"),
                                QStringLiteral("7.G")};
     for (int k = 1; k <= 7; ++k) {
         auto *box = new OptionBox(k, captions.at(k - 1), choose);
@@ -138,7 +139,8 @@ void ExamWindow::build()
     });
     connect(m_help, &QPushButton::clicked, this, &ExamWindow::showHelp);
     connect(m_finish, &QPushButton::clicked, this, &ExamWindow::close);
-    connect(m_autoPageDown, &QCheckBox::toggled, this, [this](bool on) { m_model.setAutoPageDown(on); });
+    connect(m_autoPageDown, &QCheckBox::toggled, this,
+            [this](bool on) { m_model.setAutoPageDown(on); });
 
     auto *navigation = new QHBoxLayout;
     navigation->addWidget(m_previous);
@@ -357,8 +359,8 @@ bool ExamWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(watched);
-        if ((key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown) && widget
-            && widget->window() == this && m_model.hasQuestions() && !m_model.isFinished()) {
+        if ((key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown) && widget &&
+            widget->window() == this && m_model.hasQuestions() && !m_model.isFinished()) {
             if (key->key() == Qt::Key_PageUp)
                 m_model.previous();
             else
@@ -367,11 +369,12 @@ bool ExamWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonRelease && (watched == m_previous || watched == m_next)) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_previous || watched == m_next)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         auto *b = static_cast<QPushButton *>(watched);
-        if (mouse->button() == Qt::RightButton && b->isEnabled()
-            && b->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::RightButton && b->isEnabled() &&
+            b->rect().contains(mouse->position().toPoint())) {
             if (watched == m_previous)
                 m_model.pageBack();
             else

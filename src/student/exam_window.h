@@ -30,10 +30,11 @@ public:
     /// and the autosave through countdownTick() and autosaveTick().
     enum class Ticks { Timers, Manual };
 
-    ExamWindow(store::DataRoot root, const store::Clock &clock, store::RandomSource &random,
-               ui::Prompts &prompts, std::function<void()> quit, Ticks ticks = Ticks::Timers,
-               QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student),
-               QWidget *parent = nullptr);
+    ExamWindow(
+        store::DataRoot root, const store::Clock &clock, store::RandomSource &random,
+        ui::Prompts &prompts, std::function<void()> quit, Ticks ticks = Ticks::Timers,
+        QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student),
+        QWidget *parent = nullptr);
     ~ExamWindow() override;
 
     /// Starts the attempt and the timers.

@@ -70,7 +70,8 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, std::functi
     m_number->setToolTip(QStringLiteral("Student number muse be numeric."));
     m_number->setMaxLength(9);
     // Keys are filtered as typed; the validator keeps pasted text to digits as well.
-    m_number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
+    m_number->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
     m_number->installEventFilter(this);
     m_firstName = new QLineEdit(this);
     m_firstName->setObjectName(QStringLiteral("Text_first"));
@@ -180,9 +181,9 @@ bool LoginWindow::eventFilter(QObject *watched, QEvent *event)
 
 void LoginWindow::ok()
 {
-    const Admission::Outcome outcome = m_model.admit({m_papers->currentText(), m_classes->currentText(),
-                                                      m_number->text(), m_firstName->text(),
-                                                      m_lastName->text()});
+    const Admission::Outcome outcome =
+        m_model.admit({m_papers->currentText(), m_classes->currentText(), m_number->text(),
+                       m_firstName->text(), m_lastName->text()});
     m_number->setText(outcome.number);
     if (outcome.focus == Admission::Focus::Number)
         m_number->setFocus();
@@ -198,8 +199,9 @@ void LoginWindow::openHelp()
     const QString folder = m_root.helpFolder();
     const QString index = folder.isEmpty() ? QString() : folder + QStringLiteral("/index.html");
     if (index.isEmpty() || !QFileInfo(index).isFile()) {
-        m_prompts.message(QStringLiteral("The help pages are missing: ")
-                          + QDir::toNativeSeparators(m_root.path() + QStringLiteral("/help/index.html")));
+        m_prompts.message(
+            QStringLiteral("The help pages are missing: ") +
+            QDir::toNativeSeparators(m_root.path() + QStringLiteral("/help/index.html")));
         return;
     }
     m_openUrl(QUrl::fromLocalFile(index));

@@ -30,7 +30,9 @@ int main(int argc, char **argv)
     store::SystemClock clock;
     store::SystemRandom random;
     // Queued, so that a request made before the event loop runs is not lost.
-    const auto quit = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
+    const auto quit = [] {
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    };
     student::StudentProgram program(root, clock, random, prompts, quit);
     if (!program.start())
         return 0;

@@ -42,7 +42,8 @@ bool OptionBox::hitButton(const QPoint &pos) const
 
 void OptionBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool over = event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool over =
+        event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     // The box toggles inside the base handler; the answer is read after it.
     QCheckBox::mouseReleaseEvent(event);
     if (over)

@@ -34,7 +34,9 @@ public:
     static constexpr int secondsPerDay = 24 * 60 * 60;
 
 private:
-    explicit RemainingTime(int seconds) : m_seconds(seconds) {}
+    explicit RemainingTime(int seconds)
+        : m_seconds(seconds)
+    {}
     int m_seconds = 0;
 };
 

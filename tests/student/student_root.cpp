@@ -109,8 +109,8 @@ QString StudentRoot::recordFile(const QString &paper, const QString &className,
     return m_root.recordFile(paper, className, number);
 }
 
-void StudentRoot::writeRecord(const QString &paper, const QString &className,
-                              const QString &number, const KeyValues &suffixedValues)
+void StudentRoot::writeRecord(const QString &paper, const QString &className, const QString &number,
+                              const KeyValues &suffixedValues)
 {
     KeyValues values;
     for (const auto &[suffix, value] : suffixedValues)

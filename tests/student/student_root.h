@@ -18,7 +18,9 @@ namespace testing {
 class FixedClock final : public store::Clock
 {
 public:
-    explicit FixedClock(QDateTime now) : m_now(std::move(now)) {}
+    explicit FixedClock(QDateTime now)
+        : m_now(std::move(now))
+    {}
     QDateTime now() const override { return m_now; }
     void set(const QDateTime &now) { m_now = now; }
 
@@ -41,7 +43,8 @@ public:
     /// Papers in roster order; each pair is the name and its offered flag ("" = no key).
     void setPapers(const QList<QPair<QString, QString>> &papers);
     /// The admission flag of a class for a paper.
-    void admit(const QString &paper, const QString &className, const QString &flag = QStringLiteral("1"));
+    void admit(const QString &paper, const QString &className,
+               const QString &flag = QStringLiteral("1"));
     /// Raw keys of the roster.
     void writeRoster(const QString &section, const KeyValues &values);
 

@@ -36,7 +36,9 @@ private:
     void standardRoster()
     {
         m_root->setClasses({{u"A1"_s, 30, 1, 30}, {u"B2"_s, 30, 101, 130}, {u"C3"_s, 5, 1, 5}});
-        m_root->setPapers({{u"Maths"_s, u"1"_s}, {u"Physics"_s, u"0"_s}, {u"Chemistry"_s, QString()},
+        m_root->setPapers({{u"Maths"_s, u"1"_s},
+                           {u"Physics"_s, u"0"_s},
+                           {u"Chemistry"_s, QString()},
                            {u"English"_s, u"1"_s}});
         m_root->admit(u"Maths"_s, u"A1"_s, u"1"_s);
         m_root->admit(u"Maths"_s, u"B2"_s, u"0"_s);
@@ -95,7 +97,8 @@ private slots:
         if (!testName.isEmpty())
             m_root->writeRoster(u"TestName"_s, testName);
         if (!classCount.isEmpty())
-            m_root->writeRoster(u"ClassName"_s, {{u"ClassNameCount"_s, classCount}, {u"1"_s, u"A1"_s}});
+            m_root->writeRoster(u"ClassName"_s,
+                                {{u"ClassNameCount"_s, classCount}, {u"1"_s, u"A1"_s}});
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::NoTest);
         QCOMPARE(m_prompts.texts(), QStringList{message});
@@ -117,70 +120,90 @@ private slots:
         QTest::addColumn<bool>("focusNumber");
 
         const KeyValues fresh;
-        const KeyValues finished{{u"TIME1"_s, u"2004,05,12  09:30:00"_s}, {u"TIME2"_s, u"00:12:00"_s}, {u"DF"_s, u"80"_s}};
-        const KeyValues interrupted{{u"TIME1"_s, u"2004,05,12  09:30:00"_s}, {u"TIME"_s, u"00:20:00"_s}};
-        const KeyValues retestAllowed{{u"TIME1"_s, u"2004,05,12  09:30:00"_s}, {u"TIME2"_s, QString()}};
+        const KeyValues finished{{u"TIME1"_s, u"2004,05,12  09:30:00"_s},
+                                 {u"TIME2"_s, u"00:12:00"_s},
+                                 {u"DF"_s, u"80"_s}};
+        const KeyValues interrupted{{u"TIME1"_s, u"2004,05,12  09:30:00"_s},
+                                    {u"TIME"_s, u"00:20:00"_s}};
+        const KeyValues retestAllowed{{u"TIME1"_s, u"2004,05,12  09:30:00"_s},
+                                      {u"TIME2"_s, QString()}};
         const QString wrong = Admission::wrongNumberMessage();
         const QString missing = Admission::missingNameMessage();
-        const QStringList retestAsked{Admission::retestQuestion(), Admission::retestPasswordTitle()};
-        const QStringList reloginAsked{Admission::reloginQuestion(), Admission::reloginPasswordTitle()};
+        const QStringList retestAsked{Admission::retestQuestion(),
+                                      Admission::retestPasswordTitle()};
+        const QStringList reloginAsked{Admission::reloginQuestion(),
+                                       Admission::reloginPasswordTitle()};
 
-        QTest::newRow("no class chosen") << QString() << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s
-                                         << QStringList{} << QStringList{Admission::chooseClassMessage()}
-                                         << u"7"_s << false << false << false;
-        QTest::newRow("number above the range") << u"A1"_s << u"31"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s
-                                                << QStringList{} << QStringList{wrong} << u"31"_s << false << false << true;
-        QTest::newRow("number of another class") << u"B2"_s << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s
-                                                 << QStringList{} << QStringList{wrong} << u"7"_s << false << false << true;
-        QTest::newRow("empty number is a wrong number") << u"A1"_s << QString() << QString() << fresh << u"468"_s
-                                                        << u"579"_s << QStringList{} << QStringList{wrong}
-                                                        << QString() << false << false << true;
-        QTest::newRow("000 empties the box") << u"A1"_s << u"000"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s
-                                             << QStringList{} << QStringList{wrong} << QString() << false << false << true;
-        QTest::newRow("no first name") << u"A1"_s << u"7"_s << QString() << fresh << u"468"_s << u"579"_s
-                                       << QStringList{} << QStringList{missing} << u"7"_s << false << false << true;
-        QTest::newRow("blank first name") << u"A1"_s << u" 7 "_s << u"   "_s << fresh << u"468"_s << u"579"_s
-                                          << QStringList{} << QStringList{missing} << u"7"_s << false << false << true;
-        QTest::newRow("007 is testee 7") << u"A1"_s << u"007"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s
-                                         << QStringList{} << QStringList{} << u"7"_s << true << false << false;
+        QTest::newRow("no class chosen")
+            << QString() << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{Admission::chooseClassMessage()} << u"7"_s << false << false << false;
+        QTest::newRow("number above the range")
+            << u"A1"_s << u"31"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{wrong} << u"31"_s << false << false << true;
+        QTest::newRow("number of another class")
+            << u"B2"_s << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{wrong} << u"7"_s << false << false << true;
+        QTest::newRow("empty number is a wrong number")
+            << u"A1"_s << QString() << QString() << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{wrong} << QString() << false << false << true;
+        QTest::newRow("000 empties the box")
+            << u"A1"_s << u"000"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{wrong} << QString() << false << false << true;
+        QTest::newRow("no first name")
+            << u"A1"_s << u"7"_s << QString() << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{missing} << u"7"_s << false << false << true;
+        QTest::newRow("blank first name")
+            << u"A1"_s << u" 7 "_s << u"   "_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{missing} << u"7"_s << false << false << true;
+        QTest::newRow("007 is testee 7")
+            << u"A1"_s << u"007"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{} << u"7"_s << true << false << false;
 
         QTest::newRow("finished, no retest password")
             << u"A1"_s << u"7"_s << u"Tom"_s << finished << QString() << u"579"_s << QStringList{}
             << QStringList{Admission::noRetestMessage()} << u"7"_s << false << false << false;
         QTest::newRow("finished, retest cancelled")
-            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s << QStringList{u"refuse"_s}
-            << QStringList{Admission::retestQuestion()} << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
+            << QStringList{u"refuse"_s} << QStringList{Admission::retestQuestion()} << u"7"_s
+            << false << false << false;
         QTest::newRow("finished, wrong retest password")
-            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s << QStringList{u"ok"_s, u"ok 469"_s}
-            << retestAsked << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
+            << QStringList{u"ok"_s, u"ok 469"_s} << retestAsked << u"7"_s << false << false
+            << false;
         QTest::newRow("finished, retest password cancelled")
-            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s << QStringList{u"ok"_s, u"refuse"_s}
-            << retestAsked << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
+            << QStringList{u"ok"_s, u"refuse"_s} << retestAsked << u"7"_s << false << false
+            << false;
         QTest::newRow("finished, empty password never matches")
-            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s << QStringList{u"ok"_s, u"ok "_s}
-            << retestAsked << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
+            << QStringList{u"ok"_s, u"ok "_s} << retestAsked << u"7"_s << false << false << false;
         QTest::newRow("finished, retest admitted as a new attempt")
-            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << QString() << QStringList{u"ok"_s, u"ok  468 "_s}
-            << retestAsked << u"7"_s << true << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << QString()
+            << QStringList{u"ok"_s, u"ok  468 "_s} << retestAsked << u"7"_s << true << false
+            << false;
 
         QTest::newRow("interrupted, no relogin password")
-            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << QString() << QStringList{}
-            << QStringList{Admission::noReloginMessage()} << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << QString()
+            << QStringList{} << QStringList{Admission::noReloginMessage()} << u"7"_s << false
+            << false << false;
         QTest::newRow("interrupted, relogin cancelled")
-            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s << QStringList{u"refuse"_s}
-            << QStringList{Admission::reloginQuestion()} << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
+            << QStringList{u"refuse"_s} << QStringList{Admission::reloginQuestion()} << u"7"_s
+            << false << false << false;
         QTest::newRow("interrupted, wrong relogin password")
-            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s << QStringList{u"ok"_s, u"ok 468"_s}
-            << reloginAsked << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
+            << QStringList{u"ok"_s, u"ok 468"_s} << reloginAsked << u"7"_s << false << false
+            << false;
         QTest::newRow("interrupted, relogin password cancelled")
-            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s << QStringList{u"ok"_s, u"refuse"_s}
-            << reloginAsked << u"7"_s << false << false << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
+            << QStringList{u"ok"_s, u"refuse"_s} << reloginAsked << u"7"_s << false << false
+            << false;
         QTest::newRow("interrupted, resumed")
-            << u"A1"_s << u"7"_s << u"Tommy"_s << interrupted << QString() << u"579"_s << QStringList{u"ok"_s, u"ok 579"_s}
-            << reloginAsked << u"7"_s << true << true << false;
+            << u"A1"_s << u"7"_s << u"Tommy"_s << interrupted << QString() << u"579"_s
+            << QStringList{u"ok"_s, u"ok 579"_s} << reloginAsked << u"7"_s << true << true << false;
         QTest::newRow("retest allowed by the teacher takes the relogin path")
-            << u"A1"_s << u"7"_s << u"Tom"_s << retestAllowed << u"468"_s << u"579"_s << QStringList{u"ok"_s, u"ok 579"_s}
-            << reloginAsked << u"7"_s << true << true << false;
+            << u"A1"_s << u"7"_s << u"Tom"_s << retestAllowed << u"468"_s << u"579"_s
+            << QStringList{u"ok"_s, u"ok 579"_s} << reloginAsked << u"7"_s << true << true << false;
     }
     void admit()
     {
@@ -198,7 +221,8 @@ private slots:
         QFETCH(bool, focusNumber);
 
         standardRoster();
-        m_root->createPaper(u"Maths"_s, {{u"RETESTPASSWD"_s, retest}, {u"RELOGINPASSWD"_s, relogin}});
+        m_root->createPaper(u"Maths"_s,
+                            {{u"RETESTPASSWD"_s, retest}, {u"RELOGINPASSWD"_s, relogin}});
         const QString recordClass = className.isEmpty() ? u"A1"_s : className;
         if (!record.isEmpty())
             m_root->writeRecord(u"Maths"_s, recordClass, u"7"_s, record);
@@ -281,8 +305,10 @@ private slots:
         QTest::addColumn<KeyValues>("main");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("as the editor and the settings wrote them")
-            << KeyValues{{u"about_test"_s, u"Chapter 3, no calculators"_s}, {u"full_mark"_s, u"100"_s},
-                         {u"TESTTIME"_s, u"45"_s}, {u"Question_conut"_s, u"20"_s}}
+            << KeyValues{{u"about_test"_s, u"Chapter 3, no calculators"_s},
+                         {u"full_mark"_s, u"100"_s},
+                         {u"TESTTIME"_s, u"45"_s},
+                         {u"Question_conut"_s, u"20"_s}}
             << QStringList{u"  Chapter 3, no calculators"_s, u"100"_s, u"45"_s, u"  20"_s};
         QTest::newRow("a new paper without questions")
             << KeyValues{{u"TESTTIME"_s, u"30"_s}, {u"about_test"_s, u"Maths"_s}}
@@ -300,7 +326,8 @@ private slots:
         qputenv("QUORIN_ROOT_REMOTE", "1");
         const AboutTest about(m_root->root(), u"Maths"_s);
         qunsetenv("QUORIN_ROOT_REMOTE");
-        QCOMPARE((QStringList{about.description(), about.fullMark(), about.testTime(), about.questionTotal()}),
+        QCOMPARE((QStringList{about.description(), about.fullMark(), about.testTime(),
+                              about.questionTotal()}),
                  shown);
     }
 };

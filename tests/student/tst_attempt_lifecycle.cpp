@@ -71,9 +71,12 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
     root.setClasses({{u"A1"_s, 30, 1, 30}, {u"A12"_s, 30, 1, 30}});
     root.setPapers({{u"Maths"_s, u"1"_s}});
     root.admit(u"Maths"_s, u"A1"_s);
-    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s}, {u"RETESTPASSWD"_s, u"468"_s},
-                                  {u"RELOGINPASSWD"_s, u"579"_s}, {u"DISPLAY_SCORE"_s, u"1"_s},
-                                  {u"full_mark"_s, u"35"_s}, {u"Mark"_s, u"5"_s}});
+    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s},
+                                  {u"RETESTPASSWD"_s, u"468"_s},
+                                  {u"RELOGINPASSWD"_s, u"579"_s},
+                                  {u"DISPLAY_SCORE"_s, u"1"_s},
+                                  {u"full_mark"_s, u"35"_s},
+                                  {u"Mark"_s, u"5"_s}});
     root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"1"_s, QString()},
                                    {u"q2.RTF"_s, u"e2.RTF"_s, u"13"_s, u"10"_s},
                                    {u"q3.RTF"_s, u"e3.RTF"_s, u"2"_s, QString()},
@@ -81,8 +84,13 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
                                    {u"q5.RTF"_s, u"e5.RTF"_s, u"7"_s, u"2.5"_s}});
     // Class A12, testee 3, lives in the same file A123.cho as class A1, testee 23.
     root.writeRecord(u"Maths"_s, u"A12"_s, u"3"_s,
-                     {{QString(), u"Ann"_s}, {u"LAST"_s, u"Wu"_s}, {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
-                      {u"TIME"_s, u"00:10:00"_s}, {u"DA1"_s, u"1"_s}, {u"TIME2"_s, u"00:05:00"_s}, {u"DF"_s, u"5"_s}});
+                     {{QString(), u"Ann"_s},
+                      {u"LAST"_s, u"Wu"_s},
+                      {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
+                      {u"TIME"_s, u"00:10:00"_s},
+                      {u"DA1"_s, u"1"_s},
+                      {u"TIME2"_s, u"00:05:00"_s},
+                      {u"DF"_s, u"5"_s}});
     const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"23"_s);
     QVERIFY(file.endsWith(u"/A123.cho"));
     const QStringList neighbour = sectionLines(testing::readBytes(file), u"A12"_s);
@@ -98,11 +106,12 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
     {
         Admission admission(root.root(), prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
-        const Admission::Outcome admitted = admission.admit({u"Maths"_s, u"A1"_s, u"023"_s, u"Tom"_s, u"Lee"_s});
+        const Admission::Outcome admitted =
+            admission.admit({u"Maths"_s, u"A1"_s, u"023"_s, u"Tom"_s, u"Lee"_s});
         QVERIFY(admitted.admitted);
         QVERIFY(!admitted.identity.resume);
-        ExamAttempt attempt(root.root(), clock, random, prompts, [&] { ++quits; },
-                            dir.filePath(u"cache"_s));
+        ExamAttempt attempt(
+            root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
         attempt.startAttempt(admitted.identity);
         QCOMPARE(attempt.presentationOrder(), (QList<int>{2, 4, 3, 1, 5}));
         attempt.registerAnswer(options(u"CA"));
@@ -129,13 +138,16 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
     prompts.accept(u"579"_s);
     Admission admission(root.root(), prompts);
     QCOMPARE(admission.open(), Admission::Opening::Ready);
-    const Admission::Outcome again = admission.admit({u"Maths"_s, u"A1"_s, u"23"_s, u"Tommy"_s, u"Lee"_s});
+    const Admission::Outcome again =
+        admission.admit({u"Maths"_s, u"A1"_s, u"23"_s, u"Tommy"_s, u"Lee"_s});
     QVERIFY(again.admitted);
     QVERIFY(again.identity.resume);
-    QCOMPARE(prompts.texts(), (QStringList{Admission::reloginQuestion(), Admission::reloginPasswordTitle()}));
+    QCOMPARE(prompts.texts(),
+             (QStringList{Admission::reloginQuestion(), Admission::reloginPasswordTitle()}));
     prompts.clear();
 
-    ExamAttempt attempt(root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
+    ExamAttempt attempt(
+        root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
     attempt.startAttempt(again.identity);
     QCOMPARE(attempt.position(), 3);
     QCOMPARE(attempt.remainingTime().text(), u"00:28:00"_s);
@@ -157,13 +169,23 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
     QCOMPARE(store::IoCounters::renames.load(), 6L);
 
     const QByteArray bytes = testing::readBytes(file);
-    const QMap<QString, QString> expected{
-        {u"23"_s, u"Tommy"_s},         {u"23LAST"_s, u"Lee"_s},   {u"23TIME1"_s, u"2004,05,12  09:30:00"_s},
-        {u"23TIME"_s, u"00:28:00"_s},  {u"23DangQian"_s, u"3"_s}, {u"23DA1"_s, u"1"_s},
-        {u"23DA2"_s, u"13"_s},         {u"23DA3"_s, u"2"_s},      {u"23DA4"_s, u"2"_s},
-        {u"23DA5"_s, u"7"_s},          {u"23SX1"_s, u"2"_s},      {u"23SX2"_s, u"4"_s},
-        {u"23SX3"_s, u"3"_s},          {u"23SX4"_s, u"1"_s},      {u"23SX5"_s, u"5"_s},
-        {u"23TIME2"_s, u"00:27:45"_s}, {u"23DF"_s, u"22"_s}};
+    const QMap<QString, QString> expected{{u"23"_s, u"Tommy"_s},
+                                          {u"23LAST"_s, u"Lee"_s},
+                                          {u"23TIME1"_s, u"2004,05,12  09:30:00"_s},
+                                          {u"23TIME"_s, u"00:28:00"_s},
+                                          {u"23DangQian"_s, u"3"_s},
+                                          {u"23DA1"_s, u"1"_s},
+                                          {u"23DA2"_s, u"13"_s},
+                                          {u"23DA3"_s, u"2"_s},
+                                          {u"23DA4"_s, u"2"_s},
+                                          {u"23DA5"_s, u"7"_s},
+                                          {u"23SX1"_s, u"2"_s},
+                                          {u"23SX2"_s, u"4"_s},
+                                          {u"23SX3"_s, u"3"_s},
+                                          {u"23SX4"_s, u"1"_s},
+                                          {u"23SX5"_s, u"5"_s},
+                                          {u"23TIME2"_s, u"00:27:45"_s},
+                                          {u"23DF"_s, u"22"_s}};
     QCOMPARE(sectionKeys(bytes, u"A1"_s), expected);
     QCOMPARE(sectionLines(bytes, u"A12"_s), neighbour);
     QVERIFY(bytes.contains("\r\n"));
@@ -174,14 +196,16 @@ void TestAttemptLifecycle::remoteAttemptCopiesOnce()
 {
     QTemporaryDir dir;
     StudentRoot root(dir.path());
-    root.createPaper(u"Maths"_s, {{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
+    root.createPaper(u"Maths"_s,
+                     {{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
     root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3));
     qputenv("QUORIN_ROOT_REMOTE", "1");
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     store::ScriptedRandom random({0.5});
     ui::ScriptedPrompts prompts;
     const QString local = dir.filePath(u"cache/student"_s);
-    ExamAttempt attempt(root.root(), clock, random, prompts, [] {}, local);
+    ExamAttempt attempt(
+        root.root(), clock, random, prompts, [] {}, local);
     attempt.startAttempt({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false});
 
     // Copies are counted by their change time: a second copy would be a new file.
@@ -194,11 +218,16 @@ void TestAttemptLifecycle::remoteAttemptCopiesOnce()
     }
     QCOMPARE(QDir(local).entryList(QDir::Files),
              (QStringList{u"Maths.cho"_s, u"q1.RTF"_s, u"q2.RTF"_s, u"q3.RTF"_s}));
-    const qint64 copiedAt = QFileInfo(local + u"/q2.RTF"_s).fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch();
+    const qint64 copiedAt = QFileInfo(local + u"/q2.RTF"_s)
+                                .fileTime(QFileDevice::FileMetadataChangeTime)
+                                .toMSecsSinceEpoch();
     QVERIFY(QFile::remove(root.paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
     attempt.goToPosition(2);
     QCOMPARE(attempt.documentPath(2, DocumentKind::Question), local + u"/q2.RTF"_s);
-    QCOMPARE(QFileInfo(local + u"/q2.RTF"_s).fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch(), copiedAt);
+    QCOMPARE(QFileInfo(local + u"/q2.RTF"_s)
+                 .fileTime(QFileDevice::FileMetadataChangeTime)
+                 .toMSecsSinceEpoch(),
+             copiedAt);
 
     attempt.finishAttempt();
     qunsetenv("QUORIN_ROOT_REMOTE");

@@ -52,7 +52,10 @@ public:
     }
     bool confirm(const QString &, const QString &) override { return false; }
     bool question(const QString &, const QString &) override { return false; }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     std::optional<QString> password(const QString &) override { return {}; }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
     QString chooseFolder(const QString &, const QString &) override { return {}; }
@@ -77,9 +80,9 @@ private:
 
     std::unique_ptr<ExamAttempt> makeAttempt(ui::Prompts *prompts = nullptr)
     {
-        return std::make_unique<ExamAttempt>(m_root->root(), m_clock, *m_random,
-                                             prompts ? *prompts : m_prompts,
-                                             [this] { ++m_quits; }, localFolder());
+        return std::make_unique<ExamAttempt>(
+            m_root->root(), m_clock, *m_random, prompts ? *prompts : m_prompts,
+            [this] { ++m_quits; }, localFolder());
     }
     std::unique_ptr<ExamAttempt> start(bool resume = false)
     {
@@ -125,12 +128,15 @@ private slots:
         // Draws 0.9, 0.0, 0.5, 0.3 swap position 1 with 4, 2 with 1, 3 with 3, 4 with 2.
         const QList<int> shuffled{2, 1, 3, 4};
         QTest::newRow("flag absent shuffles") << KeyValues{} << shuffled << 4;
-        QTest::newRow("flag 1 shuffles") << KeyValues{{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("1")}}
-                                         << shuffled << 4;
+        QTest::newRow("flag 1 shuffles")
+            << KeyValues{{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("1")}} << shuffled
+            << 4;
         QTest::newRow("flag 0 keeps the order")
-            << KeyValues{{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}} << QList<int>{1, 2, 3, 4} << 0;
+            << KeyValues{{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}}
+            << QList<int>{1, 2, 3, 4} << 0;
         QTest::newRow("flag empty is 0")
-            << KeyValues{{QStringLiteral("CHANGE_QUESTION_SORT"), QString()}} << QList<int>{1, 2, 3, 4} << 0;
+            << KeyValues{{QStringLiteral("CHANGE_QUESTION_SORT"), QString()}}
+            << QList<int>{1, 2, 3, 4} << 0;
     }
     void shuffleFlag()
     {
@@ -217,7 +223,8 @@ private slots:
         QTest::addColumn<QStringList>("chosen");
         QTest::addColumn<int>("score");
         QTest::newRow("default mark for an empty mark")
-            << QStringList{u"13"_s, u"2"_s} << QStringList{u""_s, u"3"_s} << u"5"_s << QStringList{u"AC"_s, u"B"_s} << 8;
+            << QStringList{u"13"_s, u"2"_s} << QStringList{u""_s, u"3"_s} << u"5"_s
+            << QStringList{u"AC"_s, u"B"_s} << 8;
         QTest::newRow("31 never matches A and C")
             << QStringList{u"31"_s} << QStringList{u"4"_s} << u"5"_s << QStringList{u"AC"_s} << 0;
         QTest::newRow("no correct answer, unanswered, scores")
@@ -225,17 +232,20 @@ private slots:
         QTest::newRow("no correct answer, answered, scores nothing")
             << QStringList{u""_s} << QStringList{u"4"_s} << u"5"_s << QStringList{u"A"_s} << 0;
         QTest::newRow("halves to even after each addition: 0.5 + 0.5")
-            << QStringList{u"1"_s, u"1"_s} << QStringList{u"0.5"_s, u"0.5"_s} << u"5"_s << QStringList{u"A"_s, u"A"_s} << 0;
+            << QStringList{u"1"_s, u"1"_s} << QStringList{u"0.5"_s, u"0.5"_s} << u"5"_s
+            << QStringList{u"A"_s, u"A"_s} << 0;
         QTest::newRow("halves to even after each addition: 1.5 + 1.5")
-            << QStringList{u"1"_s, u"1"_s} << QStringList{u"1.5"_s, u"1.5"_s} << u"5"_s << QStringList{u"A"_s, u"A"_s} << 4;
-        QTest::newRow("all seven options")
-            << QStringList{u"1234567"_s} << QStringList{u"9"_s} << u"5"_s << QStringList{u"GFEDCBA"_s} << 9;
-        QTest::newRow("C to G beyond 16 bits")
-            << QStringList{u"34567"_s} << QStringList{u""_s} << u"2"_s << QStringList{u"CDEFG"_s} << 2;
+            << QStringList{u"1"_s, u"1"_s} << QStringList{u"1.5"_s, u"1.5"_s} << u"5"_s
+            << QStringList{u"A"_s, u"A"_s} << 4;
+        QTest::newRow("all seven options") << QStringList{u"1234567"_s} << QStringList{u"9"_s}
+                                           << u"5"_s << QStringList{u"GFEDCBA"_s} << 9;
+        QTest::newRow("C to G beyond 16 bits") << QStringList{u"34567"_s} << QStringList{u""_s}
+                                               << u"2"_s << QStringList{u"CDEFG"_s} << 2;
         QTest::newRow("unanswered question with an answer set")
             << QStringList{u"2"_s} << QStringList{u""_s} << u"5"_s << QStringList{u""_s} << 0;
         QTest::newRow("a mark of letters counts 0")
-            << QStringList{u"2"_s, u"1"_s} << QStringList{u"abc"_s, u"3"_s} << u"5"_s << QStringList{u"B"_s, u"A"_s} << 3;
+            << QStringList{u"2"_s, u"1"_s} << QStringList{u"abc"_s, u"3"_s} << u"5"_s
+            << QStringList{u"B"_s, u"A"_s} << 3;
     }
     void score()
     {
@@ -246,8 +256,10 @@ private slots:
         QFETCH(int, score);
         QList<store::Question> questions;
         for (qsizetype i = 0; i < correct.size(); ++i)
-            questions.append({QStringLiteral("q.RTF"), QStringLiteral("e.RTF"), correct.at(i), marks.at(i)});
-        makePaper({{QStringLiteral("Mark"), defaultMark}, {QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
+            questions.append(
+                {QStringLiteral("q.RTF"), QStringLiteral("e.RTF"), correct.at(i), marks.at(i)});
+        makePaper({{QStringLiteral("Mark"), defaultMark},
+                   {QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
                   questions);
         const auto attempt = start();
         for (qsizetype i = 0; i < chosen.size(); ++i) {
@@ -291,10 +303,13 @@ private slots:
         QTest::newRow("30 minutes") << u"30"_s << u"00:30:00"_s << u"00:29:59"_s;
         QTest::newRow("0 runs a whole day") << u"0"_s << u"00:00:00"_s << u"23:59:59"_s;
         QTest::newRow("missing is 0") << u""_s << u"00:00:00"_s << u"23:59:59"_s;
-        QTest::newRow("600 minutes, beyond 16-bit seconds") << u"600"_s << u"10:00:00"_s << u"09:59:59"_s;
+        QTest::newRow("600 minutes, beyond 16-bit seconds")
+            << u"600"_s << u"10:00:00"_s << u"09:59:59"_s;
         QTest::newRow("a whole day wraps to 0") << u"1440"_s << u"00:00:00"_s << u"23:59:59"_s;
-        QTest::newRow("negative wraps back from midnight") << u"-1"_s << u"23:59:00"_s << u"23:58:59"_s;
-        QTest::newRow("absurd is clamped, then wrapped") << u"99999999"_s << u"18:07:00"_s << u"18:06:59"_s;
+        QTest::newRow("negative wraps back from midnight")
+            << u"-1"_s << u"23:59:00"_s << u"23:58:59"_s;
+        QTest::newRow("absurd is clamped, then wrapped")
+            << u"99999999"_s << u"18:07:00"_s << u"18:06:59"_s;
         QTest::newRow("letters are 0") << u"soon"_s << u"00:00:00"_s << u"23:59:59"_s;
     }
     void countdown()
@@ -315,7 +330,8 @@ private slots:
 
     void oneMinuteTestEndsOnTheSixtiethTick()
     {
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")}, {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("0")}},
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")},
+                   {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("0")}},
                   StudentRoot::plainQuestions(3));
         const auto attempt = start();
         for (int i = 1; i < 60; ++i)
@@ -333,7 +349,8 @@ private slots:
     {
         // A tick that reaches 00:00:00 while the closing message is open must not
         // finish again and overwrite the time left with 00:00:00.
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")}, {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("1")}},
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")},
+                   {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("1")}},
                   StudentRoot::plainQuestions(3));
         PromptsWithTick prompts;
         auto attempt = makeAttempt(&prompts);
@@ -360,9 +377,10 @@ private slots:
     {
         QTest::addColumn<QString>("displayScore");
         QTest::addColumn<QString>("message");
-        QTest::newRow("score shown") << u"1"_s
-                                     << u"        The test full mark is:20\n        Your test mark is:10          \n"_s
-                                        u"            Good Bye!"_s;
+        QTest::newRow("score shown")
+            << u"1"_s
+            << u"        The test full mark is:20\n        Your test mark is:10          \n"_s
+               u"            Good Bye!"_s;
         QTest::newRow("score not shown") << u"0"_s
                                          << u"        Your test mark is saved.          \n"_s
                                             u"       Thank you very much! Good Bye!         "_s;
@@ -374,7 +392,8 @@ private slots:
     {
         QFETCH(QString, displayScore);
         QFETCH(QString, message);
-        KeyValues main{{QStringLiteral("full_mark"), QStringLiteral("20")}, {QStringLiteral("Mark"), QStringLiteral("5")}};
+        KeyValues main{{QStringLiteral("full_mark"), QStringLiteral("20")},
+                       {QStringLiteral("Mark"), QStringLiteral("5")}};
         if (!displayScore.isEmpty())
             main.append({QStringLiteral("DISPLAY_SCORE"), displayScore});
         makePaper(main, StudentRoot::plainQuestions(4));
@@ -393,23 +412,27 @@ private slots:
         QTest::addColumn<QString>("displayScore");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("score not shown")
-            << u"0"_s << QStringList{ExamAttempt::saveFailedQuestion(), ExamAttempt::saveFailedQuestion()};
+            << u"0"_s
+            << QStringList{ExamAttempt::saveFailedQuestion(), ExamAttempt::saveFailedQuestion()};
         QTest::newRow("score shown")
-            << u"1"_s << QStringList{ExamAttempt::saveFailedQuestion(), ExamAttempt::saveFailedQuestion(),
-                                  ExamAttempt::scoreMessage(0, 0)};
+            << u"1"_s
+            << QStringList{ExamAttempt::saveFailedQuestion(), ExamAttempt::saveFailedQuestion(),
+                           ExamAttempt::scoreMessage(0, 0)};
     }
     void failedFinishIsNotReportedAsSaved()
     {
         QFETCH(QString, displayScore);
         QFETCH(QStringList, texts);
-        makePaper({{QStringLiteral("DISPLAY_SCORE"), displayScore}}, StudentRoot::plainQuestions(2));
+        makePaper({{QStringLiteral("DISPLAY_SCORE"), displayScore}},
+                  StudentRoot::plainQuestions(2));
         const auto attempt = start();
         // The teacher deleted the paper's result folder while the test ran.
         QVERIFY(QDir(m_root->path() + QStringLiteral("/CHENGJI/") + paper).removeRecursively());
         m_prompts.accept();
         m_prompts.refuse();
         for (int i = 0; i < 2; ++i)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("finish not written")));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("finish not written")));
         attempt->finishAttempt();
         QCOMPARE(m_prompts.texts(), texts);
         QCOMPARE(m_quits, 1);
@@ -417,7 +440,8 @@ private slots:
 
     void answerDisplayStopsTheCountdownOnly()
     {
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")}, {QStringLiteral("EXERCISEMODE"), QStringLiteral("1")}},
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")},
+                   {QStringLiteral("EXERCISEMODE"), QStringLiteral("1")}},
                   StudentRoot::plainQuestions(2));
         const auto attempt = start();
         attempt->countdownTick();
@@ -433,7 +457,8 @@ private slots:
 
     void answerDisplayNeedsExerciseMode()
     {
-        makePaper({{QStringLiteral("EXERCISEMODE"), QStringLiteral("0")}}, StudentRoot::plainQuestions(2));
+        makePaper({{QStringLiteral("EXERCISEMODE"), QStringLiteral("0")}},
+                  StudentRoot::plainQuestions(2));
         const auto attempt = start();
         QVERIFY(!attempt->toggleAnswerDisplay());
         QVERIFY(attempt->countdownRunning());
@@ -441,7 +466,8 @@ private slots:
 
     void autosaveWritesOneStep()
     {
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}}, StudentRoot::plainQuestions(3));
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}},
+                  StudentRoot::plainQuestions(3));
         m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5});
         const auto attempt = start();
         attempt->registerAnswer(options(QStringLiteral("BD")));
@@ -468,12 +494,16 @@ private slots:
 
     void resumeRestoresTheAttempt()
     {
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}}, StudentRoot::plainQuestions(14));
-        KeyValues saved{{u"TIME1"_s, u"2004,05,12  09:00:00"_s}, {u"TIME"_s, u"00:41:17"_s}, {u"DangQian"_s, u"12"_s}};
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}},
+                  StudentRoot::plainQuestions(14));
+        KeyValues saved{{u"TIME1"_s, u"2004,05,12  09:00:00"_s},
+                        {u"TIME"_s, u"00:41:17"_s},
+                        {u"DangQian"_s, u"12"_s}};
         const QList<int> order{14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
         for (int i = 1; i <= 14; ++i) {
             saved.append({u"SX"_s + QString::number(i), QString::number(order.at(i - 1))});
-            saved.append({u"DA"_s + QString::number(i), i == 3 ? u"1234567"_s : (i == 5 ? u"24"_s : u"0"_s)});
+            saved.append({u"DA"_s + QString::number(i),
+                          i == 3 ? u"1234567"_s : (i == 5 ? u"24"_s : u"0"_s)});
         }
         m_root->writeRecord(paper, className, number, saved);
         const QByteArray before = testing::readBytes(m_root->recordFile(paper, className, number));
@@ -492,8 +522,10 @@ private slots:
 
     void resumeWithoutAutosaveStartsAfresh()
     {
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("20")}}, StudentRoot::plainQuestions(4));
-        m_root->writeRecord(paper, className, number, {{u""_s, u"Tom"_s}, {u"TIME1"_s, u"2004,05,12  09:00:00"_s}});
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("20")}},
+                  StudentRoot::plainQuestions(4));
+        m_root->writeRecord(paper, className, number,
+                            {{u""_s, u"Tom"_s}, {u"TIME1"_s, u"2004,05,12  09:00:00"_s}});
         m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start(true);
         QCOMPARE(attempt->presentationOrder(), (QList<int>{2, 1, 3, 4}));
@@ -508,14 +540,16 @@ private slots:
         QTest::addColumn<QString>("position");
         QTest::addColumn<QList<int>>("order");
         QTest::addColumn<int>("restoredPosition");
-        QTest::newRow("a permutation stays") << QStringList{u"3"_s, u"1"_s, u"4"_s, u"2"_s} << u"4"_s << QList<int>{3, 1, 4, 2} << 4;
-        QTest::newRow("paper shrank from 6 to 4") << QStringList{u"6"_s, u"2"_s, u"5"_s, u"1"_s} << u"6"_s
-                                                  << QList<int>{3, 2, 4, 1} << 4;
-        QTest::newRow("duplicates and zeros") << QStringList{u"2"_s, u"2"_s, u"0"_s, u"x"_s} << u"0"_s
-                                              << QList<int>{2, 1, 3, 4} << 1;
-        QTest::newRow("negative and huge") << QStringList{u"-1"_s, u"99999"_s, u"4"_s, u"1"_s} << u"-3"_s
-                                           << QList<int>{2, 3, 4, 1} << 1;
-        QTest::newRow("order keys missing") << QStringList{} << u"2"_s << QList<int>{1, 2, 3, 4} << 2;
+        QTest::newRow("a permutation stays")
+            << QStringList{u"3"_s, u"1"_s, u"4"_s, u"2"_s} << u"4"_s << QList<int>{3, 1, 4, 2} << 4;
+        QTest::newRow("paper shrank from 6 to 4")
+            << QStringList{u"6"_s, u"2"_s, u"5"_s, u"1"_s} << u"6"_s << QList<int>{3, 2, 4, 1} << 4;
+        QTest::newRow("duplicates and zeros")
+            << QStringList{u"2"_s, u"2"_s, u"0"_s, u"x"_s} << u"0"_s << QList<int>{2, 1, 3, 4} << 1;
+        QTest::newRow("negative and huge") << QStringList{u"-1"_s, u"99999"_s, u"4"_s, u"1"_s}
+                                           << u"-3"_s << QList<int>{2, 3, 4, 1} << 1;
+        QTest::newRow("order keys missing")
+            << QStringList{} << u"2"_s << QList<int>{1, 2, 3, 4} << 2;
     }
     void savedOrderIsRepaired()
     {
@@ -524,7 +558,10 @@ private slots:
         QFETCH(QList<int>, order);
         QFETCH(int, restoredPosition);
         makePaper({}, StudentRoot::plainQuestions(4));
-        KeyValues record{{u"TIME1"_s, u"x"_s}, {u"TIME"_s, u"00:10:00"_s}, {u"DangQian"_s, position}, {u"DA6"_s, u"13"_s}};
+        KeyValues record{{u"TIME1"_s, u"x"_s},
+                         {u"TIME"_s, u"00:10:00"_s},
+                         {u"DangQian"_s, position},
+                         {u"DA6"_s, u"13"_s}};
         for (qsizetype i = 0; i < saved.size(); ++i)
             record.append({u"SX"_s + QString::number(i + 1), saved.at(i)});
         m_root->writeRecord(paper, className, number, record);
@@ -556,9 +593,14 @@ private slots:
     {
         QFETCH(QString, saved);
         QFETCH(QString, restored);
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("20")}}, StudentRoot::plainQuestions(2));
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("20")}},
+                  StudentRoot::plainQuestions(2));
         m_root->writeRecord(paper, className, number,
-                            {{u"TIME1"_s, u"x"_s}, {u"TIME"_s, saved}, {u"DangQian"_s, u"1"_s}, {u"SX1"_s, u"1"_s}, {u"SX2"_s, u"2"_s}});
+                            {{u"TIME1"_s, u"x"_s},
+                             {u"TIME"_s, saved},
+                             {u"DangQian"_s, u"1"_s},
+                             {u"SX1"_s, u"1"_s},
+                             {u"SX2"_s, u"2"_s}});
         const auto attempt = start(true);
         QCOMPARE(attempt->remainingTime().text(), restored);
     }
@@ -583,7 +625,8 @@ private slots:
     void hostileDocumentNames()
     {
         makePaper({{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
-                  {{QStringLiteral("../../sys/sys.cho"), QStringLiteral("a/b.RTF"), QStringLiteral("1"), QString()},
+                  {{QStringLiteral("../../sys/sys.cho"), QStringLiteral("a/b.RTF"),
+                    QStringLiteral("1"), QString()},
                    {QStringLiteral("missing.RTF"), QString(), QStringLiteral("1"), QString()}});
         QVERIFY(QFile::remove(m_root->paperFolder(paper) + QStringLiteral("/missing.RTF")));
         for (const QString &remote : {QStringLiteral("0"), QStringLiteral("1")}) {
@@ -601,7 +644,8 @@ private slots:
     void remoteRootWorksOnLocalCopies()
     {
         qputenv("QUORIN_ROOT_REMOTE", "1");
-        makePaper({{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}}, StudentRoot::plainQuestions(3));
+        makePaper({{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
+                  StudentRoot::plainQuestions(3));
         // What an earlier attempt left behind: documents go, anything else stays.
         QDir().mkpath(localFolder());
         testing::writeBytes(localFolder() + QStringLiteral("/old.RTF"), "old");
@@ -628,7 +672,8 @@ private slots:
         QVERIFY(QFile::exists(explanation));
 
         attempt->finishAttempt();
-        QCOMPARE(QDir(localFolder()).entryList(QDir::Files), QStringList{QStringLiteral("notes.txt")});
+        QCOMPARE(QDir(localFolder()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("notes.txt")});
         QVERIFY(QFile::exists(m_root->paperFolder(paper) + QStringLiteral("/q1.RTF")));
         QCOMPARE(recordValue(QStringLiteral("DF")), QStringLiteral("0"));
     }
@@ -639,7 +684,9 @@ private slots:
         const auto attempt = start();
         QVERIFY(!attempt->isRemote());
         QCOMPARE(attempt->paperFileInUse(), m_root->root().paperFile(paper));
-        QCOMPARE(attempt->documentPath(1, DocumentKind::Question).startsWith(m_root->paperFolder(paper)), true);
+        QCOMPARE(
+            attempt->documentPath(1, DocumentKind::Question).startsWith(m_root->paperFolder(paper)),
+            true);
         attempt->finishAttempt();
         QVERIFY(!QFileInfo::exists(localFolder()));
     }

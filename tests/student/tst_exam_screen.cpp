@@ -59,7 +59,10 @@ public:
         whileAsking();
         return true;
     }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     std::optional<QString> password(const QString &) override { return {}; }
     QString openFile(const QString &, const QString &, const QString &) override { return {}; }
     QString chooseFolder(const QString &, const QString &) override { return {}; }
@@ -88,10 +91,11 @@ private:
         settings.append(main);
         m_root->createPaper(u"Maths"_s, settings);
         if (count > 0 || !questions.isEmpty())
-            m_root->setQuestions(u"Maths"_s, questions.isEmpty() ? StudentRoot::plainQuestions(count) : questions);
-        auto screen = std::make_unique<ExamScreen>(m_root->root(), m_clock, m_random,
-                                                   prompts ? *prompts : m_prompts, [this] { ++m_quits; },
-                                                   m_dir->filePath(u"cache"_s));
+            m_root->setQuestions(
+                u"Maths"_s, questions.isEmpty() ? StudentRoot::plainQuestions(count) : questions);
+        auto screen = std::make_unique<ExamScreen>(
+            m_root->root(), m_clock, m_random, prompts ? *prompts : m_prompts,
+            [this] { ++m_quits; }, m_dir->filePath(u"cache"_s));
         screen->open({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, u"Lee"_s, false});
         return screen;
     }
@@ -261,17 +265,21 @@ private slots:
         QTest::addColumn<QString>("questionCaption");
         QTest::addColumn<QString>("explanationCaption");
         QTest::addColumn<QString>("green");
-        QTest::newRow("correct") << u"13"_s << u"AC"_s << u"Question No:1    Mark:10   Correct answer:13"_s
+        QTest::newRow("correct") << u"13"_s << u"AC"_s
+                                 << u"Question No:1    Mark:10   Correct answer:13"_s
                                  << u"Explain   Your answer is correct!"_s << u"AC"_s;
-        QTest::newRow("wrong") << u"13"_s << u"B"_s << u"Question No:1    Mark:10   Correct answer:13"_s
+        QTest::newRow("wrong") << u"13"_s << u"B"_s
+                               << u"Question No:1    Mark:10   Correct answer:13"_s
                                << u"Explain   Your answer is uncorrect!"_s << u"AC"_s;
-        QTest::newRow("unanswered") << u"2"_s << QString() << u"Question No:1    Mark:10   Correct answer:2"_s
-                                    << u"Explain   You haven't answered!"_s << u"B"_s;
-        QTest::newRow("31 is not 13") << u"31"_s << u"AC"_s << u"Question No:1    Mark:10   Correct answer:31"_s
-                                      << u"Explain   Your answer is uncorrect!"_s << u"AC"_s;
-        QTest::newRow("no correct answer") << QString() << u"A"_s
-                                           << u"Question No:1    Mark:10   Correct answer isn't setted."_s
-                                           << u"Explain"_s << QString();
+        QTest::newRow("unanswered")
+            << u"2"_s << QString() << u"Question No:1    Mark:10   Correct answer:2"_s
+            << u"Explain   You haven't answered!"_s << u"B"_s;
+        QTest::newRow("31 is not 13")
+            << u"31"_s << u"AC"_s << u"Question No:1    Mark:10   Correct answer:31"_s
+            << u"Explain   Your answer is uncorrect!"_s << u"AC"_s;
+        QTest::newRow("no correct answer")
+            << QString() << u"A"_s << u"Question No:1    Mark:10   Correct answer isn't setted."_s
+            << u"Explain"_s << QString();
     }
     void answerDisplay()
     {
@@ -281,7 +289,8 @@ private slots:
         QFETCH(QString, explanationCaption);
         QFETCH(QString, green);
         const auto screen = open(0, {{u"EXERCISEMODE"_s, u"1"_s}, {u"TESTTIME"_s, u"5"_s}},
-                                 {{u"q1.RTF"_s, u"e1.RTF"_s, correct, QString()}, {u"q2.RTF"_s, u"e2.RTF"_s, u"1"_s, QString()}});
+                                 {{u"q1.RTF"_s, u"e1.RTF"_s, correct, QString()},
+                                  {u"q2.RTF"_s, u"e2.RTF"_s, u"1"_s, QString()}});
         QVERIFY(screen->answerButtonVisible());
         screen->optionReleased(1, options(chosen));
         screen->toggleAnswerDisplay();
@@ -325,14 +334,16 @@ private slots:
     void timeRunsOutWhileAsking()
     {
         TimeRunsOutPrompts prompts;
-        const auto screen = open(3, {{u"DISPLAY_SCORE"_s, u"0"_s}, {u"TESTTIME"_s, u"1"_s}}, {}, &prompts);
+        const auto screen =
+            open(3, {{u"DISPLAY_SCORE"_s, u"0"_s}, {u"TESTTIME"_s, u"1"_s}}, {}, &prompts);
         prompts.whileAsking = [&] {
             while (!screen->countdownTick().timeUp) {
             }
             screen->finishNow();
         };
         QVERIFY(screen->requestFinish());
-        QCOMPARE(prompts.shown, (QStringList{ExamScreen::finishQuestion(), ExamAttempt::savedMessage()}));
+        QCOMPARE(prompts.shown,
+                 (QStringList{ExamScreen::finishQuestion(), ExamAttempt::savedMessage()}));
         QCOMPARE(m_quits, 1);
         const store::ProfileSnapshot record =
             store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
@@ -361,9 +372,11 @@ private slots:
         QCOMPARE(lines.value(0), QString());
         QCOMPARE(lines.value(1), u"1、How to answer: click the answer. "_s);
         QCOMPARE(lines.value(2), u"2、How to change page:click  Previous or Next boutton "_s);
-        QCOMPARE(lines.value(3), u"3、How to change page automatically: Choose Page automatically. "_s);
-        QCOMPARE(lines.value(4), u"4、How to view correct answer: If you are allowed to view the correct answer,"
-                                 u"click Display answer to view correct answer."_s);
+        QCOMPARE(lines.value(3),
+                 u"3、How to change page automatically: Choose Page automatically. "_s);
+        QCOMPARE(lines.value(4),
+                 u"4、How to view correct answer: If you are allowed to view the correct answer,"
+                 u"click Display answer to view correct answer."_s);
         QCOMPARE(lines.value(5), u"5、How to finish test: Click Finish test."_s);
         for (int i = 6; i <= 12; ++i)
             QCOMPARE(lines.value(i), QString());

@@ -27,12 +27,12 @@ using testing::StudentRoot;
 
 namespace {
 
-template<typename T>
-QList<T *> indexed(QWidget *window, const QString &name)
+template<typename T> QList<T *> indexed(QWidget *window, const QString &name)
 {
     QList<T *> widgets = window->findChildren<T *>(name);
-    std::sort(widgets.begin(), widgets.end(),
-              [](T *a, T *b) { return a->property("index").toInt() < b->property("index").toInt(); });
+    std::sort(widgets.begin(), widgets.end(), [](T *a, T *b) {
+        return a->property("index").toInt() < b->property("index").toInt();
+    });
     return widgets;
 }
 
@@ -56,15 +56,18 @@ private:
     int m_quits = 0;
     std::unique_ptr<ExamWindow> m_window;
 
-    ExamWindow *open(int count, const KeyValues &main = {}, const QList<store::Question> &questions = {})
+    ExamWindow *open(int count, const KeyValues &main = {},
+                     const QList<store::Question> &questions = {})
     {
-        KeyValues settings{{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"Mark"_s, u"10"_s}, {u"TESTTIME"_s, u"30"_s}};
+        KeyValues settings{
+            {u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"Mark"_s, u"10"_s}, {u"TESTTIME"_s, u"30"_s}};
         settings.append(main);
         m_root->createPaper(u"Maths"_s, settings);
-        m_root->setQuestions(u"Maths"_s, questions.isEmpty() ? StudentRoot::plainQuestions(count) : questions);
-        m_window = std::make_unique<ExamWindow>(m_root->root(), m_clock, m_random, m_prompts,
-                                                [this] { ++m_quits; }, ExamWindow::Ticks::Manual,
-                                                m_dir->filePath(u"cache"_s));
+        m_root->setQuestions(u"Maths"_s,
+                             questions.isEmpty() ? StudentRoot::plainQuestions(count) : questions);
+        m_window = std::make_unique<ExamWindow>(
+            m_root->root(), m_clock, m_random, m_prompts, [this] { ++m_quits; },
+            ExamWindow::Ticks::Manual, m_dir->filePath(u"cache"_s));
         m_window->open({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, u"Lee"_s, false});
         m_window->show();
         m_window->activateWindow();
@@ -72,11 +75,20 @@ private:
             qWarning("the exam window did not become active");
         return m_window.get();
     }
-    QPushButton *named(const QString &name) const { return m_window->findChild<QPushButton *>(name); }
+    QPushButton *named(const QString &name) const
+    {
+        return m_window->findChild<QPushButton *>(name);
+    }
     QList<OptionBox *> boxes() const { return indexed<OptionBox>(m_window.get(), u"Op_XZ"_s); }
-    QList<QPushButton *> selector() const { return indexed<QPushButton>(m_window.get(), u"CmdQuestion"_s); }
+    QList<QPushButton *> selector() const
+    {
+        return indexed<QPushButton>(m_window.get(), u"CmdQuestion"_s);
+    }
     QScrollBar *scrollBar() const { return m_window->findChild<QScrollBar *>(u"VSlquestion"_s); }
-    QString questionCaption() const { return m_window->findChild<QGroupBox *>(u"Fram_题目"_s)->title(); }
+    QString questionCaption() const
+    {
+        return m_window->findChild<QGroupBox *>(u"Fram_题目"_s)->title();
+    }
     int position() const { return m_window->model().attempt().position(); }
     QStringList visibleCaptions() const
     {
@@ -113,15 +125,18 @@ private slots:
         ExamWindow *window = open(3);
         QCOMPARE(window->objectName(), u"网络考试"_s);
         QCOMPARE(window->windowTitle(), u"A1 7 Tom Lee"_s);
-        const QStringList captions{u"1.A -yes"_s, u"2.B -no"_s, u"3.C"_s, u"4.D"_s, u"5.E"_s, u"6.F"_s, u"7.G"_s};
+        const QStringList captions{u"1.A -yes"_s, u"2.B -no"_s, u"3.C"_s, u"4.D"_s,
+                                   u"5.E"_s,      u"6.F"_s,     u"7.G"_s};
         QCOMPARE(boxes().size(), 7);
         for (int k = 0; k < 7; ++k) {
             QCOMPARE(boxes().at(k)->text(), captions.at(k));
             QCOMPARE(boxes().at(k)->accessibleName(), captions.at(k));
             QCOMPARE(boxes().at(k)->colour(), QColor(0, 192, 192));
         }
-        const QList<QPair<QString, QString>> buttons{{u"Command1"_s, u"Previous"_s}, {u"Command2"_s, u"Next"_s},
-                                                     {u"Command5"_s, u"Help"_s}, {u"Command6"_s, u"Finish test "_s}};
+        const QList<QPair<QString, QString>> buttons{{u"Command1"_s, u"Previous"_s},
+                                                     {u"Command2"_s, u"Next"_s},
+                                                     {u"Command5"_s, u"Help"_s},
+                                                     {u"Command6"_s, u"Finish test "_s}};
         for (const auto &[name, caption] : buttons) {
             QVERIFY2(named(name), qPrintable(name));
             QCOMPARE(named(name)->text(), caption);
@@ -136,7 +151,8 @@ private slots:
         QVERIFY(window->findChild<QGroupBox *>(u"FrmExplain"_s)->isHidden());
         QCOMPARE(visibleCaptions(), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
         QCOMPARE(questionCaption(), u"Question No:1    Mark:10"_s);
-        QVERIFY(window->findChild<DocumentPane *>(u"Rich题目"_s)->toPlainText().contains(u"q1.RTF"));
+        QVERIFY(
+            window->findChild<DocumentPane *>(u"Rich题目"_s)->toPlainText().contains(u"q1.RTF"));
         QVERIFY(window->countdownActive());
         QVERIFY(window->autosaveActive());
     }
@@ -280,7 +296,9 @@ private slots:
         auto *explain = window->findChild<QGroupBox *>(u"FrmExplain"_s);
         QVERIFY(!explain->isHidden());
         QCOMPARE(explain->title(), u"Explain   Your answer is correct!"_s);
-        QVERIFY(window->findChild<DocumentPane *>(u"Rich解题辅导"_s)->toPlainText().contains(u"e1.RTF"));
+        QVERIFY(window->findChild<DocumentPane *>(u"Rich解题辅导"_s)
+                    ->toPlainText()
+                    .contains(u"e1.RTF"));
         QVERIFY(!window->countdownActive());
         for (int i = 0; i < 5; ++i)
             window->countdownTick();
@@ -374,13 +392,15 @@ private slots:
     void paperWithoutQuestions()
     {
         m_root->createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"10"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
-        m_window = std::make_unique<ExamWindow>(m_root->root(), m_clock, m_random, m_prompts,
-                                                [this] { ++m_quits; }, ExamWindow::Ticks::Manual,
-                                                m_dir->filePath(u"cache"_s));
+        m_window = std::make_unique<ExamWindow>(
+            m_root->root(), m_clock, m_random, m_prompts, [this] { ++m_quits; },
+            ExamWindow::Ticks::Manual, m_dir->filePath(u"cache"_s));
         m_window->open({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false});
         m_window->show();
         QCOMPARE(questionCaption(), ExamScreen::noQuestionsText());
-        QVERIFY(m_window->findChild<DocumentPane *>(u"Rich题目"_s)->toPlainText().contains(u"no questions"));
+        QVERIFY(m_window->findChild<DocumentPane *>(u"Rich题目"_s)
+                    ->toPlainText()
+                    .contains(u"no questions"));
         QVERIFY(!boxes().at(0)->isEnabled());
         QVERIFY(!named(u"Command2"_s)->isEnabled());
         QVERIFY(named(u"Command6"_s)->isEnabled());

@@ -38,22 +38,24 @@ private:
         m_root->setClasses({{u"A1"_s, 30, 1, 30}, {u"B2"_s, 30, 101, 130}});
         m_root->setPapers({{u"Maths"_s, u"1"_s}, {u"English"_s, u"1"_s}});
         m_root->admit(u"Maths"_s, u"A1"_s);
-        m_root->createPaper(u"Maths"_s, {{u"RETESTPASSWD"_s, QString()}, {u"RELOGINPASSWD"_s, u"579"_s},
-                                         {u"TESTTIME"_s, u"45"_s}, {u"full_mark"_s, u"30"_s},
+        m_root->createPaper(u"Maths"_s, {{u"RETESTPASSWD"_s, QString()},
+                                         {u"RELOGINPASSWD"_s, u"579"_s},
+                                         {u"TESTTIME"_s, u"45"_s},
+                                         {u"full_mark"_s, u"30"_s},
                                          {u"about_test"_s, u"Chapter 3"_s}});
         m_root->setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3));
     }
     std::unique_ptr<LoginWindow> window()
     {
-        auto login = std::make_unique<LoginWindow>(m_root->root(), m_prompts, [this] { ++m_quits; },
-                                                   [this](const QUrl &url) {
-                                                       m_opened.append(url);
-                                                       return true;
-                                                   });
+        auto login = std::make_unique<LoginWindow>(
+            m_root->root(), m_prompts, [this] { ++m_quits; },
+            [this](const QUrl &url) {
+                m_opened.append(url);
+                return true;
+            });
         return login;
     }
-    template<typename T>
-    static T *child(QWidget *w, const QString &name)
+    template<typename T> static T *child(QWidget *w, const QString &name)
     {
         T *found = w->findChild<T *>(name);
         if (!found)
@@ -87,13 +89,17 @@ private slots:
         QVERIFY(login->start());
         QCOMPARE(login->objectName(), u"考试登录"_s);
         QCOMPARE(login->windowTitle(), u"Student login"_s);
-        QCOMPARE(child<QComboBox>(login.get(), u"Combo_test"_s)->accessibleName(), u"Choose test name:"_s);
-        QCOMPARE(child<QComboBox>(login.get(), u"Combo_class"_s)->accessibleName(), u"Choose class name:"_s);
+        QCOMPARE(child<QComboBox>(login.get(), u"Combo_test"_s)->accessibleName(),
+                 u"Choose test name:"_s);
+        QCOMPARE(child<QComboBox>(login.get(), u"Combo_class"_s)->accessibleName(),
+                 u"Choose class name:"_s);
         auto *number = child<QLineEdit>(login.get(), u"Text_number"_s);
         QCOMPARE(number->accessibleName(), u"Input student number:"_s);
         QCOMPARE(number->toolTip(), u"Student number muse be numeric."_s);
-        QCOMPARE(child<QLineEdit>(login.get(), u"Text_first"_s)->accessibleName(), u"Input your first name:"_s);
-        QCOMPARE(child<QLineEdit>(login.get(), u"Text_last"_s)->accessibleName(), u"Input your last name:"_s);
+        QCOMPARE(child<QLineEdit>(login.get(), u"Text_first"_s)->accessibleName(),
+                 u"Input your first name:"_s);
+        QCOMPARE(child<QLineEdit>(login.get(), u"Text_last"_s)->accessibleName(),
+                 u"Input your last name:"_s);
         QVERIFY(child<QPushButton>(login.get(), u"Cmd_ok"_s)->isDefault());
         QCOMPARE(child<QLabel>(login.get(), u"Lab_title"_s)->text(), u"Quorin 4.0"_s);
     }
@@ -139,19 +145,22 @@ private slots:
         QTest::keyClicks(number, u"0007"_s);
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(number->text(), u"7"_s);
-        QCOMPARE(m_prompts.texts(), (QStringList{u"Please choose class name!"_s,
-                                                 u"Your student number is wrong,Please input again!"_s,
-                                                 u"Please input your student number and name!"_s}));
+        QCOMPARE(m_prompts.texts(),
+                 (QStringList{u"Please choose class name!"_s,
+                              u"Your student number is wrong,Please input again!"_s,
+                              u"Please input your student number and name!"_s}));
         QVERIFY(login->isVisible());
         QCOMPARE(m_quits, 0);
         QVERIFY(!QFile::exists(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)));
 
         // Finished without a retest password.
-        m_root->writeRecord(u"Maths"_s, u"A1"_s, u"7"_s, {{u"TIME1"_s, u"x"_s}, {u"TIME2"_s, u"00:01:00"_s}});
+        m_root->writeRecord(u"Maths"_s, u"A1"_s, u"7"_s,
+                            {{u"TIME1"_s, u"x"_s}, {u"TIME2"_s, u"00:01:00"_s}});
         QTest::keyClicks(child<QLineEdit>(login.get(), u"Text_first"_s), u"Tom"_s);
         m_prompts.clear();
         QTest::mouseClick(ok, Qt::LeftButton);
-        QCOMPARE(m_prompts.texts(), QStringList{u"The student has finished test,you can't retest!"_s});
+        QCOMPARE(m_prompts.texts(),
+                 QStringList{u"The student has finished test,you can't retest!"_s});
         QVERIFY(login->isVisible());
     }
 
@@ -188,7 +197,8 @@ private slots:
         QVERIFY(m_opened.isEmpty());
         testing::writeBytes(m_root->path() + u"/help/index.html"_s, "<html></html>");
         emit link->linkActivated(u"help"_s);
-        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(m_root->path() + u"/help/index.html"_s)});
+        QCOMPARE(m_opened,
+                 QList<QUrl>{QUrl::fromLocalFile(m_root->path() + u"/help/index.html"_s)});
     }
 
     void cancelEndsTheProgram()
@@ -207,8 +217,9 @@ private slots:
         roster();
         testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
         store::ScriptedRandom random({0.5});
-        StudentProgram program(m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
-                               ExamWindow::Ticks::Manual);
+        StudentProgram program(
+            m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
+            ExamWindow::Ticks::Manual);
         QVERIFY(program.start());
         LoginWindow *login = program.loginWindow();
         QVERIFY(login->isVisible());
