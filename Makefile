@@ -42,12 +42,18 @@ fuzz: bootstrap
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
 	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
 
-# A data root with two classes and two papers, made once.
+# A data root with two classes, two papers on offer and the help pages. It is made when it
+# holds no papers yet (a missing root, or one that only has a roster).
 demo-root:
-	@[ -d $(DEMO_ROOT) ] || scripts/make-demo-root $(DEMO_ROOT)
+	@[ -d "$(DEMO_ROOT)/SHIJUAN" ] || scripts/make-demo-root "$(DEMO_ROOT)"
 
 run-student: build demo-root
 	$(BUILD)/bin/student --data-root $(DEMO_ROOT)
+
+# The teacher program on the demo data root.
+run-teacher: build demo-root
+	@[ -d "$(DEMO_ROOT)/help" ] || cp -r data/help "$(DEMO_ROOT)/help"
+	$(BUILD)/bin/teacher --data-root $(DEMO_ROOT)
 
 # For now the student program; the teacher program takes over when it can be run.
 run: run-student

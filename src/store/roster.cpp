@@ -153,13 +153,36 @@ WriteStatus Roster::writeClassList(const QList<ClassEntry> &classes) const
     return ProfileFile(file()).apply(batch);
 }
 
+bool Roster::canHoldPaperFlags(const QString &paper)
+{
+    const QString name = paper.trimmed();
+    if (!ProfileBatch::isValidName(name))
+        return false;
+    bool number = true;
+    for (QChar c : name)
+        number = number && c >= u'0' && c <= u'9';
+    if (number)
+        return false;
+    static const QStringList fixed{QStringLiteral("TestNameCount"), QStringLiteral("TestName"),
+                                   QStringLiteral("ClassName"),     QStringLiteral("ClassCount"),
+                                   QStringLiteral("FirstNumber"),   QStringLiteral("LastNumber"),
+                                   QStringLiteral("admin")};
+    for (const QString &key : fixed) {
+        if (name.compare(key, Qt::CaseInsensitive) == 0)
+            return false;
+    }
+    return true;
+}
+
 WriteStatus Roster::writeTestRoom(const TestRoom &room) const
 {
     ProfileBatch batch;
     for (const TestRoom::Paper &paper : room.papers) {
         const QString name = paper.name.trimmed();
-        if (!ProfileBatch::isValidName(name))
-            continue; // cannot be a key or a section: no student can be offered it anyway
+        // Such a name (from a hand-edited file or an old installation) cannot be a key or
+        // a section without overwriting the class list, the paper list or the password.
+        if (!canHoldPaperFlags(name))
+            continue;
         batch.set(testNameSection, name, flagText(paper.offered));
         for (qsizetype j = 0; j < room.classes.size(); ++j) {
             const QString cls = room.classes.at(j).trimmed();

@@ -89,8 +89,14 @@ public:
 
     /// Count, then per class its index key and its three numbers, as one write.
     WriteStatus writeClassList(const QList<ClassEntry> &classes) const;
-    /// Every offered flag and every admission flag, as one write.
+    /// Every offered flag and every admission flag, as one write. A paper whose name
+    /// is a fixed key or section of the roster (see canHoldPaperFlags) is left out.
     WriteStatus writeTestRoom(const TestRoom &room) const;
+
+    /// Whether a paper's flags can be stored: its name becomes a key of "TestName" and
+    /// a section of its own, so "TestNameCount", a list position ("2") or one of the
+    /// roster's own sections ("ClassCount", "admin", ...) would overwrite other data.
+    static bool canHoldPaperFlags(const QString &paper);
     WriteStatus writeTeacherPassword(const QString &password) const;
 
 private:

@@ -1,18 +1,51 @@
 // The teacher program: keeps classes, papers and the test room, and watches results.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "classes/manage_classes_window.h"
+#include "classes/manage_test_window.h"
+#include "shell/set_password_window.h"
+#include "shell/teacher_shell.h"
 #include "store/data_root.h"
+#include "ui/built_in_help.h"
+#include "ui/qt_prompts.h"
+#include "ui/single_instance.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("teacher"));
     const QStringList arguments = QApplication::arguments();
+
+    // A second copy ends at once and without a word: the first one is on the screen.
+    ui::SingleInstance instance(QStringLiteral("teacher"));
+    if (!instance.acquire())
+        return 0;
+
     const store::DataRoot root =
         store::DataRoot::locate(arguments, QApplication::applicationDirPath());
-    Q_UNUSED(root);
-    QTextStream(stderr) << "teacher: nothing to show yet\n";
-    return 0;
+    ui::QtPrompts prompts(QStringLiteral("Teacher End"));
+    ui::BuiltInHelp help(root.helpFolder());
+
+    // Each working window opens modally over the menu. "Manage paper" and
+    // "View achievement" are wired here as their areas come in.
+    teacher::WorkingWindows windows;
+    windows.manageTest = [&](QWidget *over) {
+        teacher::ManageTestWindow(root, prompts, help, over).exec();
+    };
+    windows.manageClasses = [&](QWidget *over) {
+        teacher::ManageClassesWindow(root, prompts, help, over).exec();
+    };
+    windows.setPassword = [&](QWidget *over) {
+        teacher::SetPasswordWindow(root, prompts, help, over).exec();
+    };
+
+    // The program ends when the shell says so (exit button, login cancelled, menu
+    // closed), never because a window in between happened to be the last one.
+    QApplication::setQuitOnLastWindowClosed(false);
+    teacher::TeacherShell shell(root, prompts, help, windows, [&app] {
+        QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    shell.start();
+    return app.exec();
 }

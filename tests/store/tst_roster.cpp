@@ -169,6 +169,33 @@ private slots:
         QCOMPARE(roster.writeClassList(classes), WriteStatus::Ok);
         QCOMPARE(roster.read().classEntry(QStringLiteral("B2")).lastNumber, 9);
     }
+
+    void papersNamedLikeTheRostersOwnKeys()
+    {
+        // Flags under these names would rename papers, renumber classes or set a password.
+        testing::writeBytes(m_root.rosterFile(),
+                            "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=pwd\r\n"
+                            "[ClassCount]\r\nA1=30\r\npwd=20\r\n"
+                            "[TestName]\r\nTestNameCount=4\r\n1=ClassCount\r\n2=admin\r\n3=2\r\n4=Maths\r\n");
+        Roster roster(m_root);
+        const QByteArray before = readBytes(roster.file());
+        TestRoom room = roster.readTestRoom();
+        for (TestRoom::Paper &paper : room.papers) {
+            paper.offered = true;
+            paper.admitted = {false, false};
+        }
+        QCOMPARE(roster.writeTestRoom(room), WriteStatus::Ok);
+        const RosterReader after = roster.read();
+        QCOMPARE(after.paperNames(), (QStringList{QStringLiteral("ClassCount"), QStringLiteral("admin"),
+                                                  QStringLiteral("2"), QStringLiteral("Maths")}));
+        QCOMPARE(after.classEntry(QStringLiteral("A1")).studentCount, 30);
+        QCOMPARE(after.teacherPassword(), QString());
+        QVERIFY(after.isOffered(QStringLiteral("Maths")));
+        QVERIFY(!after.isAdmitted(QStringLiteral("Maths"), QStringLiteral("pwd"), AdmissionDefault::Admitted));
+        QVERIFY(readBytes(roster.file()).startsWith(before.left(before.indexOf("[TestName]"))));
+        QVERIFY(!Roster::canHoldPaperFlags(QStringLiteral("testnamecount")));
+        QVERIFY(Roster::canHoldPaperFlags(QStringLiteral("English 1")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRoster)

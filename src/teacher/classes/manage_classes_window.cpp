@@ -1,0 +1,274 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "manage_classes_window.h"
+
+#include "ui/help.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace teacher {
+
+namespace {
+
+// A box that reports losing the focus after it has finished with it itself, so that
+// what is done then (refocus, select) is not undone by the box's own handling.
+class LeavingBox : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void(Qt::FocusReason)> left;
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        if (left)
+            left(event->reason());
+    }
+};
+
+QLineEdit *numberBox(const QString &name, const QString &label, const QString &tip, QWidget *parent)
+{
+    auto *box = new LeavingBox(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(label);
+    box->setToolTip(tip);
+    box->setMaxLength(12);
+    box->setMinimumWidth(90);
+    return box;
+}
+
+QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+void setTextKeepingCursor(QLineEdit *box, const QString &text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
+} // namespace
+
+ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prompts,
+                                         ui::Help &help, QWidget *parent)
+    : QDialog(parent)
+    , m_table(std::move(root), prompts)
+    , m_list(new QListWidget(this))
+    , m_name(new QLineEdit(this))
+    , m_count(numberBox(QStringLiteral("Text2"), QStringLiteral("Testee account"),
+                        QStringLiteral("Input the conut of students "), this))
+    , m_first(numberBox(QStringLiteral("Text3"), QStringLiteral("first"),
+                        QStringLiteral("The number must be an integer larger than zero "), this))
+    , m_last(numberBox(QStringLiteral("Text4"), QStringLiteral("last "),
+                       QStringLiteral("The number must be larger than the count of first number "
+                                      "and student count"),
+                       this))
+{
+    setObjectName(QStringLiteral("班级管理"));
+    setWindowTitle(ClassTable::title());
+    setAccessibleName(ClassTable::title());
+
+    m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("Choose the class "));
+    m_list->setToolTip(QStringLiteral("Click to choose class"));
+    m_list->setMinimumSize(200, 240);
+    m_name->setObjectName(QStringLiteral("Text1"));
+    m_name->setAccessibleName(QStringLiteral("Class name"));
+    // Names are fixed when a class is created; a new name means a new class.
+    m_name->setReadOnly(true);
+
+    auto makeButton = [this](const QString &caption, const QString &name, const QString &tip) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAccessibleName(caption);
+        button->setAutoDefault(false);
+        if (!tip.isEmpty())
+            button->setToolTip(tip);
+        return button;
+    };
+    QPushButton *create = makeButton(QStringLiteral("Create"), QStringLiteral("Cmd_create"), {});
+    QPushButton *remove = makeButton(QStringLiteral("Delete "), QStringLiteral("Cmd_delete"), {});
+    QPushButton *up = makeButton(QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
+    QPushButton *down = makeButton(QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
+    QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
+                                 QStringLiteral("Save and return to main menu"));
+    ok->setDefault(true);
+    m_cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"), {});
+    QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
+                                         QStringLiteral("How to manage classes"));
+
+    auto *numbers = new QGroupBox(QStringLiteral("Set up testee number"), this);
+    numbers->setObjectName(QStringLiteral("Frame2"));
+    auto *numbersGrid = new QGridLayout(numbers);
+    numbersGrid->addWidget(labelFor(QStringLiteral("first"), m_first, numbers), 0, 0);
+    numbersGrid->addWidget(m_first, 0, 1);
+    numbersGrid->addWidget(labelFor(QStringLiteral("last "), m_last, numbers), 1, 0);
+    numbersGrid->addWidget(m_last, 1, 1);
+
+    auto *situation = new QGroupBox(QStringLiteral("Class situation"), this);
+    situation->setObjectName(QStringLiteral("Frame1"));
+    auto *situationGrid = new QGridLayout(situation);
+    situationGrid->addWidget(m_name, 0, 0, 1, 2);
+    situationGrid->addWidget(labelFor(QStringLiteral("Testee account"), m_count, situation), 1, 0);
+    situationGrid->addWidget(m_count, 1, 1);
+    situationGrid->addWidget(numbers, 2, 0, 1, 2);
+    situationGrid->setRowStretch(3, 1);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(labelFor(QStringLiteral("Choose the class "), m_list, this));
+    left->addWidget(m_list);
+    auto *edit = new QHBoxLayout;
+    edit->addWidget(create);
+    edit->addWidget(remove);
+    edit->addWidget(up);
+    edit->addWidget(down);
+    left->addLayout(edit);
+    auto *right = new QVBoxLayout;
+    right->addWidget(situation);
+    auto *closing = new QHBoxLayout;
+    closing->addWidget(ok);
+    closing->addWidget(m_cancel);
+    closing->addWidget(helpButton);
+    right->addLayout(closing);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right, 1);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_showing)
+            return;
+        m_table.select(row);
+        showBoxes();
+    });
+    connect(m_count, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_table.editCount(text);
+        showBoxes();
+    });
+    connect(m_first, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_table.editFirst(text);
+        showBoxes();
+    });
+    connect(m_last, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_table.editLast(text);
+        showBoxes();
+    });
+    static_cast<LeavingBox *>(m_last)->left = [this](Qt::FocusReason reason) {
+        // Switching to another window, a menu or our own message is not leaving the
+        // box; nor is going for "Cancel", which throws the edit away anyway.
+        const bool leaving = reason != Qt::ActiveWindowFocusReason
+                             && reason != Qt::PopupFocusReason
+                             && QApplication::focusWidget() != m_cancel;
+        if (leaving && m_table.selected() >= 0)
+            checkLast();
+    };
+    m_list->installEventFilter(this);
+
+    connect(create, &QPushButton::clicked, this, [this] {
+        m_table.create();
+        showList();
+    });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        m_table.deleteSelected();
+        showList();
+    });
+    connect(up, &QPushButton::clicked, this, [this] {
+        m_table.moveUp();
+        showList();
+    });
+    connect(down, &QPushButton::clicked, this, [this] {
+        m_table.moveDown();
+        showList();
+    });
+    connect(ok, &QPushButton::clicked, this, &ManageClassesWindow::commit);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [this, &help] { help.open(helpPage(), this); });
+    ui::bindHelpKey(this, help, helpPage());
+
+    m_table.readClassList();
+    showList();
+}
+
+QPushButton *ManageClassesWindow::button(const QString &objectName) const
+{
+    return findChild<QPushButton *>(objectName);
+}
+
+void ManageClassesWindow::showList()
+{
+    m_showing = true;
+    const QStringList names = m_table.names();
+    bool same = m_list->count() == names.size();
+    for (int i = 0; same && i < names.size(); ++i)
+        same = m_list->item(i)->text() == names.at(i);
+    if (!same) {
+        m_list->clear();
+        m_list->addItems(names);
+    }
+    m_list->setCurrentRow(m_table.selected());
+    m_showing = false;
+    showBoxes();
+}
+
+void ManageClassesWindow::showBoxes()
+{
+    const bool selected = m_table.selected() >= 0;
+    setTextKeepingCursor(m_name, m_table.nameText());
+    setTextKeepingCursor(m_count, m_table.countText());
+    setTextKeepingCursor(m_first, m_table.firstText());
+    setTextKeepingCursor(m_last, m_table.lastText());
+    m_count->setEnabled(selected);
+    m_first->setEnabled(selected);
+    m_last->setEnabled(selected);
+}
+
+void ManageClassesWindow::checkLast()
+{
+    if (m_table.leaveLast() == ClassTable::LastCheck::TooSmall) {
+        // The click that took the focus away must not go on to save or close.
+        m_lastRefused = true;
+        QTimer::singleShot(0, this, [this] { m_lastRefused = false; });
+        showBoxes();
+        m_last->setFocus();
+        m_last->selectAll();
+        return;
+    }
+    showBoxes();
+}
+
+void ManageClassesWindow::commit()
+{
+    if (m_lastRefused)
+        return;
+    // Enter in the last box reaches OK without the box losing the focus.
+    if (m_last->hasFocus() && m_table.leaveLast() == ClassTable::LastCheck::TooSmall) {
+        showBoxes();
+        m_last->selectAll();
+        return;
+    }
+    if (m_table.writeClassList())
+        accept();
+}
+
+bool ManageClassesWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::FocusIn) {
+        showList();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace teacher

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "password_change.h"
+
+#include "shell_texts.h"
+#include "store/roster.h"
+#include "ui/prompts.h"
+
+namespace teacher {
+
+PasswordChange::PasswordChange(store::DataRoot root, ui::Prompts &prompts)
+    : m_root(std::move(root))
+    , m_prompts(prompts)
+{
+}
+
+void PasswordChange::load()
+{
+    m_kept = store::Roster(m_root).read().teacherPassword().trimmed();
+}
+
+PasswordChange::Outcome PasswordChange::submit(const QString &oldPassword,
+                                               const QString &newPassword, const QString &again)
+{
+    if (oldPassword.trimmed() != m_kept) {
+        m_prompts.message(texts::incorrect);
+        return Outcome::WrongOld;
+    }
+    const QString chosen = newPassword.trimmed();
+    if (chosen != again.trimmed()) {
+        m_prompts.message(texts::incorrect);
+        return Outcome::Mismatch;
+    }
+    if (chosen.size() > maxLength) {
+        m_prompts.message(QStringLiteral("The new password is longer than %1 characters. "
+                                         "Please choose a shorter one.")
+                              .arg(maxLength),
+                          QStringLiteral("SetPassword"));
+        return Outcome::Refused;
+    }
+    for (QChar c : chosen) {
+        // The file would keep a space instead, and the password would never match again.
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            m_prompts.message(QStringLiteral("The new password holds a control character. "
+                                             "Please choose another one."),
+                              QStringLiteral("SetPassword"));
+            return Outcome::Refused;
+        }
+    }
+    const store::WriteStatus status = store::Roster(m_root).writeTeacherPassword(chosen);
+    if (status != store::WriteStatus::Ok) {
+        m_prompts.message(QStringLiteral("The password was not changed: %1 (%2).")
+                              .arg(store::describe(status), store::Roster(m_root).file()),
+                          QStringLiteral("SetPassword"));
+        return Outcome::NotSaved;
+    }
+    m_kept = chosen;
+    return Outcome::Saved;
+}
+
+} // namespace teacher
