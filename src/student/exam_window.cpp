@@ -76,6 +76,7 @@ void ExamWindow::build()
 {
     m_questionFrame = new QGroupBox(QStringLiteral("Question"), this);
     m_questionFrame->setObjectName(QStringLiteral("Fram_题目"));
+    m_questionFrame->setAccessibleName(m_questionFrame->title());
     m_questionPane = new DocumentPane(m_questionFrame);
     m_questionPane->setObjectName(QStringLiteral("Rich题目"));
     m_questionPane->setAccessibleName(QStringLiteral("Question"));
@@ -83,6 +84,7 @@ void ExamWindow::build()
 
     m_explanationFrame = new QGroupBox(QStringLiteral("Explain"), this);
     m_explanationFrame->setObjectName(QStringLiteral("FrmExplain"));
+    m_explanationFrame->setAccessibleName(m_explanationFrame->title());
     m_explanationPane = new DocumentPane(m_explanationFrame);
     m_explanationPane->setObjectName(QStringLiteral("Rich解题辅导"));
     m_explanationPane->setAccessibleName(QStringLiteral("Explain"));

@@ -18,8 +18,7 @@ HelpWindow::HelpWindow(const QString &text, QWidget *parent)
     setModal(true);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setToolTip(QStringLiteral("Click to return"));
-    m_label->setAccessibleName(QStringLiteral("Help"));
-    m_label->setAccessibleDescription(text);
+    m_label->setAccessibleName(text);
     m_label->setWordWrap(true);
     m_label->setMargin(12);
     m_label->installEventFilter(this);
