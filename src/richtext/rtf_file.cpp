@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rtf_file.h"
+
+#include "rtf_reader.h"
+#include "rtf_writer.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace richtext {
+
+bool loadFile(const QString &path, QTextDocument &document)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) ||
+        file.size() > RtfReader::maxInputSize) {
+        document.clear();
+        return false;
+    }
+    // read() rather than readAll(): a file that grows while it is read stays within the bound.
+    const QByteArray bytes = file.read(RtfReader::maxInputSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > RtfReader::maxInputSize) {
+        document.clear();
+        return false;
+    }
+    RtfReader::read(bytes, document);
+    return true;
+}
+
+bool saveFile(const QString &path, const QTextDocument &document)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = RtfWriter::write(document);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace richtext

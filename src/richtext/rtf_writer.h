@@ -1,0 +1,20 @@
+// Writes a QTextDocument as RTF that Word, WordPad and LibreOffice read.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+
+class QTextDocument;
+
+namespace richtext {
+
+class RtfWriter
+{
+public:
+    /// The document as RTF in code page 936: every character that is not ASCII is written
+    /// as \uN with its GBK bytes as the fallback for older readers. Pictures read from RTF
+    /// are written back with their original bytes; other images are written as PNG.
+    static QByteArray write(const QTextDocument &document);
+};
+
+} // namespace richtext

@@ -1,0 +1,69 @@
+// The pane that shows and edits one rich-text document (a question or an explanation).
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTextEdit>
+
+namespace ui {
+
+/// A text editor bound to an RTF file. It remembers the file it loaded and saves back to
+/// it only; a file that could not be read leaves the pane empty and bound to no file.
+/// setReadOnly(true) gives the view the student program and the previews use.
+/// textChanged(), selectionChanged(), cut(), copy(), paste() and undo() are QTextEdit's;
+/// pasting rich text or an image keeps its pictures as pictures of the document.
+class RichTextPane : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit RichTextPane(QWidget *parent = nullptr);
+
+    /// Shows the RTF file at `path`; false when it cannot be read.
+    bool loadFile(const QString &path);
+    /// Writes the document to the file it was loaded from; false when there is none or
+    /// the file system refused the write.
+    bool save();
+    /// The file the pane is bound to; empty when none.
+    QString fileName() const { return m_fileName; }
+
+    /// Shows RTF bytes that belong to no file (a preview).
+    void setRtf(const QByteArray &rtf);
+    QByteArray rtf() const;
+    /// Empties the pane and unbinds it from its file.
+    void clearDocument();
+
+    QString plainText() const;
+    /// Characters selected.
+    int selectionLength() const;
+
+    /// Font, size (points) and colour of the selection, or of the text typed next when
+    /// nothing is selected; empty, 0 and an invalid colour when the selection mixes several.
+    QString selectionFontName() const;
+    double selectionFontSize() const;
+    QColor selectionColor() const;
+    void setSelectionFontName(const QString &family);
+    void setSelectionFontSize(double points);
+    void setSelectionColor(const QColor &color);
+
+Q_SIGNALS:
+    void focusLost();
+
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
+
+private:
+    void replaceDocument(QTextDocument *document);
+    void insertRtf(const QByteArray &rtf);
+    void adoptImages(int from, int to);
+    template<typename Value, typename Get> Value commonValue(Get get, Value mixed) const;
+    void mergeFormat(const QTextCharFormat &format);
+
+    QString m_fileName;
+};
+
+} // namespace ui
