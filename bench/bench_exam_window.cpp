@@ -2,7 +2,7 @@
 // against loading the same document into a bare pane in the same run.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratio_reporter.h"
-#include "student/document_pane.h"
+#include "ui/rich_text_pane.h"
 #include "student/exam_window.h"
 
 #include "store/profile_file.h"
@@ -96,7 +96,8 @@ Fixture &fixture()
 void BM_LoadDocument(benchmark::State &state)
 {
     Fixture &f = fixture();
-    student::DocumentPane pane;
+    ui::RichTextPane pane;
+    pane.setReadOnly(true);
     pane.resize(900, 400);
     pane.show();
     int i = 0;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exam_window.h"
 
-#include "document_pane.h"
 #include "help_window.h"
 #include "option_box.h"
+#include "ui/rich_text_pane.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -77,7 +78,9 @@ void ExamWindow::build()
     m_questionFrame = new QGroupBox(QStringLiteral("Question"), this);
     m_questionFrame->setObjectName(QStringLiteral("Fram_题目"));
     m_questionFrame->setAccessibleName(m_questionFrame->title());
-    m_questionPane = new DocumentPane(m_questionFrame);
+    m_questionPane = new ui::RichTextPane(m_questionFrame);
+    // What the testee sees is never saved, so it cannot be edited either.
+    m_questionPane->setReadOnly(true);
     m_questionPane->setObjectName(QStringLiteral("Rich题目"));
     m_questionPane->setAccessibleName(QStringLiteral("Question"));
     (new QVBoxLayout(m_questionFrame))->addWidget(m_questionPane);
@@ -85,7 +88,8 @@ void ExamWindow::build()
     m_explanationFrame = new QGroupBox(QStringLiteral("Explain"), this);
     m_explanationFrame->setObjectName(QStringLiteral("FrmExplain"));
     m_explanationFrame->setAccessibleName(m_explanationFrame->title());
-    m_explanationPane = new DocumentPane(m_explanationFrame);
+    m_explanationPane = new ui::RichTextPane(m_explanationFrame);
+    m_explanationPane->setReadOnly(true);
     m_explanationPane->setObjectName(QStringLiteral("Rich解题辅导"));
     m_explanationPane->setAccessibleName(QStringLiteral("Explain"));
     (new QVBoxLayout(m_explanationFrame))->addWidget(m_explanationPane);
@@ -218,7 +222,9 @@ void ExamWindow::build()
     layout->addWidget(choose);
     layout->addLayout(navigation);
     layout->addLayout(bottom);
-    resize(1000, 720);
+    // Roomy where the screen allows it; classroom screens of 1024 x 768 get all they have.
+    const QSize roomy(1180, 880);
+    resize(screen() ? roomy.boundedTo(screen()->availableGeometry().size()) : roomy);
 }
 
 void ExamWindow::open(const TesteeIdentity &identity)

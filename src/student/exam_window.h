@@ -15,9 +15,12 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
+namespace ui {
+class RichTextPane;
+}
+
 namespace student {
 
-class DocumentPane;
 class OptionBox;
 
 /// Draws an ExamScreen and turns clicks, keys and its two timers into its calls.
@@ -73,9 +76,9 @@ private:
     int m_drawnShown = -1;
 
     QGroupBox *m_questionFrame = nullptr;
-    DocumentPane *m_questionPane = nullptr;
+    ui::RichTextPane *m_questionPane = nullptr;
     QGroupBox *m_explanationFrame = nullptr;
-    DocumentPane *m_explanationPane = nullptr;
+    ui::RichTextPane *m_explanationPane = nullptr;
     QList<OptionBox *> m_options;
     QPushButton *m_previous = nullptr;
     QPushButton *m_next = nullptr;

@@ -43,7 +43,7 @@ void StudentProgram::showExam(const TesteeIdentity &identity)
 {
     m_exam = std::make_unique<ExamWindow>(m_root, m_clock, m_random, m_prompts, m_quit, m_ticks);
     m_exam->open(identity);
-    m_exam->show();
+    m_exam->showMaximized();
 }
 
 } // namespace student

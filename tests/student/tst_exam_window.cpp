@@ -1,7 +1,7 @@
 // The exam window as a testee uses it: clicks, keys and ticks, then what the
 // window shows, what the prompts were asked and what reached the record.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "student/document_pane.h"
+#include "ui/rich_text_pane.h"
 #include "student/exam_window.h"
 #include "student/option_box.h"
 #include "student_root.h"
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(visibleCaptions(), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
         QCOMPARE(questionCaption(), u"Question No:1    Mark:10"_s);
         QVERIFY(
-            window->findChild<DocumentPane *>(u"Rich题目"_s)->toPlainText().contains(u"q1.RTF"));
+            window->findChild<ui::RichTextPane *>(u"Rich题目"_s)->toPlainText().contains(u"q1.RTF"));
         QVERIFY(window->countdownActive());
         QVERIFY(window->autosaveActive());
     }
@@ -210,7 +210,7 @@ private slots:
     void pageKeysBelongToTheWindow()
     {
         ExamWindow *window = open(3);
-        auto *pane = window->findChild<DocumentPane *>(u"Rich题目"_s);
+        auto *pane = window->findChild<ui::RichTextPane *>(u"Rich题目"_s);
         pane->setFocus();
         QTest::keyClick(pane, Qt::Key_PageDown);
         QTest::keyClick(boxes().at(3), Qt::Key_PageDown);
@@ -296,7 +296,7 @@ private slots:
         auto *explain = window->findChild<QGroupBox *>(u"FrmExplain"_s);
         QVERIFY(!explain->isHidden());
         QCOMPARE(explain->title(), u"Explain   Your answer is correct!"_s);
-        QVERIFY(window->findChild<DocumentPane *>(u"Rich解题辅导"_s)
+        QVERIFY(window->findChild<ui::RichTextPane *>(u"Rich解题辅导"_s)
                     ->toPlainText()
                     .contains(u"e1.RTF"));
         QVERIFY(!window->countdownActive());
@@ -384,7 +384,7 @@ private slots:
         QVERIFY(QFile::remove(m_root->paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
         QTest::mouseClick(named(u"Command2"_s), Qt::LeftButton);
         QCOMPARE(questionCaption(), u"Question No:2    Mark:10"_s);
-        QVERIFY(window->findChild<DocumentPane *>(u"Rich题目"_s)->toPlainText().isEmpty());
+        QVERIFY(window->findChild<ui::RichTextPane *>(u"Rich题目"_s)->toPlainText().isEmpty());
         QTest::mouseClick(boxes().at(1), Qt::LeftButton);
         QCOMPARE(m_window->model().attempt().answer(2).value(), 2);
     }
@@ -398,7 +398,7 @@ private slots:
         m_window->open({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false});
         m_window->show();
         QCOMPARE(questionCaption(), ExamScreen::noQuestionsText());
-        QVERIFY(m_window->findChild<DocumentPane *>(u"Rich题目"_s)
+        QVERIFY(m_window->findChild<ui::RichTextPane *>(u"Rich题目"_s)
                     ->toPlainText()
                     .contains(u"no questions"));
         QVERIFY(!boxes().at(0)->isEnabled());
