@@ -42,18 +42,21 @@ fuzz: bootstrap
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
 	@scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
 
-# The teacher program on the demo data root. When no demo root exists yet, a minimal one is
-# made here: two classes and the help pages, enough to find one's way around.
-run-teacher: build
-	@if [ ! -d "$(DEMO_ROOT)/sys" ]; then \
-	  mkdir -p "$(DEMO_ROOT)/sys" && \
-	  printf '%s\r\n' '[ClassName]' 'ClassNameCount=2' '1=A1' '2=A2' \
-	    '[ClassCount]' 'A1=30' 'A2=28' '[FirstNumber]' 'A1=1' 'A2=1' \
-	    '[LastNumber]' 'A1=30' 'A2=28' > "$(DEMO_ROOT)/sys/sys.cho" && \
-	  echo "run-teacher: made a minimal demo data root in $(DEMO_ROOT)"; \
-	fi
+# A data root with two classes, two papers on offer and the help pages. It is made when it
+# holds no papers yet (a missing root, or one that only has a roster).
+demo-root:
+	@[ -d "$(DEMO_ROOT)/SHIJUAN" ] || scripts/make-demo-root "$(DEMO_ROOT)"
+
+run-student: build demo-root
+	$(BUILD)/bin/student --data-root $(DEMO_ROOT)
+
+# The teacher program on the demo data root.
+run-teacher: build demo-root
 	@[ -d "$(DEMO_ROOT)/help" ] || cp -r data/help "$(DEMO_ROOT)/help"
 	$(BUILD)/bin/teacher --data-root $(DEMO_ROOT)
+
+# For now the student program; the teacher program takes over when it can be run.
+run: run-student
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz

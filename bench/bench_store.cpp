@@ -115,8 +115,10 @@ void BM_AutosaveBatch(benchmark::State &state)
         order.append(i);
     int round = 0;
     IoCounters::reset();
-    for (auto _ : state)
-        record.writeAutosave(QStringLiteral("00:29:00"), round % questions + 1, autosaveAnswers(round++), order);
+    for (auto _ : state) {
+        const int position = round % questions + 1;
+        record.writeAutosave(QStringLiteral("00:29:00"), position, autosaveAnswers(round++), order);
+    }
     state.counters["renames_per_step"] = double(IoCounters::renames.load()) / double(state.iterations());
     state.counters["locks_per_step"] = double(IoCounters::locks.load()) / double(state.iterations());
 }

@@ -268,6 +268,14 @@ class App:
 
         wait_until(gone, timeout, "%r to close" % node)
 
+    def peak_memory_kb(self):
+        """The most resident memory the program has used so far (VmHWM)."""
+        with open("/proc/%d/status" % self.process.pid) as f:
+            for line in f:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1])
+        return 0
+
     def wait_exit(self, timeout=DEFAULT_TIMEOUT):
         wait_until(lambda: self.process.poll() is not None, timeout, "%s to end" % self.name)
         return self.process.returncode
@@ -292,7 +300,9 @@ class App:
     def type(self, text):
         import pyatspi
         for ch in text:
-            pyatspi.Registry.generateKeyboardEvent(ord(ch), None, pyatspi.KEY_SYM)
+            # Latin-1 characters are their own keysyms; others have Unicode keysyms.
+            keysym = ord(ch) if ord(ch) < 0x100 else 0x01000000 | ord(ch)
+            pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
         self.settle()
 
     def type_into(self, node, text):
@@ -300,7 +310,7 @@ class App:
         self.click(node)
         wait_until(lambda: "focused" in node.states(), what="%r to take the focus" % node)
         self.type(text)
-        wait_until(lambda: text in node.text() or node.text() != "", what="typing into %r" % node)
+        wait_until(lambda: text in node.text(), what="%r to hold %r" % (node, text))
 
     def choose(self, combo, item, attempts=3):
         """Picks an entry of a drop-down list."""

@@ -1,0 +1,239 @@
+// One testee from admission to score, with a power failure in between: the
+// record then holds exactly the keys of each step, and the neighbour who shares
+// the file keeps every line of their section.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "student/admission.h"
+#include "student/exam_attempt.h"
+#include "student_root.h"
+#include "test_files.h"
+
+#include "store/profile_file.h"
+#include "ui/scripted_prompts.h"
+
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace student;
+using namespace Qt::StringLiterals;
+using testing::StudentRoot;
+
+namespace {
+
+std::array<bool, 7> options(QStringView letters)
+{
+    std::array<bool, 7> chosen{};
+    for (QChar c : letters)
+        chosen[size_t(c.unicode() - u'A')] = true;
+    return chosen;
+}
+
+// The lines of one section, as they stand in the file.
+QStringList sectionLines(const QByteArray &bytes, const QString &section)
+{
+    QStringList lines;
+    bool inside = false;
+    for (const QString &line : QString::fromLatin1(bytes).split(u"\r\n"_s)) {
+        if (line.startsWith(u'['))
+            inside = line == u'[' + section + u']';
+        else if (inside && !line.isEmpty())
+            lines.append(line);
+    }
+    return lines;
+}
+
+QMap<QString, QString> sectionKeys(const QByteArray &bytes, const QString &section)
+{
+    QMap<QString, QString> keys;
+    for (const QString &line : sectionLines(bytes, section)) {
+        const qsizetype equals = line.indexOf(u'=');
+        keys.insert(line.left(equals), line.mid(equals + 1));
+    }
+    return keys;
+}
+
+} // namespace
+
+class TestAttemptLifecycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void interruptedAttemptResumesAndFinishes();
+    void remoteAttemptCopiesOnce();
+};
+
+void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
+{
+    QTemporaryDir dir;
+    StudentRoot root(dir.path());
+    root.setClasses({{u"A1"_s, 30, 1, 30}, {u"A12"_s, 30, 1, 30}});
+    root.setPapers({{u"Maths"_s, u"1"_s}});
+    root.admit(u"Maths"_s, u"A1"_s);
+    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s},
+                                  {u"RETESTPASSWD"_s, u"468"_s},
+                                  {u"RELOGINPASSWD"_s, u"579"_s},
+                                  {u"DISPLAY_SCORE"_s, u"1"_s},
+                                  {u"full_mark"_s, u"35"_s},
+                                  {u"Mark"_s, u"5"_s}});
+    root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"1"_s, QString()},
+                                   {u"q2.RTF"_s, u"e2.RTF"_s, u"13"_s, u"10"_s},
+                                   {u"q3.RTF"_s, u"e3.RTF"_s, u"2"_s, QString()},
+                                   {u"q4.RTF"_s, u"e4.RTF"_s, QString(), QString()},
+                                   {u"q5.RTF"_s, u"e5.RTF"_s, u"7"_s, u"2.5"_s}});
+    // Class A12, testee 3, lives in the same file A123.cho as class A1, testee 23.
+    root.writeRecord(u"Maths"_s, u"A12"_s, u"3"_s,
+                     {{QString(), u"Ann"_s},
+                      {u"LAST"_s, u"Wu"_s},
+                      {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
+                      {u"TIME"_s, u"00:10:00"_s},
+                      {u"DA1"_s, u"1"_s},
+                      {u"TIME2"_s, u"00:05:00"_s},
+                      {u"DF"_s, u"5"_s}});
+    const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"23"_s);
+    QVERIFY(file.endsWith(u"/A123.cho"));
+    const QStringList neighbour = sectionLines(testing::readBytes(file), u"A12"_s);
+    QCOMPARE(neighbour.size(), 7);
+
+    testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
+    store::ScriptedRandom random({0.9, 0.0, 0.5, 0.3, 0.7});
+    ui::ScriptedPrompts prompts;
+    int quits = 0;
+    store::IoCounters::reset();
+
+    // First sitting: admitted as a new testee, two autosaves, then the power fails.
+    {
+        Admission admission(root.root(), prompts);
+        QCOMPARE(admission.open(), Admission::Opening::Ready);
+        const Admission::Outcome admitted =
+            admission.admit({u"Maths"_s, u"A1"_s, u"023"_s, u"Tom"_s, u"Lee"_s});
+        QVERIFY(admitted.admitted);
+        QVERIFY(!admitted.identity.resume);
+        ExamAttempt attempt(
+            root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
+        attempt.startAttempt(admitted.identity);
+        QCOMPARE(attempt.presentationOrder(), (QList<int>{2, 4, 3, 1, 5}));
+        attempt.registerAnswer(options(u"CA"));
+        for (int i = 0; i < 60; ++i)
+            attempt.countdownTick();
+        attempt.autosave();
+        attempt.next();
+        attempt.registerAnswer(options(u"B"));
+        attempt.next();
+        attempt.registerAnswer(options(u"B"));
+        for (int i = 0; i < 60; ++i)
+            attempt.countdownTick();
+        attempt.autosave();
+        // Work after the last autosave is what a power failure costs.
+        attempt.next();
+        attempt.registerAnswer(options(u"A"));
+    }
+    QCOMPARE(quits, 0);
+    QVERIFY(prompts.texts().isEmpty());
+
+    // Second sitting: the relogin path, then the attempt goes on where it was saved.
+    clock.set(QDateTime(QDate(2004, 5, 12), QTime(10, 0, 0)));
+    prompts.accept();
+    prompts.accept(u"579"_s);
+    Admission admission(root.root(), prompts);
+    QCOMPARE(admission.open(), Admission::Opening::Ready);
+    const Admission::Outcome again =
+        admission.admit({u"Maths"_s, u"A1"_s, u"23"_s, u"Tommy"_s, u"Lee"_s});
+    QVERIFY(again.admitted);
+    QVERIFY(again.identity.resume);
+    QCOMPARE(prompts.texts(),
+             (QStringList{Admission::reloginQuestion(), Admission::reloginPasswordTitle()}));
+    prompts.clear();
+
+    ExamAttempt attempt(
+        root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
+    attempt.startAttempt(again.identity);
+    QCOMPARE(attempt.position(), 3);
+    QCOMPARE(attempt.remainingTime().text(), u"00:28:00"_s);
+    QCOMPARE(attempt.answer(1).value(), 0);
+    QCOMPARE(attempt.answer(2).value(), 13);
+    attempt.next();
+    attempt.registerAnswer(options(u"A"));
+    attempt.next();
+    attempt.registerAnswer(options(u"G"));
+    for (int i = 0; i < 15; ++i)
+        attempt.countdownTick();
+    attempt.finishAttempt();
+    // 5 (default mark) + 10 = 15, + 5 = 20, + 2.5 = 22.5, which rounds to 22.
+    QCOMPARE(prompts.texts(), QStringList{ExamAttempt::scoreMessage(35, 22)});
+    QCOMPARE(quits, 1);
+
+    // One write per step: two admissions, the start stamp, two autosaves, the finish.
+    QCOMPARE(store::IoCounters::locks.load(), 6L);
+    QCOMPARE(store::IoCounters::renames.load(), 6L);
+
+    const QByteArray bytes = testing::readBytes(file);
+    const QMap<QString, QString> expected{{u"23"_s, u"Tommy"_s},
+                                          {u"23LAST"_s, u"Lee"_s},
+                                          {u"23TIME1"_s, u"2004,05,12  09:30:00"_s},
+                                          {u"23TIME"_s, u"00:28:00"_s},
+                                          {u"23DangQian"_s, u"3"_s},
+                                          {u"23DA1"_s, u"1"_s},
+                                          {u"23DA2"_s, u"13"_s},
+                                          {u"23DA3"_s, u"2"_s},
+                                          {u"23DA4"_s, u"2"_s},
+                                          {u"23DA5"_s, u"7"_s},
+                                          {u"23SX1"_s, u"2"_s},
+                                          {u"23SX2"_s, u"4"_s},
+                                          {u"23SX3"_s, u"3"_s},
+                                          {u"23SX4"_s, u"1"_s},
+                                          {u"23SX5"_s, u"5"_s},
+                                          {u"23TIME2"_s, u"00:27:45"_s},
+                                          {u"23DF"_s, u"22"_s}};
+    QCOMPARE(sectionKeys(bytes, u"A1"_s), expected);
+    QCOMPARE(sectionLines(bytes, u"A12"_s), neighbour);
+    QVERIFY(bytes.contains("\r\n"));
+    QVERIFY(!bytes.contains("\n\n"));
+}
+
+void TestAttemptLifecycle::remoteAttemptCopiesOnce()
+{
+    QTemporaryDir dir;
+    StudentRoot root(dir.path());
+    root.createPaper(u"Maths"_s,
+                     {{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
+    root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3));
+    qputenv("QUORIN_ROOT_REMOTE", "1");
+    testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
+    store::ScriptedRandom random({0.5});
+    ui::ScriptedPrompts prompts;
+    const QString local = dir.filePath(u"cache/student"_s);
+    ExamAttempt attempt(
+        root.root(), clock, random, prompts, [] {}, local);
+    attempt.startAttempt({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false});
+
+    // Copies are counted by their change time: a second copy would be a new file.
+    QList<QString> shown;
+    for (int round = 0; round < 3; ++round) {
+        for (int p = 1; p <= 3; ++p) {
+            attempt.goToPosition(p);
+            shown.append(attempt.documentPath(attempt.questionAt(p), DocumentKind::Question));
+        }
+    }
+    QCOMPARE(QDir(local).entryList(QDir::Files),
+             (QStringList{u"Maths.cho"_s, u"q1.RTF"_s, u"q2.RTF"_s, u"q3.RTF"_s}));
+    const qint64 copiedAt = QFileInfo(local + u"/q2.RTF"_s)
+                                .fileTime(QFileDevice::FileMetadataChangeTime)
+                                .toMSecsSinceEpoch();
+    QVERIFY(QFile::remove(root.paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
+    attempt.goToPosition(2);
+    QCOMPARE(attempt.documentPath(2, DocumentKind::Question), local + u"/q2.RTF"_s);
+    QCOMPARE(QFileInfo(local + u"/q2.RTF"_s)
+                 .fileTime(QFileDevice::FileMetadataChangeTime)
+                 .toMSecsSinceEpoch(),
+             copiedAt);
+
+    attempt.finishAttempt();
+    qunsetenv("QUORIN_ROOT_REMOTE");
+    QVERIFY(QDir(local).entryList(QDir::Files).isEmpty());
+    QCOMPARE(prompts.texts(), QStringList{ExamAttempt::savedMessage()});
+}
+
+QTEST_GUILESS_MAIN(TestAttemptLifecycle)
+#include "tst_attempt_lifecycle.moc"
