@@ -52,11 +52,9 @@ run-student: build demo-root
 
 # The teacher program on the demo data root.
 run-teacher: build demo-root
-	@[ -d "$(DEMO_ROOT)/help" ] || cp -r data/help "$(DEMO_ROOT)/help"
 	$(BUILD)/bin/teacher --data-root $(DEMO_ROOT)
 
-# For now the student program; the teacher program takes over when it can be run.
-run: run-student
+run: run-teacher
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz
