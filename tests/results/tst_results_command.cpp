@@ -42,7 +42,7 @@ private:
             "1,\"Li, Jr.\",Ming,85,2,00:05:12\n"
             "2,张三,,95,1,00:00:00\n"
             "3,\"Wang \"\"Wu\"\"\",,,,\n"
-            "4,,,,3,\n" // S = 3: the third place goes to a row without a score
+            "4,,,,,\n" // S = 3 ranks this row third as a score of 0, but no score, no rank
             "\n"
             "statistic,value\n"
             "Average,90\n"

@@ -124,9 +124,11 @@ int runResultsCommand(const store::DataRoot &root, const QStringList &arguments,
     writeRow(out,
              {QStringLiteral("number"), QStringLiteral("first name"), QStringLiteral("last name"),
               QStringLiteral("score"), QStringLiteral("rank"), QStringLiteral("surplus time")});
+    // As the window shows it: a testee without a score has no rank, though the
+    // rank computation counts such rows as 0 to fill the class's places.
     for (const ResultRow &row : model.resultTable().rows())
-        writeRow(out,
-                 {row.number, row.firstName, row.lastName, row.score, row.rank, row.surplusTime});
+        writeRow(out, {row.number, row.firstName, row.lastName, row.score,
+                       row.score.isEmpty() ? QString() : row.rank, row.surplusTime});
 
     out << '\n';
     writeRow(out, {QStringLiteral("statistic"), QStringLiteral("value")});
