@@ -43,9 +43,19 @@ void ScriptedPrompts::clear()
     m_unscripted = 0;
 }
 
-ScriptedPrompts::Reply ScriptedPrompts::next(Kind kind, const QString &text, const QString &title)
+void ScriptedPrompts::show(Kind kind, const QString &text, const QString &title)
 {
     m_shown.append(Shown{kind, text, title});
+    if (m_whileShown && !m_inWhileShown) {
+        m_inWhileShown = true;
+        m_whileShown(m_shown.constLast());
+        m_inWhileShown = false;
+    }
+}
+
+ScriptedPrompts::Reply ScriptedPrompts::next(Kind kind, const QString &text, const QString &title)
+{
+    show(kind, text, title);
     if (m_replies.isEmpty()) {
         ++m_unscripted;
         return {};
@@ -55,7 +65,7 @@ ScriptedPrompts::Reply ScriptedPrompts::next(Kind kind, const QString &text, con
 
 void ScriptedPrompts::message(const QString &text, const QString &title)
 {
-    m_shown.append(Shown{Kind::Message, text, title});
+    show(Kind::Message, text, title);
 }
 
 bool ScriptedPrompts::confirm(const QString &text, const QString &title)

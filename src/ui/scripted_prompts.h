@@ -6,6 +6,7 @@
 #include "prompts.h"
 
 #include <QList>
+#include <functional>
 #include <QStringList>
 
 namespace ui {
@@ -29,6 +30,9 @@ public:
     void refuse();
     /// The next colour dialog picks this colour.
     void pickColor(const QColor &color);
+    /// Runs while each prompt is open, as a timer tick can in the running program.
+    /// Prompts the action itself shows do not run it again.
+    void whileShown(std::function<void(const Shown &)> action) { m_whileShown = std::move(action); }
 
     const QList<Shown> &shown() const { return m_shown; }
     /// The texts shown, in order.
@@ -59,10 +63,13 @@ private:
         QColor color;
     };
     Reply next(Kind kind, const QString &text, const QString &title);
+    void show(Kind kind, const QString &text, const QString &title);
 
     QList<Reply> m_replies;
     QList<Shown> m_shown;
     int m_unscripted = 0;
+    std::function<void(const Shown &)> m_whileShown;
+    bool m_inWhileShown = false;
 };
 
 } // namespace ui

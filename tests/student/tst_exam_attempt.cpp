@@ -37,31 +37,6 @@ std::array<bool, 7> options(const QString &letters)
     return chosen;
 }
 
-// Prompts that run a step of the test while the closing message is open, as a
-// timer tick would in the running program.
-class PromptsWithTick final : public ui::Prompts
-{
-public:
-    std::function<void()> whileOpen;
-    QStringList shown;
-    void message(const QString &text, const QString &) override
-    {
-        shown.append(text);
-        if (whileOpen)
-            whileOpen();
-    }
-    bool confirm(const QString &, const QString &) override { return false; }
-    bool question(const QString &, const QString &) override { return false; }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    std::optional<QString> password(const QString &) override { return {}; }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return {}; }
-};
-
 } // namespace
 
 class TestExamAttempt : public QObject
@@ -352,21 +327,21 @@ private slots:
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")},
                    {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("1")}},
                   StudentRoot::plainQuestions(3));
-        PromptsWithTick prompts;
+        ui::ScriptedPrompts prompts;
         auto attempt = makeAttempt(&prompts);
         attempt->startAttempt({paper, className, number, QStringLiteral("Tom"), QString(), false});
         for (int i = 0; i < 20; ++i)
             attempt->countdownTick();
-        prompts.whileOpen = [&] {
+        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
             for (int i = 0; i < 70; ++i) {
                 if (attempt->countdownTick().timeUp)
                     attempt->finishAttempt();
             }
             attempt->autosave();
             attempt->finishAttempt();
-        };
+        });
         attempt->finishAttempt();
-        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown().size(), 1);
         QCOMPARE(recordValue(QStringLiteral("TIME2")), QStringLiteral("00:00:40"));
         QCOMPARE(recordValue(QStringLiteral("TIME")), QStringLiteral("<absent>"));
         QCOMPARE(m_quits, 1);

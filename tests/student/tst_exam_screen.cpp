@@ -45,30 +45,6 @@ QStringList numbers(int from, int to)
     return list;
 }
 
-// Prompts whose finish question is still open when the time runs out.
-class TimeRunsOutPrompts final : public ui::Prompts
-{
-public:
-    std::function<void()> whileAsking;
-    QStringList shown;
-    void message(const QString &text, const QString &) override { shown.append(text); }
-    bool confirm(const QString &, const QString &) override { return false; }
-    bool question(const QString &text, const QString &) override
-    {
-        shown.append(text);
-        whileAsking();
-        return true;
-    }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    std::optional<QString> password(const QString &) override { return {}; }
-    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return {}; }
-};
-
 } // namespace
 
 class TestExamScreen : public QObject
@@ -333,16 +309,20 @@ private slots:
 
     void timeRunsOutWhileAsking()
     {
-        TimeRunsOutPrompts prompts;
+        // The finish question is still open when the time runs out.
+        ui::ScriptedPrompts prompts;
+        prompts.accept();
         const auto screen =
             open(3, {{u"DISPLAY_SCORE"_s, u"0"_s}, {u"TESTTIME"_s, u"1"_s}}, {}, &prompts);
-        prompts.whileAsking = [&] {
+        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
+            if (shown.kind != ui::ScriptedPrompts::Kind::Question)
+                return;
             while (!screen->countdownTick().timeUp) {
             }
             screen->finishNow();
-        };
+        });
         QVERIFY(screen->requestFinish());
-        QCOMPARE(prompts.shown,
+        QCOMPARE(prompts.texts(),
                  (QStringList{ExamScreen::finishQuestion(), ExamAttempt::savedMessage()}));
         QCOMPARE(m_quits, 1);
         const store::ProfileSnapshot record =
