@@ -6,6 +6,14 @@ JOBS       ?= $(shell nproc)
 DEMO_ROOT  ?= $(BUILD)/demo-root
 CMAKE_ARGS ?=
 
+# Rebuilds in several checkouts share one compiler cache when ccache is installed.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+CMAKE_ARGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
+endif
+
 .PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root clean format
 
 all: build
