@@ -97,4 +97,13 @@ int wholeNumber(QStringView text)
     return wholeNumber(numericValue(text));
 }
 
+QString decimalText(double value)
+{
+    if (value == 0 || std::isnan(value))
+        return QStringLiteral("0");
+    if (value == std::trunc(value) && std::abs(value) < 1e15)
+        return QString::number(qint64(value));
+    return QString::number(value, 'g', 15);
+}
+
 } // namespace store

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <QtGlobal>
 
@@ -22,5 +23,9 @@ int wholeNumber(double value);
 
 /// wholeNumber(numericValue(text)).
 int wholeNumber(QStringView text);
+
+/// The decimal form a number box shows for a number: no leading zeros, no point
+/// without a fraction ("007" -> 7, "4." -> 4, 1.5 -> 1.5), at most 15 digits.
+QString decimalText(double value);
 
 } // namespace store

@@ -153,6 +153,19 @@ WriteStatus Roster::writeClassList(const QList<ClassEntry> &classes) const
     return ProfileFile(file()).apply(batch);
 }
 
+WriteStatus Roster::writePaperList(const QList<PaperListEntry> &papers) const
+{
+    ProfileBatch batch;
+    batch.set(testNameSection, QStringLiteral("TestNameCount"), QString::number(papers.size()));
+    for (qsizetype i = 0; i < papers.size(); ++i) {
+        const QString name = papers.at(i).name.trimmed();
+        batch.set(testNameSection, QString::number(i + 1), name);
+        if (canHoldPaperFlags(name))
+            batch.set(testNameSection, name, papers.at(i).offered.trimmed());
+    }
+    return ProfileFile(file()).apply(batch);
+}
+
 bool Roster::canHoldPaperFlags(const QString &paper)
 {
     const QString name = paper.trimmed();

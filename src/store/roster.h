@@ -24,6 +24,14 @@ struct ClassEntry
     bool operator==(const ClassEntry &) const = default;
 };
 
+/// One entry of the paper list, as "Manage paper" keeps it: the name and its
+/// offered flag as the text it writes ("1" or "0").
+struct PaperListEntry
+{
+    QString name;
+    QString offered;
+};
+
 /// Offered flags and the admission matrix, as "Manage test" edits them.
 struct TestRoom
 {
@@ -92,6 +100,10 @@ public:
     /// Every offered flag and every admission flag, as one write. A paper whose name
     /// is a fixed key or section of the roster (see canHoldPaperFlags) is left out.
     WriteStatus writeTestRoom(const TestRoom &room) const;
+
+    /// The paper count, then per paper its index key and its offered flag, as one
+    /// write. A name that cannot be a key keeps its place in the list but no flag.
+    WriteStatus writePaperList(const QList<PaperListEntry> &papers) const;
 
     /// Whether a paper's flags can be stored: its name becomes a key of "TestName" and
     /// a section of its own, so "TestNameCount", a list position ("2") or one of the

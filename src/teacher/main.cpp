@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classes/manage_classes_window.h"
 #include "classes/manage_test_window.h"
+#include "papers/manage_paper_window.h"
 #include "shell/set_password_window.h"
 #include "shell/teacher_shell.h"
 #include "store/data_root.h"
@@ -36,9 +37,12 @@ int main(int argc, char **argv)
     ui::QtPrompts prompts(QStringLiteral("Teacher End"));
     ui::BuiltInHelp help(root.helpFolder());
 
-    // Each working window opens modally over the menu. "Manage paper" and
-    // "View achievement" are wired here as their areas come in.
+    // Each working window opens modally over the menu.
     teacher::WorkingWindows windows;
+    windows.managePaper = [&](QWidget *over) {
+        // The paper editor and the Word output are handed in as their areas come in.
+        teacher::ManagePaperWindow(root, prompts, help, teacher::PaperActions{}, over).exec();
+    };
     windows.manageTest = [&](QWidget *over) {
         teacher::ManageTestWindow(root, prompts, help, over).exec();
     };

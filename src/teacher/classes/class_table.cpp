@@ -6,8 +6,6 @@
 #include "store/profile_file.h"
 #include "ui/prompts.h"
 
-#include <cmath>
-
 namespace teacher {
 
 namespace {
@@ -17,16 +15,6 @@ bool fitsSixteenBits(double value)
 {
     const qint64 whole = store::roundHalfEven(value);
     return whole >= -32768 && whole <= 32767;
-}
-
-// The decimal form of a box's number: "007" shows 7, "12abc" shows 12, "" shows 0.
-QString decimalText(double value)
-{
-    if (value == 0)
-        return QStringLiteral("0");
-    if (value == std::trunc(value) && std::abs(value) < 1e15)
-        return QString::number(qint64(value));
-    return QString::number(value, 'g', 15);
 }
 
 double number(const QString &text)
@@ -197,10 +185,10 @@ void ClassTable::editCount(const QString &text)
     if (!fitsSixteenBits(n) || (grow && !fitsSixteenBits(f + n - 1)))
         return;
     store::ClassEntry &entry = m_classes[m_selected];
-    m_countText = decimalText(n);
+    m_countText = store::decimalText(n);
     entry.studentCount = store::wholeNumber(n);
     if (grow) {
-        m_lastText = decimalText(f + n - 1);
+        m_lastText = store::decimalText(f + n - 1);
         entry.lastNumber = store::wholeNumber(f + n - 1);
     }
 }
@@ -217,10 +205,10 @@ void ClassTable::editFirst(const QString &text)
         return;
     store::ClassEntry &entry = m_classes[m_selected];
     if (grow) {
-        m_lastText = decimalText(f + n - 1);
+        m_lastText = store::decimalText(f + n - 1);
         entry.lastNumber = store::wholeNumber(f + n - 1);
     }
-    m_firstText = decimalText(f);
+    m_firstText = store::decimalText(f);
     entry.firstNumber = store::wholeNumber(f);
 }
 
@@ -246,7 +234,7 @@ ClassTable::LastCheck ClassTable::leaveLast()
         return LastCheck::TooSmall;
     }
     entry.lastNumber = store::wholeNumber(l);
-    m_lastText = decimalText(l);
+    m_lastText = store::decimalText(l);
     return LastCheck::Accepted;
 }
 

@@ -1,0 +1,139 @@
+// Opening "Manage paper" on 500 papers and saving it again, against reading every
+// value with its own profile read as the window once did.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ratio_reporter.h"
+#include "store/data_root.h"
+#include "store/profile_file.h"
+#include "store/roster.h"
+#include "teacher/papers/paper_list.h"
+#include "ui/scripted_prompts.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int papers = 500;
+
+QString paperName(int p)
+{
+    return QStringLiteral("期中 %1").arg(p);
+}
+
+// A data root of 500 papers, each with its settings and the editor's three keys.
+const store::DataRoot &dataRoot()
+{
+    static QTemporaryDir dir;
+    static const store::DataRoot root(dir.path());
+    static bool made = false;
+    if (!made) {
+        made = true;
+        QDir().mkpath(root.sysFolder());
+        QList<store::PaperListEntry> list;
+        for (int p = 1; p <= papers; ++p) {
+            const QString name = paperName(p);
+            list.append({name, QString::number(p % 2)});
+            QDir().mkpath(dir.filePath(QStringLiteral("SHIJUAN/") + name));
+            store::PaperSettings settings = store::PaperSettings::forNewPaper(name);
+            settings.author = QStringLiteral("王老师");
+            store::PaperFile file(root.paperFile(name));
+            file.writePaperSettings(settings);
+            store::Paper paper;
+            paper.questionCount = 20;
+            paper.defaultMark = 5;
+            paper.fullMark = 100;
+            file.savePaperQuestions(paper);
+        }
+        store::Roster(root).writePaperList(list);
+    }
+    return root;
+}
+
+void BM_OpenPaperList(benchmark::State &state)
+{
+    const store::DataRoot &root = dataRoot();
+    ui::ScriptedPrompts prompts;
+    store::IoCounters::reset();
+    for (auto _ : state) {
+        teacher::PaperList list(root, prompts);
+        list.open();
+        benchmark::DoNotOptimize(list.count());
+    }
+    state.counters["opens_per_open"] =
+        double(store::IoCounters::opens.load()) / double(state.iterations());
+}
+BENCHMARK(BM_OpenPaperList)->Unit(benchmark::kMillisecond);
+
+// Every value with a read of its own: the count, each name and flag from the roster,
+// fifteen keys of each paper file.
+void BM_OpenOneValueAtATime(benchmark::State &state)
+{
+    const store::DataRoot &root = dataRoot();
+    static const char16_t *keys[] = {u"TESTTIME",
+                                     u"full_mark",
+                                     u"EXERCISEMODE",
+                                     u"RETESTPASSWD",
+                                     u"RELOGINPASSWD",
+                                     u"DISPLAY_SCORE",
+                                     u"CHANGE_QUESTION_SORT",
+                                     u"A_grade",
+                                     u"B_grade",
+                                     u"C_grade",
+                                     u"D_grade",
+                                     u"Question_conut",
+                                     u"Author",
+                                     u"Mark",
+                                     u"about_test"};
+    const QString zero = QStringLiteral("0");
+    store::IoCounters::reset();
+    for (auto _ : state) {
+        const store::ProfileFile roster(root.rosterFile());
+        const int count = roster.readValue(u"TestName", u"TestNameCount", zero).toInt();
+        qsizetype total = 0;
+        for (int p = 1; p <= count; ++p) {
+            const QString name = roster.readValue(u"TestName", QString::number(p), zero);
+            total += roster.readValue(u"TestName", name, zero).size();
+            for (const char16_t *key : keys)
+                total +=
+                    store::ProfileFile(root.paperFile(name)).readValue(u"MAIN", key, zero).size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.counters["opens_per_open"] =
+        double(store::IoCounters::opens.load()) / double(state.iterations());
+}
+BENCHMARK(BM_OpenOneValueAtATime)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Save: the roster as one write, each paper's settings as one write.
+void BM_CommitPaperList(benchmark::State &state)
+{
+    const store::DataRoot &root = dataRoot();
+    ui::ScriptedPrompts prompts;
+    teacher::PaperList list(root, prompts);
+    list.open();
+    int round = 0;
+    store::IoCounters::reset();
+    for (auto _ : state) {
+        // A changed test time on every paper, so that every file is rewritten.
+        for (int p = 1; p <= papers; ++p) {
+            list.select(p);
+            list.editNumber(teacher::PaperColumn::TestTime, QString::number(30 + round % 2));
+        }
+        ++round;
+        if (!list.commitPaperList())
+            state.SkipWithError("the commit failed");
+    }
+    state.counters["renames_per_paper"] =
+        double(store::IoCounters::renames.load()) / double(state.iterations() * papers);
+}
+BENCHMARK(BM_CommitPaperList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return bench::runWithComparisons(
+        argc, argv,
+        {{"BM_OpenOneValueAtATime/iterations:1", "BM_OpenPaperList", "at least 10 times faster"}});
+}

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "folder_ops.h"
+
+#include "case_path.h"
+#include "folder_index.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace store {
+
+namespace {
+
+constexpr qint64 copyChunk = 1024 * 1024;
+
+FolderOutcome failure(FolderStatus status, const QString &path, const QString &reason = {},
+                      int files = 0)
+{
+    return FolderOutcome{status, path, reason, files};
+}
+
+QString systemReason()
+{
+    return errno ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+}
+
+QDir::Filters fileFilter()
+{
+    return QDir::Files | QDir::Hidden | QDir::System;
+}
+
+} // namespace
+
+QString FolderOutcome::describe() const
+{
+    QString what;
+    switch (status) {
+    case FolderStatus::Ok:
+        return {};
+    case FolderStatus::InvalidPath:
+        return QStringLiteral("A folder without a name was refused.");
+    case FolderStatus::Missing:
+        what = QStringLiteral("The folder \"%1\" does not exist").arg(path);
+        break;
+    case FolderStatus::NotAFolder:
+        what = QStringLiteral("\"%1\" is a file, not a folder").arg(path);
+        break;
+    case FolderStatus::HasSubfolders:
+        what = QStringLiteral("The folder \"%1\" could not be removed: it holds folders of its own")
+                   .arg(path);
+        break;
+    case FolderStatus::Failed:
+        what = QStringLiteral("\"%1\" could not be changed").arg(path);
+        break;
+    }
+    if (!reason.isEmpty())
+        what += QStringLiteral(" (%1)").arg(reason);
+    return what + u'.';
+}
+
+bool isUnsafeFolder(const QString &folder)
+{
+    return folder.trimmed().isEmpty();
+}
+
+QStringList listFiles(const QString &folder, const QString &suffix)
+{
+    if (isUnsafeFolder(folder))
+        return {};
+    QStringList names = QDir(folder).entryList(fileFilter(), QDir::Name);
+    if (!suffix.isEmpty())
+        names.removeIf(
+            [&](const QString &name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
+    return names;
+}
+
+bool holdsFiles(const QString &folder)
+{
+    return !listFiles(folder).isEmpty();
+}
+
+FolderOutcome makeFolder(const QString &folder)
+{
+    if (isUnsafeFolder(folder))
+        return failure(FolderStatus::InvalidPath, folder);
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return {};
+    if (info.exists())
+        return failure(FolderStatus::NotAFolder, folder);
+    errno = 0;
+    if (!QDir().mkpath(folder))
+        return failure(FolderStatus::Failed, folder, systemReason());
+    return {};
+}
+
+FolderOutcome emptyFolder(const QString &folder)
+{
+    if (isUnsafeFolder(folder))
+        return failure(FolderStatus::InvalidPath, folder);
+    const QFileInfo info(folder);
+    if (!info.exists())
+        return {};
+    if (!info.isDir())
+        return failure(FolderStatus::NotAFolder, folder);
+    int removed = 0;
+    for (const QString &name : listFiles(folder)) {
+        QFile file(CasePath::join(folder, name));
+        if (!file.remove()) {
+            // Gone already (another program emptied it too) is what was wanted.
+            if (!QFileInfo(file.fileName()).exists() && !QFileInfo(file.fileName()).isSymLink())
+                continue;
+            return failure(FolderStatus::Failed, file.fileName(), file.errorString(), removed);
+        }
+        ++removed;
+    }
+    return FolderOutcome{FolderStatus::Ok, {}, {}, removed};
+}
+
+FolderOutcome removeFolder(const QString &folder)
+{
+    if (isUnsafeFolder(folder))
+        return failure(FolderStatus::InvalidPath, folder);
+    // A folder that cannot go as a whole is left as it is, not half emptied.
+    const QDir::Filters folders = QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    if (QFileInfo(folder).isDir() && !QDir(folder).entryList(folders).isEmpty())
+        return failure(FolderStatus::HasSubfolders, folder);
+    FolderOutcome emptied = emptyFolder(folder);
+    if (!emptied.ok() || !QFileInfo::exists(folder))
+        return emptied;
+    QDir parent = QFileInfo(folder).dir();
+    errno = 0;
+    if (!parent.rmdir(QFileInfo(folder).fileName()) && QFileInfo::exists(folder))
+        return failure(FolderStatus::Failed, folder, systemReason(), emptied.files);
+    return emptied;
+}
+
+FolderOutcome copyFile(const QString &source, const QString &target)
+{
+    if (isUnsafeFolder(source) || isUnsafeFolder(target))
+        return failure(FolderStatus::InvalidPath, target);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return failure(FolderStatus::Failed, source, in.errorString());
+    QSaveFile out(target);
+    // Never write in place: a copy cut short must leave the old file whole.
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly))
+        return failure(FolderStatus::Failed, target, out.errorString());
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(copyChunk);
+        if (in.error() != QFileDevice::NoError) {
+            out.cancelWriting();
+            return failure(FolderStatus::Failed, source, in.errorString());
+        }
+        if (out.write(chunk) != chunk.size())
+            break;
+    }
+    if (!out.commit())
+        return failure(FolderStatus::Failed, target, out.errorString());
+    return FolderOutcome{FolderStatus::Ok, {}, {}, 1};
+}
+
+FolderOutcome copyFiles(const QString &source, const QString &target)
+{
+    if (isUnsafeFolder(source) || isUnsafeFolder(target))
+        return failure(FolderStatus::InvalidPath, isUnsafeFolder(source) ? source : target);
+    if (!QFileInfo(source).isDir())
+        return failure(QFileInfo::exists(source) ? FolderStatus::NotAFolder : FolderStatus::Missing,
+                       source);
+    if (!QFileInfo(target).isDir())
+        return failure(QFileInfo::exists(target) ? FolderStatus::NotAFolder : FolderStatus::Missing,
+                       target);
+    if (isSameFolder(source, target))
+        return {};
+    const FolderIndex existing(target);
+    int copied = 0;
+    for (const QString &name : listFiles(source)) {
+        const FolderOutcome one = copyFile(CasePath::join(source, name), existing.resolve(name));
+        if (!one.ok())
+            return FolderOutcome{one.status, one.path, one.reason, copied};
+        ++copied;
+    }
+    return FolderOutcome{FolderStatus::Ok, {}, {}, copied};
+}
+
+bool isSameFolder(const QString &a, const QString &b)
+{
+    if (isUnsafeFolder(a) || isUnsafeFolder(b))
+        return false;
+    const QString left = QFileInfo(a).canonicalFilePath();
+    return !left.isEmpty() && left == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace store
