@@ -45,7 +45,17 @@ FileBytes readBytes(const QString &path)
             ++IoCounters::opens;
             if (file.size() > ProfileFile::maxFileSize)
                 return {ReadStatus::TooLarge, {}};
-            QByteArray bytes = file.read(ProfileFile::maxFileSize + 1);
+            // Ask for what the file holds, not for the limit: a buffer of the limit's size
+            // would be allocated (and paged in) for every small file read. A file that
+            // grew since is read on in pieces, up to the limit.
+            QByteArray bytes = file.read(file.size() + 1);
+            while (bytes.size() <= ProfileFile::maxFileSize && !file.atEnd()) {
+                const QByteArray more = file.read(
+                    qMin<qint64>(64 * 1024, ProfileFile::maxFileSize + 1 - bytes.size()));
+                if (more.isEmpty())
+                    break;
+                bytes += more;
+            }
             if (bytes.size() > ProfileFile::maxFileSize)
                 return {ReadStatus::TooLarge, {}};
             if (file.error() == QFileDevice::NoError)
