@@ -172,6 +172,16 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
         line->setEnabled(false);
     }
     m_enterChain = {m_about, time, author, mark, a, b, c, d};
+    // Tab goes from the list and its buttons through the settings to the window's buttons.
+    QList<QWidget *> tabOrder{m_list, create, remove, up, down, time, author, a, b, c, d, m_about};
+    for (PaperColumn column : {PaperColumn::RetestPassword, PaperColumn::ReloginPassword})
+        tabOrder << box(column) << field(column);
+    for (PaperColumn column : {PaperColumn::ExerciseMode, PaperColumn::DisplayScore,
+                               PaperColumn::ChangeQuestionSort, PaperColumn::AllowToTest})
+        tabOrder << box(column);
+    tabOrder << edit << save << input << output << word << ok << cancel << helpButton;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     auto *left = new QVBoxLayout;
     left->addWidget(labelFor(QStringLiteral("Paper list"), m_list, this));

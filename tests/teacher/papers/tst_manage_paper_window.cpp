@@ -280,6 +280,9 @@ private slots:
         }
         QCOMPARE(window.aboutField()->toPlainText(),
                  QStringLiteral("代数单元测验")); // no line break
+        // Tab goes on from the scores to the About test box, not back to the buttons.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.aboutField());
         QVERIFY(window.isVisible());
         QVERIFY(s.prompts.shown().isEmpty()); // Enter saved nothing
     }
