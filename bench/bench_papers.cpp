@@ -129,6 +129,26 @@ void BM_CommitPaperList(benchmark::State &state)
 }
 BENCHMARK(BM_CommitPaperList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The usual Save: one paper's settings changed, the other files hold what is written.
+void BM_CommitOneChange(benchmark::State &state)
+{
+    const store::DataRoot &root = dataRoot();
+    ui::ScriptedPrompts prompts;
+    teacher::PaperList list(root, prompts);
+    list.open();
+    list.select(papers / 2);
+    int round = 0;
+    store::IoCounters::reset();
+    for (auto _ : state) {
+        list.editNumber(teacher::PaperColumn::AGrade, QString::number(90 + round++ % 5));
+        if (!list.commitPaperList())
+            state.SkipWithError("the commit failed");
+    }
+    state.counters["renames_per_commit"] =
+        double(store::IoCounters::renames.load()) / double(state.iterations());
+}
+BENCHMARK(BM_CommitOneChange)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -78,6 +78,12 @@ bool PaperExchange::inputPaper()
                                .trimmed();
     if (chosen.isEmpty())
         return false;
+    // Without the list, neither the name check nor the commit that lists the paper can work.
+    if (!m_list.canSave()) {
+        failed(QStringLiteral("No paper can be input, because the roster could not be read when "
+                              "this window opened."));
+        return false;
+    }
     const QFileInfo file(chosen);
     const std::optional<QString> found = paperNameOf(file.fileName().trimmed());
     if (!found) {

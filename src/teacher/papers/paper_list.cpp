@@ -275,7 +275,7 @@ void PaperList::stopped(const QString &what)
 
 bool PaperList::commitPaperList()
 {
-    if (m_rosterUnreadable) {
+    if (!canSave()) {
         m_prompts.message(QStringLiteral("The paper list was not saved, because the roster could "
                                          "not be read when this window opened."),
                           title());

@@ -90,6 +90,8 @@ public:
     void moveUp();
     void moveDown();
 
+    /// False when the roster could not be read at opening: nothing may be saved over it.
+    bool canSave() const { return !m_rosterUnreadable; }
     /// Puts the list on disk, in order: deleted papers' folders, new papers' folders,
     /// the roster's paper list as one write, each paper's settings as one write. Stops at
     /// the first failure with a message naming it; what was not done stays pending.

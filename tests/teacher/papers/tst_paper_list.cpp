@@ -1,6 +1,7 @@
 // "Manage paper" without its window: opening, showing, the editing rules, create,
 // delete, Up/Down and the commit, on data roots as the Windows programs write them.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "papers/paper_exchange.h"
 #include "papers/paper_list.h"
 #include "paper_root.h"
 #include "store/profile_file.h"
@@ -588,6 +589,12 @@ private slots:
                  QStringLiteral(
                      "The paper list was not saved, because the roster could not be read when this "
                      "window opened."));
+        // Nor is a paper input: no name could be checked against the list.
+        testing::writePaper(root, QStringLiteral("Algebra"), testing::fullPaperMain());
+        prompts.accept(root.root().paperFile(QStringLiteral("Algebra")));
+        QVERIFY(!teacher::PaperExchange(root.root(), prompts, list).inputPaper());
+        QCOMPARE(prompts.messages().last(), QStringLiteral("No paper can be input, because the roster "
+                                                           "could not be read when this window opened."));
     }
 
     void noPapersYet()
