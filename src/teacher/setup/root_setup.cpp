@@ -59,7 +59,8 @@ std::optional<store::DataRoot> RootSetup::offerNewRoot(const store::RootLocation
     const QString folder = shown(location.root.path());
     const QString question =
         QFileInfo(location.root.path()).isDir()
-            ? QStringLiteral("There is no data root in \"%1\"%2: it holds no roster (sys/sys.cho).")
+            ? QStringLiteral(
+                  "There is no data root in \"%1\"%2:\nit holds no roster (sys/sys.cho).")
                   .arg(folder, namedBy(location))
             : QStringLiteral("There is no folder \"%1\"%2.").arg(folder, namedBy(location));
     if (!m_prompts.question(question + QStringLiteral("\nMake a new data root there?")))

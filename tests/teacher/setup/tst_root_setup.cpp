@@ -74,7 +74,7 @@ private slots:
         const QString empty = m_dir.filePath(u"empty"_s);
         const QString missing = m_dir.filePath(u"new/room 1"_s);
         const QString question = u"There is no data root in \""_s + empty +
-                                 u"\": it holds no roster (sys/sys.cho).\nMake a new data root "
+                                 u"\":\nit holds no roster (sys/sys.cho).\nMake a new data root "
                                  u"there?"_s;
         QTest::newRow("empty folder, yes")
             << empty << true << store::RootSource::Option << true << QStringList{question};
@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("named by the system's file")
             << empty << true << store::RootSource::ConfigFile << false
             << QStringList{u"There is no data root in \""_s + empty +
-                               u"\" (set in /etc/xdg/quorin/quorin.conf): it holds no roster "
+                               u"\" (set in /etc/xdg/quorin/quorin.conf):\nit holds no roster "
                                u"(sys/sys.cho).\nMake a new data root there?"_s,
                            u"Quorin ends: there is no data root in \""_s + empty + u"\"."_s};
         QTest::newRow("missing folder, yes")
