@@ -16,6 +16,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 #include <memory>
 #include <optional>
 
@@ -126,17 +128,34 @@ public:
         const QString file = m_root.rosterFile();
         QStringList names;
         QHash<QString, int> seen;
+        // Positions without a name are told as runs: a count raised by hand can leave
+        // thousands of them.
+        int missingFrom = 0;
+        const auto reportMissing = [&](int upTo) {
+            if (missingFrom == 0)
+                return;
+            const QString plural = kind == store::NameKind::Class ? QStringLiteral("classes")
+                                                                  : QStringLiteral("papers");
+            const QString positions =
+                missingFrom == upTo
+                    ? QStringLiteral("%1 %2").arg(what).arg(upTo)
+                    : QStringLiteral("%1 %2 to %3").arg(plural).arg(missingFrom).arg(upTo);
+            add(Kind::MissingListEntry, file,
+                QStringLiteral("%1 of %2 %3 no name in section [%4]")
+                    .arg(positions)
+                    .arg(count)
+                    .arg(missingFrom == upTo ? QStringLiteral("has") : QStringLiteral("have"))
+                    .arg(section));
+            missingFrom = 0;
+        };
         for (int i = 1; i <= count; ++i) {
             const std::optional<QString> name = roster.find(section, QString::number(i));
             if (!name) {
-                add(Kind::MissingListEntry, file,
-                    QStringLiteral("%1 %2 of %3 has no name in section [%4]")
-                        .arg(what)
-                        .arg(i)
-                        .arg(count)
-                        .arg(section));
+                if (missingFrom == 0)
+                    missingFrom = i;
                 continue;
             }
+            reportMissing(i - 1);
             const store::NameCheck check = store::checkName(*name, kind);
             if (!check.ok())
                 add(Kind::RefusedName, file,
@@ -156,17 +175,25 @@ public:
             seen.insert(fold(*name), i);
             names.append(*name);
         }
+        reportMissing(count);
         return names;
     }
 
     // Class "A1" number 23 and class "A12" number 3 both write "A123.cho": their
     // records stay apart in their own sections, but deleting one deletes the other.
-    void checkCollisions(const QList<ClassInfo> &classes)
+    void checkCollisions(QList<ClassInfo> classes)
     {
-        for (const ClassInfo &shorter : classes) {
-            for (const ClassInfo &longer : classes) {
-                if (longer.name.size() <= shorter.name.size() ||
-                    !fold(longer.name).startsWith(fold(shorter.name)))
+        // In the order of their folded names, the classes a name is the start of follow it.
+        std::sort(classes.begin(), classes.end(), [](const ClassInfo &a, const ClassInfo &b) {
+            return fold(a.name) < fold(b.name);
+        });
+        for (qsizetype i = 0; i < classes.size(); ++i) {
+            const ClassInfo &shorter = classes.at(i);
+            for (qsizetype j = i + 1; j < classes.size(); ++j) {
+                const ClassInfo &longer = classes.at(j);
+                if (!fold(longer.name).startsWith(fold(shorter.name)))
+                    break;
+                if (longer.name.size() == shorter.name.size())
                     continue;
                 const QString joint = longer.name.mid(shorter.name.size());
                 // Only digits (and a sign in front) can continue a number.

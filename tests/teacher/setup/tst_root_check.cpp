@@ -102,6 +102,9 @@ private slots:
         QTest::newRow("class without a name")
             << u"class without a name"_s << QList<Kind>{Kind::MissingListEntry}
             << QStringList{u"sys/sys.cho: class 2 of 3 has no name in section [ClassName]"_s};
+        QTest::newRow("papers without names")
+            << u"papers without names"_s << QList<Kind>{Kind::MissingListEntry}
+            << QStringList{u"sys/sys.cho: papers 2 to 4 of 4 have no name in section [TestName]"_s};
         QTest::newRow("refused class name")
             << u"refused class name"_s << QList<Kind>{Kind::RefusedName}
             << QStringList{u"sys/sys.cho: class \"A/1\" (position 1): "_s};
@@ -166,6 +169,10 @@ private slots:
             write(root, u"sys/sys.cho"_s,
                   "[ClassName]\nClassNameCount=3\n1=A1\n3=B2\n[FirstNumber]\nA1=1\nB2=101\n"
                   "[LastNumber]\nA1=30\nB2=130\n[TestName]\nTestNameCount=1\n1=Maths\n");
+        } else if (problem == u"papers without names") {
+            write(root, u"sys/sys.cho"_s,
+                  "[ClassName]\nClassNameCount=2\n1=A1\n2=B2\n[FirstNumber]\nA1=1\nB2=101\n"
+                  "[LastNumber]\nA1=30\nB2=130\n[TestName]\nTestNameCount=4\n1=Maths\n");
         } else if (problem == u"refused class name") {
             write(root, u"sys/sys.cho"_s,
                   "[ClassName]\nClassNameCount=2\n1=A/1\n2=B2\n[FirstNumber]\nB2=101\n"
