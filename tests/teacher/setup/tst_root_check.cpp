@@ -42,6 +42,16 @@ void write(const QString &root, const QString &relative, const char *text)
     testing::writeBytes(root + u'/' + relative, testing::windowsText(QString::fromUtf8(text)));
 }
 
+// The two classes of the healthy root, with another list of papers.
+void writeRosterWithPapers(const QString &root, const char *papers)
+{
+    const QByteArray text = QByteArray("[ClassName]\nClassNameCount=2\n1=A1\n2=B2\n"
+                                       "[FirstNumber]\nA1=1\nB2=101\n"
+                                       "[LastNumber]\nA1=30\nB2=130\n[TestName]\n") +
+                            QByteArray(papers);
+    write(root, u"sys/sys.cho"_s, text.constData());
+}
+
 // A root in good health: two classes, one paper with its documents and two records.
 void writeHealthyRoot(const QString &root)
 {
@@ -170,27 +180,21 @@ private slots:
                   "[ClassName]\nClassNameCount=3\n1=A1\n3=B2\n[FirstNumber]\nA1=1\nB2=101\n"
                   "[LastNumber]\nA1=30\nB2=130\n[TestName]\nTestNameCount=1\n1=Maths\n");
         } else if (problem == u"papers without names") {
-            write(root, u"sys/sys.cho"_s,
-                  "[ClassName]\nClassNameCount=2\n1=A1\n2=B2\n[FirstNumber]\nA1=1\nB2=101\n"
-                  "[LastNumber]\nA1=30\nB2=130\n[TestName]\nTestNameCount=4\n1=Maths\n");
+            writeRosterWithPapers(root, "TestNameCount=4\n1=Maths\n");
         } else if (problem == u"refused class name") {
             write(root, u"sys/sys.cho"_s,
                   "[ClassName]\nClassNameCount=2\n1=A/1\n2=B2\n[FirstNumber]\nB2=101\n"
                   "[LastNumber]\nB2=130\n[TestName]\nTestNameCount=1\n1=Maths\n");
             write(root, u"CHENGJI/Maths/A17.cho"_s, "[B2]\n");
         } else if (problem == u"paper listed twice") {
-            write(root, u"sys/sys.cho"_s,
-                  "[ClassName]\nClassNameCount=2\n1=A1\n2=B2\n[FirstNumber]\nA1=1\nB2=101\n"
-                  "[LastNumber]\nA1=30\nB2=130\n[TestName]\nTestNameCount=2\n1=Maths\n2=maths\n");
+            writeRosterWithPapers(root, "TestNameCount=2\n1=Maths\n2=maths\n");
         } else if (problem == u"colliding classes") {
             write(root, u"sys/sys.cho"_s,
                   "[ClassName]\nClassNameCount=3\n1=A1\n2=B2\n3=A12\n"
                   "[FirstNumber]\nA1=1\nB2=101\nA12=1\n[LastNumber]\nA1=30\nB2=130\nA12=9\n"
                   "[TestName]\nTestNameCount=1\n1=Maths\n");
         } else if (problem == u"paper without folders") {
-            write(root, u"sys/sys.cho"_s,
-                  "[ClassName]\nClassNameCount=2\n1=A1\n2=B2\n[FirstNumber]\nA1=1\nB2=101\n"
-                  "[LastNumber]\nA1=30\nB2=130\n[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\n");
+            writeRosterWithPapers(root, "TestNameCount=2\n1=Maths\n2=Physics\n");
         } else if (problem == u"paper without its file") {
             QFile::remove(root + u"/SHIJUAN/Maths/Maths.cho"_s);
         } else if (problem == u"missing documents") {
