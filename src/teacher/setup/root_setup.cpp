@@ -63,7 +63,13 @@ std::optional<store::DataRoot> RootSetup::offerNewRoot(const store::RootLocation
                   "There is no data root in \"%1\"%2:\nit holds no roster (sys/sys.cho).")
                   .arg(folder, namedBy(location))
             : QStringLiteral("There is no folder \"%1\"%2.").arg(folder, namedBy(location));
-    if (!m_prompts.question(question + QStringLiteral("\nMake a new data root there?")))
+    // A root the PC is set up with is usually a share: an empty folder there is more
+    // often a share that is not mounted than a place for a new root.
+    const QString share = namedBy(location).isEmpty()
+                              ? QString()
+                              : QStringLiteral("\nIf it is a network share, check that it is "
+                                               "mounted before you answer Yes.");
+    if (!m_prompts.question(question + share + QStringLiteral("\nMake a new data root there?")))
         return end(QStringLiteral("Quorin ends: there is no data root in \"%1\".").arg(folder));
 
     const InitOutcome outcome = m_init.make(location.root.path());

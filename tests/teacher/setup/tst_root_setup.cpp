@@ -86,12 +86,15 @@ private slots:
             << empty << true << store::RootSource::ConfigFile << false
             << QStringList{u"There is no data root in \""_s + empty +
                                u"\" (set in /etc/xdg/quorin/quorin.conf):\nit holds no roster "
-                               u"(sys/sys.cho).\nMake a new data root there?"_s,
+                               u"(sys/sys.cho).\nIf it is a network share, check that it is "
+                               u"mounted before you answer Yes.\nMake a new data root there?"_s,
                            u"Quorin ends: there is no data root in \""_s + empty + u"\"."_s};
         QTest::newRow("missing folder, yes")
             << missing << false << store::RootSource::Environment << true
             << QStringList{u"There is no folder \""_s + missing +
-                           u"\" (set by QUORIN_DATA_ROOT).\nMake a new data root there?"_s};
+                           u"\" (set by QUORIN_DATA_ROOT).\nIf it is a network share, check "
+                           u"that it is mounted before you answer Yes.\nMake a new data root "
+                           u"there?"_s};
     }
     void theOffer()
     {
