@@ -109,7 +109,10 @@ def offer_on_an_empty_root(run, prefix):
     box = app.wait_dialog(contains="Make a new data root there?")
     assert root in box.find(contains="There is no data root", role="label").text()
     app.press(box, "Yes")
+    app.wait_gone(box)
+    # The prompts carry the menu's title too: the menu is the window with its buttons.
     menu = app.window("Teacher End")
+    menu.find(name="Manage classes", role="push button")
     assert os.path.isfile(os.path.join(root, "sys", "sys.cho"))
     assert os.path.isfile(os.path.join(root, "help", "index.html"))
     app.press(menu, "Exit")
