@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
 endif
 
-.PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root clean format
+.PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root package clean format
 
 all: build
 
@@ -63,6 +63,10 @@ run-teacher: build demo-root
 	$(BUILD)/bin/teacher --data-root $(DEMO_ROOT)
 
 run: run-teacher
+
+# A .deb of the programs (build/quorin_<version>_<arch>.deb); scripts/check-package checks it.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz

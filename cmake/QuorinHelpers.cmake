@@ -64,3 +64,16 @@ function(quorin_add_fuzzer)
   target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
   add_dependencies(fuzz_all ${F_NAME})
 endfunction()
+
+# quorin_program_name(<target> <installed name>)
+# A program is built and installed as <installed name> (quorin-teacher), and the build
+# tree keeps a link under the target's own name (build/bin/teacher) for scripts and tests.
+function(quorin_program_name target name)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name})
+  # Relocations resolved at start and then made read-only, as Debian builds programs.
+  target_link_options(${target} PRIVATE -Wl,-z,relro -Wl,-z,now)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E rm -f $<TARGET_FILE_DIR:${target}>/${target}
+    COMMAND ${CMAKE_COMMAND} -E create_symlink ${name} $<TARGET_FILE_DIR:${target}>/${target}
+    VERBATIM)
+endfunction()

@@ -376,8 +376,10 @@ class Run:
     def binary(self, program):
         return os.path.join(self.options.bin, program)
 
-    def start(self, program, *arguments, env=None):
-        """Starts a program of --bin with its own runtime and cache folders."""
+    def start(self, program, *arguments, env=None, name=None):
+        """Starts a program of --bin with its own runtime and cache folders. `program` may
+        also be a path (an installed copy); `name` is then the name it takes on the
+        accessibility bus ("teacher", "student")."""
         environment = dict(os.environ)
         environment.update({
             "QT_QPA_PLATFORM": "xcb",
@@ -391,10 +393,10 @@ class Run:
         environment.pop("QUORIN_DATA_ROOT", None)
         environment.pop("QUORIN_ROOT_REMOTE", None)
         environment.update(env or {})
-        log = open(self.path("%s-%d.log" % (program, len(self.apps) + 1)), "wb")
+        log = open(self.path("%s-%d.log" % (os.path.basename(program), len(self.apps) + 1)), "wb")
         process = subprocess.Popen([self.binary(program), *arguments], env=environment, stdout=log,
                                    stderr=subprocess.STDOUT, preexec_fn=_die_with_parent)
-        app = App(self, process, program)
+        app = App(self, process, name or program)
         self.apps.append(app)
         return app
 

@@ -2,6 +2,7 @@
 #include "data_root.h"
 
 #include "case_path.h"
+#include "root_locator.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,17 +46,15 @@ DataRoot::DataRoot(const QString &folder)
 
 DataRoot DataRoot::locate(const QStringList &arguments, const QString &executableFolder)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
+    std::optional<QString> option;
+    for (qsizetype i = 1; i < arguments.size() && !option; ++i) {
         const QString &arg = arguments.at(i);
         if (arg == u"--data-root" && i + 1 < arguments.size())
-            return DataRoot(arguments.at(i + 1));
-        if (arg.startsWith(u"--data-root="))
-            return DataRoot(arg.mid(12));
+            option = arguments.at(i + 1);
+        else if (arg.startsWith(u"--data-root="))
+            option = arg.mid(12);
     }
-    const QString fromEnvironment = qEnvironmentVariable("QUORIN_DATA_ROOT").trimmed();
-    if (!fromEnvironment.isEmpty())
-        return DataRoot(fromEnvironment);
-    return DataRoot(executableFolder);
+    return RootLocator::locate(option, executableFolder).root;
 }
 
 QString DataRoot::resolve(const QStringList &components) const

@@ -19,7 +19,8 @@ public:
     explicit DataRoot(const QString &folder);
 
     /// The root both programs use: the folder after `--data-root` on the command line,
-    /// else the environment variable QUORIN_DATA_ROOT, else the executable's folder.
+    /// else the one RootLocator finds (environment, configuration files, the
+    /// executable's folder). Invalid when nothing names a root.
     static DataRoot locate(const QStringList &arguments, const QString &executableFolder);
 
     QString path() const { return m_path; }

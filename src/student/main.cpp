@@ -1,20 +1,51 @@
 // The student program: admits a testee and runs one attempt at a paper.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "root_gate.h"
 #include "student_program.h"
 
 #include "store/clock.h"
 #include "store/data_root.h"
 #include "store/random_source.h"
+#include "store/root_locator.h"
+#include "ui/command_line.h"
 #include "ui/qt_prompts.h"
 #include "ui/single_instance.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
+    const QStringList arguments = ui::CommandLine::fromArgv(argc, argv);
+    ui::CommandLine line(QFileInfo(arguments.value(0, QStringLiteral("student"))).fileName(),
+                         QStringLiteral("Quorin's student program: log in to a test paper and "
+                                        "sit it."),
+                         ui::CommandLine::Words::Refused);
+    const ui::CommandLine::Action action = line.parse(arguments);
+    // Help, version and mistakes need no display.
+    if (action != ui::CommandLine::Action::Run) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        switch (action) {
+        case ui::CommandLine::Action::Help:
+            out << line.helpText();
+            return 0;
+        case ui::CommandLine::Action::Version:
+            out << line.versionText();
+            return 0;
+        default:
+            err << line.errorText() << '\n';
+            return 2;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("student"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorin"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorin.Student"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quorin.Student")));
     // The windows hand over to each other; the program ends when a window asks.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::QtPrompts prompts(QStringLiteral("Quorin"));
@@ -25,8 +56,12 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    const store::DataRoot root =
-        store::DataRoot::locate(QApplication::arguments(), QApplication::applicationDirPath());
+    const store::RootLocation location =
+        store::RootLocator::locate(line.dataRoot(), QApplication::applicationDirPath());
+    QTextStream err(stderr);
+    if (!student::admitRoot(location, prompts, err))
+        return 1;
+    const store::DataRoot root = location.root;
     store::SystemClock clock;
     store::SystemRandom random;
     // Queued, so that a request made before the event loop runs is not lost.

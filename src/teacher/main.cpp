@@ -3,38 +3,114 @@
 #include "classes/manage_classes_window.h"
 #include "classes/manage_test_window.h"
 #include "papers/manage_paper_window.h"
+#include "setup/check_command.h"
+#include "setup/root_init.h"
+#include "setup/root_setup.h"
+#include "setup/teacher_command.h"
+#include "shell/menu_picture.h"
 #include "shell/set_password_window.h"
 #include "shell/teacher_shell.h"
 #include "store/data_root.h"
+#include "store/root_locator.h"
 #include "teacher/results/results_command.h"
 #include "teacher/results/results_window.h"
 #include "ui/built_in_help.h"
+#include "ui/command_line.h"
 #include "ui/qt_prompts.h"
 #include "ui/single_instance.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QIcon>
+
+#include <unistd.h>
+
+namespace {
+
+// What `teacher COMMAND` runs; `teacher --help` lists them in this order.
+QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
+{
+    return {
+        {QStringLiteral("results"),
+         QStringLiteral(
+             "Print the results of a paper and class as CSV (--paper NAME --class NAME)."),
+         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
+            QTextStream &err) { return results::runResultsCommand(root, arguments, out, err); }},
+        {QStringLiteral("init-root"),
+         QStringLiteral("Make a new data root in DIR, or in the data root named by the options."),
+         [shippedData](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
+                       QTextStream &err) {
+             return teacher::runInitRootCommand(shippedData, root.path(), arguments, out, err);
+         },
+         teacher::RootUse::Own},
+        {QStringLiteral("check"),
+         QStringLiteral("Report what is wrong in the data root, without changing it."),
+         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
+            QTextStream &err) {
+             return teacher::runCheckCommand(root, arguments, out, err,
+                                             isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
+                                                                   : teacher::CheckProgress::Quiet);
+         }},
+    };
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    // `teacher results ...` prints figures for scripts and needs no display.
-    if (results::isResultsCommand(argc, argv)) {
+    const QStringList arguments = ui::CommandLine::fromArgv(argc, argv);
+    ui::CommandLine line(QFileInfo(arguments.value(0, QStringLiteral("teacher"))).fileName(),
+                         QStringLiteral("Quorin's teacher program: classes, test papers, the "
+                                        "test room and the results.\nWithout a command it "
+                                        "opens the main menu on the data root."),
+                         ui::CommandLine::Words::Command);
+    const ui::CommandLine::Action action = line.parse(arguments);
+
+    // Help, version, mistakes and commands need no display.
+    if (action != ui::CommandLine::Action::Run || !line.words().isEmpty()) {
         QCoreApplication app(argc, argv);
-        return results::runResultsCommand(QCoreApplication::arguments(),
-                                          QCoreApplication::applicationDirPath());
+        QCoreApplication::setApplicationName(QStringLiteral("teacher"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        out.setEncoding(QStringConverter::Utf8);
+        err.setEncoding(QStringConverter::Utf8);
+        const QString folder = QCoreApplication::applicationDirPath();
+        const int code = teacher::runCommandLine(
+            line, action, commandTable(teacher::RootInit::shippedDataFolder(folder)),
+            store::RootLocator::locate(line.dataRoot(), folder), out, err);
+        out.flush();
+        err.flush();
+        return code;
     }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("teacher"));
-    const QStringList arguments = QApplication::arguments();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorin.Teacher"));
+    // The installed icon, else the same drawing (a build tree has no icon theme entry).
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.quorin.Teacher"),
+                         QIcon(QPixmap::fromImage(teacher::MenuPicture::programIcon(
+                             teacher::MenuPicture::Program::Teacher, 256)))));
 
     // A second copy ends at once and without a word: the first one is on the screen.
     ui::SingleInstance instance(QStringLiteral("teacher"));
     if (!instance.acquire())
         return 0;
 
-    const store::DataRoot root =
-        store::DataRoot::locate(arguments, QApplication::applicationDirPath());
     ui::QtPrompts prompts(QStringLiteral("Teacher End"));
+    // Nothing is shown on a folder that holds no roster, where nothing could be saved.
+    const QString programFolder = QApplication::applicationDirPath();
+    teacher::RootSetup setup(prompts,
+                             teacher::RootInit(teacher::RootInit::shippedDataFolder(programFolder)),
+                             store::RootLocator::configFiles().value(0));
+    const std::optional<store::DataRoot> prepared =
+        setup.prepare(store::RootLocator::locate(line.dataRoot(), programFolder));
+    if (!prepared) {
+        QTextStream(stderr) << line.program() << ": " << setup.endMessage() << '\n';
+        return 1;
+    }
+    const store::DataRoot root = *prepared;
     ui::BuiltInHelp help(root.helpFolder());
 
     // Each working window opens modally over the menu.

@@ -2,6 +2,8 @@
 #include "test_files.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QDateTime>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTest>
@@ -47,6 +49,27 @@ QString copyFixture(const QString &relative, const QString &folder, const QStrin
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                       | QFile::ReadOther);
     return target;
+}
+
+QMap<QString, QByteArray> treeSnapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> tree;
+    const QDir base(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        if (info.isDir())
+            tree.insert(base.relativeFilePath(path) + u'/', {});
+        else if (info.size() > 1024 * 1024) // large fixtures: their size and time will do
+            tree.insert(base.relativeFilePath(path),
+                        QByteArray::number(info.size()) + ' ' +
+                            QByteArray::number(info.lastModified().toMSecsSinceEpoch()));
+        else
+            tree.insert(base.relativeFilePath(path), readBytes(path));
+    }
+    return tree;
 }
 
 } // namespace testing

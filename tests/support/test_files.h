@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 namespace testing {
@@ -15,5 +16,10 @@ QByteArray windowsText(const QString &text);
 QString fixture(const QString &relative);
 /// Copies a fixture into a folder (created when missing) under a new name.
 QString copyFixture(const QString &relative, const QString &folder, const QString &name);
+
+/// Every file and folder under a folder (relative paths; folders end in "/") with
+/// the bytes of each file (size and time of files over 1 MiB): compare two to show
+/// that nothing was written.
+QMap<QString, QByteArray> treeSnapshot(const QString &folder);
 
 } // namespace testing

@@ -317,4 +317,27 @@ QPixmap MenuPicture::background(QSize size, qreal pixelRatio)
     return pixmap;
 }
 
+QImage MenuPicture::programIcon(Program program, int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (pixels <= 0)
+        return image;
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A 64-unit design square: the card fills it, the emblem stands in its middle.
+    p.scale(pixels / 64.0, pixels / 64.0);
+    const QRectF card(2, 2, 60, 60);
+    QLinearGradient fill(card.topLeft(), card.bottomLeft());
+    fill.setColorAt(0, QColor(0xfa, 0xfc, 0xff));
+    fill.setColorAt(1, QColor(0xc6, 0xda, 0xf0));
+    p.setPen(QPen(inkLight, 2.0));
+    p.setBrush(fill);
+    p.drawRoundedRect(card, 12, 12);
+    p.translate(32, 33);
+    p.scale(0.9, 0.9);
+    drawIcon(p, program == Program::Teacher ? 2 : 1, ink);
+    return image;
+}
+
 } // namespace teacher

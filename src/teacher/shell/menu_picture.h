@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -22,6 +23,11 @@ public:
 
     /// The menu window's background picture.
     static QPixmap background(QSize size, qreal pixelRatio);
+
+    enum class Program { Teacher, Student };
+    /// A program's icon, square, `pixels` wide: the teacher's is the emblem of "Manage
+    /// test", the student's that of "Manage paper", each on a card like the buttons'.
+    static QImage programIcon(Program program, int pixels);
 };
 
 } // namespace teacher

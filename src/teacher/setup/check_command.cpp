@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "check_command.h"
+
+#include "root_check.h"
+
+#include <QDir>
+
+namespace teacher {
+
+int runCheckCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
+                    QTextStream &err, CheckProgress progress)
+{
+    const QStringList own = arguments.mid(2);
+    const QString usage = QStringLiteral("usage: teacher [--data-root DIR] check");
+    if (own.size() == 1 && (own.constFirst() == u"--help" || own.constFirst() == u"-h")) {
+        out << usage
+            << "\nReads the data root without changing it and prints one line for each problem "
+               "found.\nExit status: 0 clean, 1 problems found, 2 the check could not run.\n";
+        return 0;
+    }
+    if (!own.isEmpty()) {
+        err << "teacher check: unexpected argument \"" << own.constFirst() << "\"; " << usage
+            << '\n';
+        return 2;
+    }
+
+    RootCheck check(root);
+    RootCheck::Progress report;
+    if (progress == CheckProgress::Shown)
+        report = [&err](int done, int total) {
+            err << "\rchecking paper " << done << " of " << total;
+            if (done == total)
+                err << '\r' << QString(40, u' ') << '\r';
+            err.flush();
+        };
+    const RootCheck::Outcome outcome = check.run(report);
+    if (outcome == RootCheck::Outcome::CouldNotRun) {
+        err << "teacher check: " << check.failure() << '\n';
+        return 2;
+    }
+    for (const CheckFinding &finding : check.findings())
+        out << finding.line() << '\n';
+    out.flush();
+
+    const RootCheck::Counts counts = check.counts();
+    const QString scope = QStringLiteral("%1 classes, %2 papers, %3 documents, %4 record files")
+                              .arg(counts.classes)
+                              .arg(counts.papers)
+                              .arg(counts.documents)
+                              .arg(counts.records);
+    const QString path = QDir::toNativeSeparators(root.path());
+    if (outcome == RootCheck::Outcome::Clean) {
+        err << "teacher check: no problems in \"" << path << "\" (" << scope << ")\n";
+        return 0;
+    }
+    const qsizetype found = check.findings().size();
+    err << "teacher check: " << found << (found == 1 ? " problem" : " problems") << " in \"" << path
+        << "\" (" << scope << ")\n";
+    return 1;
+}
+
+} // namespace teacher

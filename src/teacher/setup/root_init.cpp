@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "root_init.h"
+
+#include "store/data_root.h"
+#include "store/profile_file.h"
+#include "store/root_locator.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace teacher {
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Makes a folder and any missing parents, with the system's reason when one fails
+// (QDir::mkpath only says that it failed).
+bool makeFolders(const QString &path, QString *error)
+{
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    const QStringList parts = clean.split(u'/', Qt::SkipEmptyParts);
+    QString current;
+    for (const QString &part : parts) {
+        current += u'/' + part;
+        const QFileInfo info(current);
+        if (info.isDir())
+            continue;
+        if (info.exists()) {
+            *error = QStringLiteral("\"%1\" is not a folder").arg(shown(current));
+            return false;
+        }
+        if (::mkdir(QFile::encodeName(current).constData(), 0777) != 0 && errno != EEXIST) {
+            *error = QStringLiteral("cannot make the folder \"%1\": %2")
+                         .arg(shown(current), systemError(errno));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+RootInit::RootInit(QString shippedData)
+    : m_shippedData(std::move(shippedData))
+{}
+
+QString RootInit::shippedDataFolder(const QString &executableFolder)
+{
+    const QString folder =
+        QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral("../share/quorin")));
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+InitOutcome RootInit::make(const QString &folder) const
+{
+    InitOutcome outcome;
+    const QString path = QDir::cleanPath(QDir(folder.trimmed()).absolutePath());
+    const store::DataRoot root(path);
+    if (store::holdsRoster(root)) {
+        outcome.status = InitOutcome::Status::AlreadyRoot;
+        return outcome;
+    }
+    if (!makeFolders(path, &outcome.error))
+        return outcome;
+    for (const QString &name :
+         {QStringLiteral("sys"), QStringLiteral("SHIJUAN"), QStringLiteral("CHENGJI")}) {
+        if (!makeFolders(root.resolve({name}), &outcome.error))
+            return outcome;
+    }
+
+    // The shipped tree, file by file, each landing on the spelling the root already
+    // has for its folders ("HELP" stays "HELP").
+    const QDir shipped(m_shippedData);
+    QStringList files;
+    if (!m_shippedData.isEmpty() && shipped.exists()) {
+        QDirIterator it(m_shippedData, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.append(shipped.relativeFilePath(it.next()));
+    }
+    files.sort();
+    outcome.shippedMissing = files.isEmpty();
+    for (const QString &relative : files) {
+        const QString target = root.resolve(relative.split(u'/'));
+        if (target.isEmpty())
+            continue;
+        if (QFileInfo::exists(target)) {
+            outcome.kept.append(relative);
+            continue;
+        }
+        if (!makeFolders(QFileInfo(target).absolutePath(), &outcome.error))
+            return outcome;
+        QFile source(shipped.filePath(relative));
+        if (!source.copy(target)) {
+            outcome.error =
+                QStringLiteral("cannot write \"%1\": %2").arg(shown(target), source.errorString());
+            return outcome;
+        }
+        // Installed files are read-only; the root's copies belong to whoever keeps it.
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        ++outcome.copied;
+    }
+
+    store::ProfileBatch roster;
+    roster.set(QStringLiteral("ClassName"), QStringLiteral("ClassNameCount"), QStringLiteral("0"));
+    roster.set(QStringLiteral("TestName"), QStringLiteral("TestNameCount"), QStringLiteral("0"));
+    const store::WriteStatus status = store::ProfileFile(root.rosterFile()).apply(roster);
+    if (status != store::WriteStatus::Ok) {
+        outcome.error = QStringLiteral("cannot write the roster \"%1\": %2")
+                            .arg(shown(root.rosterFile()), store::describe(status));
+        return outcome;
+    }
+    outcome.status = InitOutcome::Status::Made;
+    return outcome;
+}
+
+int runInitRootCommand(const QString &shippedData, const QString &root,
+                       const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString usage = QStringLiteral("usage: teacher init-root [DIR]");
+    const QStringList own = arguments.mid(2);
+    if (own.size() == 1 && (own.constFirst() == u"--help" || own.constFirst() == u"-h")) {
+        out << usage
+            << "\nMakes a new data root in DIR (created when missing), or in the data "
+               "root the program is pointed at.\n";
+        return 0;
+    }
+    if (own.size() > 1 || (own.size() == 1 && own.constFirst().startsWith(u'-'))) {
+        err << "teacher init-root: unexpected argument \"" << own.constLast() << "\"; " << usage
+            << '\n';
+        return 2;
+    }
+    const QString folder = own.isEmpty() ? root : own.constFirst();
+    if (folder.trimmed().isEmpty()) {
+        err << "teacher init-root: name the folder: " << usage << '\n';
+        return 2;
+    }
+
+    const InitOutcome outcome = RootInit(shippedData).make(folder);
+    const QString path = shown(QDir::cleanPath(QDir(folder.trimmed()).absolutePath()));
+    switch (outcome.status) {
+    case InitOutcome::Status::AlreadyRoot:
+        err << "teacher init-root: \"" << path
+            << "\" holds a data root already (sys/sys.cho); nothing was changed\n";
+        return 1;
+    case InitOutcome::Status::Failed:
+        err << "teacher init-root: " << outcome.error << '\n';
+        return 1;
+    case InitOutcome::Status::Made:
+        break;
+    }
+    if (outcome.shippedMissing)
+        err << "teacher init-root: warning: no help pages or templates were found to copy"
+            << (shippedData.isEmpty() ? QString()
+                                      : QStringLiteral(" in \"") + shown(shippedData) + u'"')
+            << "; copy them into the data root by hand\n";
+    for (const QString &kept : outcome.kept)
+        err << "teacher init-root: kept the existing " << kept << '\n';
+    out << "made a new data root in \"" << path << "\"\n";
+    return 0;
+}
+
+} // namespace teacher

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "root_setup.h"
+
+#include "teacher_command.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace teacher {
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// What named the folder, for a teacher who did not expect it.
+QString namedBy(const store::RootLocation &location)
+{
+    switch (location.source) {
+    case store::RootSource::Environment:
+        return QStringLiteral(" (set by QUORIN_DATA_ROOT)");
+    case store::RootSource::ConfigFile:
+        return QStringLiteral(" (set in ") + shown(location.configFile) + u')';
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+RootSetup::RootSetup(ui::Prompts &prompts, RootInit init, QString userConfig)
+    : m_prompts(prompts)
+    , m_init(std::move(init))
+    , m_userConfig(std::move(userConfig))
+{}
+
+std::nullopt_t RootSetup::end(const QString &message)
+{
+    m_endMessage = message;
+    m_prompts.message(message);
+    return std::nullopt;
+}
+
+std::optional<store::DataRoot> RootSetup::prepare(const store::RootLocation &location)
+{
+    m_endMessage.clear();
+    if (location.source == store::RootSource::None)
+        return chooseRoot();
+    if (store::holdsRoster(location.root))
+        return location.root;
+    return offerNewRoot(location);
+}
+
+std::optional<store::DataRoot> RootSetup::offerNewRoot(const store::RootLocation &location)
+{
+    const QString folder = shown(location.root.path());
+    const QString question =
+        QFileInfo(location.root.path()).isDir()
+            ? QStringLiteral(
+                  "There is no data root in \"%1\"%2:\nit holds no roster (sys/sys.cho).")
+                  .arg(folder, namedBy(location))
+            : QStringLiteral("There is no folder \"%1\"%2.").arg(folder, namedBy(location));
+    // A root the PC is set up with is usually a share: an empty folder there is more
+    // often a share that is not mounted than a place for a new root.
+    const QString share = namedBy(location).isEmpty()
+                              ? QString()
+                              : QStringLiteral("\nIf it is a network share, check that it is "
+                                               "mounted before you answer Yes.");
+    if (!m_prompts.question(question + share + QStringLiteral("\nMake a new data root there?")))
+        return end(QStringLiteral("Quorin ends: there is no data root in \"%1\".").arg(folder));
+
+    const InitOutcome outcome = m_init.make(location.root.path());
+    if (outcome.status == InitOutcome::Status::Failed)
+        return end(
+            QStringLiteral("Could not make a data root in \"%1\": %2.").arg(folder, outcome.error));
+    return location.root;
+}
+
+std::optional<store::DataRoot> RootSetup::chooseRoot()
+{
+    const QString unset =
+        QStringLiteral("Quorin ends: no data root is set; ") + rootSettingHint() + u'.';
+    if (!m_prompts.question(
+            QStringLiteral("No data root is set for Quorin.\nChoose its folder now? The choice "
+                           "is kept in %1.")
+                .arg(shown(m_userConfig))))
+        return end(unset);
+    const QString chosen =
+        m_prompts.chooseFolder(QStringLiteral("Choose the data root"), QDir::homePath());
+    if (chosen.trimmed().isEmpty())
+        return end(unset);
+
+    store::RootLocation location;
+    location.source = store::RootSource::Option;
+    location.root = store::DataRoot(QDir::cleanPath(QDir(chosen.trimmed()).absolutePath()));
+    std::optional<store::DataRoot> root =
+        store::holdsRoster(location.root) ? std::optional(location.root) : offerNewRoot(location);
+    if (root)
+        keepChoice(root->path());
+    return root;
+}
+
+void RootSetup::keepChoice(const QString &folder)
+{
+    QDir().mkpath(QFileInfo(m_userConfig).absolutePath());
+    QSettings settings(m_userConfig, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("DataRoot"), folder);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        m_prompts.message(QStringLiteral("Could not keep the data root in %1; name it there by "
+                                         "hand: DataRoot=%2")
+                              .arg(shown(m_userConfig), folder));
+}
+
+} // namespace teacher
