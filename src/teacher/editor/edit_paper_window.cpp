@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -144,7 +145,11 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
 
     m_defaultMarkText = m_editor.defaultMarkText();
     m_defaultMark->setText(m_defaultMarkText);
-    resize(1000, 740);
+    // As large as a question with a picture wants, on the screens of a school PC room.
+    QSize size(1000, 880);
+    if (const QScreen *shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() - QSize(40, 60));
+    resize(size);
 }
 
 EditPaperWindow::~EditPaperWindow() = default;
@@ -269,7 +274,8 @@ void EditPaperWindow::buildQuestionFrame()
     auto *layout = new QVBoxLayout(m_questionFrame);
     layout->addWidget(m_questionPane, 3);
     layout->addWidget(labelFor(QStringLiteral("explain"), m_explanationPane, m_questionFrame));
-    layout->addWidget(m_explanationPane, 2);
+    layout->addWidget(m_explanationPane, 1);
+    m_explanationPane->setMinimumHeight(80);
     layout->addLayout(options);
     layout->addLayout(marks);
 
@@ -417,11 +423,15 @@ void EditPaperWindow::showMarks()
 void EditPaperWindow::colourOption(int k)
 {
     QCheckBox *box = optionBox(k);
-    const bool ticked = box->isChecked();
+    const QColor back = box->isChecked() ? tickedColor() : untickedColor();
+    const QColor text = box->isChecked() ? QColor(Qt::white) : QColor(Qt::black);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, ticked ? tickedColor() : untickedColor());
-    palette.setColor(QPalette::WindowText, ticked ? QColor(Qt::white) : QColor(Qt::black));
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText, text);
     box->setPalette(palette);
+    // The styles draw a check box's own background only when a style sheet asks for it.
+    box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; color: %2; padding: 2px; }")
+                           .arg(back.name(), text.name()));
 }
 
 void EditPaperWindow::togglePool()

@@ -52,8 +52,8 @@ TestPoolFrame::TestPoolFrame(store::DataRoot root, ui::Prompts &prompts, PaperEd
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(m_list);
     splitter->addWidget(m_preview);
-    splitter->setStretchFactor(0, 2);
-    splitter->setStretchFactor(1, 3);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_input);

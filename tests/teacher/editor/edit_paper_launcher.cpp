@@ -13,7 +13,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("teacher"));
     QStringList arguments = QApplication::arguments();
     const store::DataRoot root =
         store::DataRoot::locate(arguments, QApplication::applicationDirPath());
