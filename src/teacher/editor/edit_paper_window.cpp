@@ -430,8 +430,9 @@ void EditPaperWindow::colourOption(int k)
     palette.setColor(QPalette::WindowText, text);
     box->setPalette(palette);
     // The styles draw a check box's own background only when a style sheet asks for it.
-    box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; color: %2; padding: 2px; }")
-                           .arg(back.name(), text.name()));
+    box->setStyleSheet(
+        QStringLiteral("QCheckBox { background-color: %1; color: %2; padding: 2px; }")
+            .arg(back.name(), text.name()));
 }
 
 void EditPaperWindow::togglePool()

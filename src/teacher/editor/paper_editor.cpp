@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper_editor.h"
 
+#include "document_batch.h"
 #include "richtext/plain_text.h"
 #include "store/folder_index.h"
 #include "store/numeric.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 
 namespace editor {
@@ -27,33 +27,6 @@ bool inRange(qint64 value)
 QString rangeText()
 {
     return QStringLiteral("%1 and %2").arg(PaperEditor::minValue).arg(PaperEditor::maxValue);
-}
-
-// Replaces a file of the paper folder so that a student who opens it at that moment
-// reads the old document or the new one, never a part.
-bool replaceAtomically(const QString &source, const QString &target)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0) {
-            out.cancelWriting();
-            return false;
-        }
-        if (n == 0)
-            break;
-        if (out.write(buffer, n) != n) {
-            out.cancelWriting();
-            return false;
-        }
-    }
-    return out.commit();
 }
 
 } // namespace
@@ -116,30 +89,14 @@ PaperEditor::OpenResult PaperEditor::openPaperEditor()
     const int count = m_paper.questionCount;
     m_paper.questions.resize(count + 2);
 
-    // The grid needs the text of every question document: take it from the bytes as
-    // they are copied, without reading any file twice.
-    QHash<QString, QList<int>> rowsOf;
-    for (int q = 1; q <= count; ++q)
-        rowsOf[m_paper.questions.at(q).question.trimmed().toCaseFolded()].append(q);
+    // The grid needs the text of every question document. It is read from the paper
+    // folder; documents come into the working folder only when they are shown.
+    const store::FolderIndex paperFolder(m_root.paperFolder(m_name));
     m_rowTexts = QStringList(count, QString());
-    m_folder.copyDocumentsFrom(m_root.paperFolder(m_name),
-                               [&](const QString &name, const QByteArray &bytes) {
-                                   const auto it = rowsOf.constFind(name.toCaseFolded());
-                                   if (it == rowsOf.constEnd())
-                                       return;
-                                   const QString text = richtext::plainText(bytes);
-                                   for (int q : *it)
-                                       m_rowTexts[q - 1] = text;
-                               });
-
-    // A question whose document is missing gets an empty one, so that what the teacher
-    // types into it is kept and saved like any other document.
     for (int q = 1; q <= count; ++q) {
-        const store::Question &entry = m_paper.questions.at(q);
-        for (const QString &name : {entry.question.trimmed(), entry.explain.trimmed()}) {
-            if (isDocumentName(name) && !m_folder.hasDocument(name))
-                m_folder.writeEmptyDocument(name);
-        }
+        const QString name = m_paper.questions.at(q).question.trimmed();
+        if (!name.isEmpty())
+            m_rowTexts[q - 1] = richtext::plainText(readDocument(paperFolder.find(name)));
     }
 
     m_current = 0;
@@ -167,7 +124,20 @@ bool PaperEditor::showQuestion(int i)
     if (i < 1 || i > m_paper.questionCount)
         return false;
     m_current = i;
+    bringIn(i);
     return true;
+}
+
+void PaperEditor::bringIn(int q)
+{
+    // A question whose document is missing gets an empty one, so that what the teacher
+    // types into it is kept and saved like any other document.
+    const store::Question &entry = m_paper.questions.at(q);
+    for (const QString &raw : {entry.question, entry.explain}) {
+        const QString name = raw.trimmed();
+        if (isDocumentName(name))
+            m_folder.bringIn(name, m_root.paperDocument(m_name, name));
+    }
 }
 
 QString PaperEditor::questionDocument(int q) const
@@ -399,7 +369,7 @@ bool PaperEditor::deleteQuestion()
     m_paper.questions = std::move(questions);
     m_rowTexts.remove(r - 1);
     m_paper.questionCount = count - 1;
-    m_current = r == 1 ? 1 : r - 1;
+    showQuestion(r == 1 ? 1 : r - 1);
     m_unsaved = true;
     return true;
 }
@@ -489,7 +459,12 @@ bool PaperEditor::savePaperEdits()
     }
 
     // 1. The documents, so that the paper file written next names only files that exist.
+    DocumentBatch::removeLeftovers(paperFolder);
+    // One listing of each folder answers every look-up of the loop.
     const store::FolderIndex target(paperFolder);
+    const store::FolderIndex workingFolder(m_folder.path());
+    DocumentBatch documents(paperFolder);
+    QStringList written;
     QSet<QString> done;
     for (int q = 1; q <= m_paper.questionCount; ++q) {
         const store::Question &entry = m_paper.questions.at(q);
@@ -498,22 +473,35 @@ bool PaperEditor::savePaperEdits()
             if (!isDocumentName(name) || done.contains(name.toCaseFolded()))
                 continue;
             done.insert(name.toCaseFolded());
-            const QString working = m_folder.documentPath(name);
-            if (working.isEmpty() || !QFileInfo(working).isFile())
-                continue;
             const QString existing = target.find(name);
-            if (!existing.isEmpty() && !m_folder.isChanged(name))
+            QString working = workingFolder.find(name);
+            if (working.isEmpty()) {
+                // Never shown: the paper's own document is the one to keep. A document
+                // the paper names but never had is written as an empty one.
+                if (!existing.isEmpty() || !m_folder.writeEmptyDocument(name))
+                    continue;
+                working = m_folder.documentPath(name);
+            }
+            if (!existing.isEmpty() && !m_folder.isChanged(name, working))
                 continue;
             const QString destination = existing.isEmpty() ? target.resolve(name) : existing;
-            if (destination.isEmpty() || !replaceAtomically(working, destination)) {
+            if (destination.isEmpty() || QFileInfo(destination).isDir() ||
+                !documents.stage(working, destination)) {
                 refuse(QStringLiteral("The paper is not saved: the document %1 cannot be written "
                                       "into %2.")
                            .arg(name, paperFolder));
                 return false;
             }
-            m_folder.markUnchanged(name);
+            written.append(name);
         }
     }
+    if (!documents.commit()) {
+        refuse(QStringLiteral("The paper is not saved: its documents cannot be replaced in %1.")
+                   .arg(paperFolder));
+        return false;
+    }
+    for (const QString &name : std::as_const(written))
+        m_folder.markUnchanged(name);
 
     // 2. The paper file, in one write.
     const QString paperFile = m_root.paperFile(m_name);

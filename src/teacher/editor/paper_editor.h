@@ -36,8 +36,8 @@ public:
         Busy,       ///< another editor holds the working folder (the teacher was told)
         Unreadable, ///< the paper file or the working folder failed (the teacher was told)
     };
-    /// Claims and empties the working folder, copies the paper's documents into it and
-    /// loads the questions and the grid texts. Clears the unsaved flag.
+    /// Claims and empties the working folder and loads the questions and the grid texts.
+    /// Clears the unsaved flag.
     OpenResult openPaperEditor();
     bool isOpen() const { return m_open; }
     /// What the first showing of the window does: an empty paper gets one blank
@@ -61,7 +61,8 @@ public:
 
     /// The current question, 1..Q, or 0 when none is.
     int current() const { return m_current; }
-    /// Makes question i current (nothing for an i outside 1..Q).
+    /// Makes question i current (nothing for an i outside 1..Q), with its documents in
+    /// the working folder.
     bool showQuestion(int i);
     /// The documents of question q in the working folder; empty when it names none.
     QString questionDocument(int q) const;
@@ -135,6 +136,7 @@ private:
     bool fitsFullMark(const QList<store::Question> &questions, int count, int defaultMark);
     static qint64 fullMarkOf(const QList<store::Question> &questions, int count, int defaultMark);
     QString newDocumentName();
+    void bringIn(int q);
     void refuse(const QString &why);
 
     store::DataRoot m_root;

@@ -5,23 +5,10 @@
 #include "richtext/plain_text.h"
 #include "store/folder_index.h"
 #include "store/roster.h"
+#include "working_folder.h"
 #include "ui/prompts.h"
 
-#include <QFile>
-
 namespace editor {
-
-namespace {
-
-QByteArray readDocument(const QString &path)
-{
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(64 * 1024 * 1024);
-}
-
-} // namespace
 
 TestPool::TestPool(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))

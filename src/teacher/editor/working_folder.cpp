@@ -3,7 +3,6 @@
 
 #include "richtext/rtf_writer.h"
 #include "store/case_path.h"
-#include "store/folder_index.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +12,6 @@
 namespace editor {
 
 namespace {
-
-// Documents larger than this are copied without being read for their text.
-constexpr qint64 maxTextRead = 64 * 1024 * 1024;
 
 QStringList documentsIn(const QString &folder)
 {
@@ -43,6 +39,16 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 bool isDocumentName(QStringView name)
 {
     return name.size() > 4 && name.endsWith(u".rtf", Qt::CaseInsensitive);
+}
+
+QByteArray readDocument(const QString &path)
+{
+    constexpr qint64 largest = 64 * 1024 * 1024;
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > largest)
+        return {};
+    // As much as the file holds: read() allocates what it is asked for first.
+    return file.read(file.size() + 1);
 }
 
 WorkingFolder::WorkingFolder(QString path)
@@ -101,36 +107,19 @@ void WorkingFolder::removeDocuments() const
         folder.remove(name);
 }
 
-bool WorkingFolder::copyDocumentsFrom(
-    const QString &paperFolder,
-    const std::function<void(const QString &, const QByteArray &)> &copied)
+bool WorkingFolder::bringIn(const QString &name, const QString &source)
 {
-    bool complete = true;
-    for (const QString &name : documentsIn(paperFolder)) {
-        const QString source = store::CasePath::join(paperFolder, name);
-        const QString target = store::CasePath::join(m_path, name);
-        QFile in(source);
-        bool ok = false;
-        if (in.open(QIODevice::ReadOnly)) {
-            if (in.size() <= maxTextRead) {
-                const QByteArray bytes = in.read(maxTextRead + 1);
-                ok = in.error() == QFileDevice::NoError && writeFile(target, bytes);
-                if (ok && copied)
-                    copied(name, bytes);
-            } else {
-                in.close();
-                QFile::remove(target);
-                ok = QFile::copy(source, target);
-            }
-        }
-        if (!ok) {
-            complete = false;
-            continue;
-        }
-        if (const std::optional<Stamp> stamp = stampOf(target))
-            m_copied.insert(key(name), *stamp);
-    }
-    return complete;
+    if (hasDocument(name))
+        return true;
+    const QFileInfo from(source);
+    if (source.isEmpty() || !from.isFile())
+        return isDocumentName(name.trimmed()) && writeEmptyDocument(name);
+    const QString target = documentPath(from.fileName());
+    if (target.isEmpty() || !QFile::copy(source, target))
+        return false;
+    if (const std::optional<Stamp> stamp = stampOf(target))
+        m_copied.insert(key(from.fileName()), *stamp);
+    return true;
 }
 
 QString WorkingFolder::documentPath(const QString &name) const
@@ -162,12 +151,12 @@ bool WorkingFolder::copyIn(const QString &source, const QString &name)
     return QFile::copy(source, path);
 }
 
-bool WorkingFolder::isChanged(const QString &name) const
+bool WorkingFolder::isChanged(const QString &name, const QString &path) const
 {
     const auto it = m_copied.constFind(key(name.trimmed()));
     if (it == m_copied.constEnd())
         return true;
-    const std::optional<Stamp> now = stampOf(documentPath(name));
+    const std::optional<Stamp> now = stampOf(path);
     return !now || !(*now == *it);
 }
 

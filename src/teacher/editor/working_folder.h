@@ -8,15 +8,15 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
 namespace editor {
 
 /// One editor at a time works in the folder: it holds a lock beside it while open.
-/// Documents are named as the paper file names them; look-ups ignore letter case, as
-/// the Windows installations that wrote the papers do.
+/// Documents come in from the paper when they are first needed, so that opening a long
+/// paper copies nothing. They are named as the paper file names them; look-ups ignore
+/// letter case, as the Windows installations that wrote the papers do.
 class WorkingFolder
 {
 public:
@@ -37,12 +37,10 @@ public:
     /// Deletes every "*.rtf" file in any letter case; other files stay.
     void removeDocuments() const;
 
-    /// Copies every "*.rtf" file of `paperFolder` in under its own name. `wanted` is
-    /// called with the bytes of each copied document (the caller takes plain text
-    /// from them without reading the file twice). False when a copy failed.
-    bool copyDocumentsFrom(
-        const QString &paperFolder,
-        const std::function<void(const QString &name, const QByteArray &bytes)> &copied);
+    /// Brings a document of the paper into the folder before it is shown or edited: a copy
+    /// of `source` under the source's own spelling, or, when the paper has no such file,
+    /// an empty document under `name`. Nothing happens when the folder has it already.
+    bool bringIn(const QString &name, const QString &source);
 
     /// The path of a document: the spelling that exists in any letter case, else the
     /// name as given; empty for a name that is not a single safe file name.
@@ -56,7 +54,9 @@ public:
 
     /// Whether the document differs from the copy that came in from the paper folder:
     /// written by the editor or a pane since, or new.
-    bool isChanged(const QString &name) const;
+    bool isChanged(const QString &name) const { return isChanged(name, documentPath(name)); }
+    /// The same, for the document at `path` (found already).
+    bool isChanged(const QString &name, const QString &path) const;
     /// The document now is what the paper folder holds (after a save).
     void markUnchanged(const QString &name);
 
@@ -82,5 +82,9 @@ private:
 
 /// Whether a file name ends in ".rtf" in any letter case.
 bool isDocumentName(QStringView name);
+
+/// The bytes of a document file; empty when it is missing, unreadable or larger than
+/// any document can be.
+QByteArray readDocument(const QString &path);
 
 } // namespace editor

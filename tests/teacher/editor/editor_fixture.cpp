@@ -100,7 +100,7 @@ QString EditorFixture::paperText(const QString &paper) const
 
 QStringList EditorFixture::paperFiles(const QString &paper) const
 {
-    QStringList names = QDir(paperFolder(paper)).entryList(QDir::Files);
+    QStringList names = QDir(paperFolder(paper)).entryList(QDir::Files | QDir::Hidden);
     names.sort();
     return names;
 }

@@ -95,7 +95,7 @@ class TestPaperEditor : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void openingCopiesTheDocuments()
+    void openingAndShowingQuestions()
     {
         Session s;
         s.files.writePaper(paper, questions(3));
@@ -109,18 +109,21 @@ private Q_SLOTS:
         QCOMPARE(editor.defaultMark(), 5);
         QCOMPARE(editor.current(), 0);
         QVERIFY(!editor.unsavedChanges());
-        // Documents of an earlier paper are gone in any case; other files stay.
-        QCOMPARE(s.workingFiles(),
-                 (QStringList{u"1001.RTF"_s, u"1002.RTF"_s, u"1003.RTF"_s, u"1004.RTF"_s,
-                              u"1005.RTF"_s, u"1006.RTF"_s, u"notes.txt"_s}));
+        // Documents of an earlier paper are gone in any case; other files stay. The
+        // paper's documents come in when their question is shown.
+        QCOMPARE(s.workingFiles(), QStringList{u"notes.txt"_s});
         QCOMPARE(editor.rowText(2), QStringLiteral("第2题：下列哪个是质数？\nA. 21\nB. 23"));
-        QCOMPARE(editor.question(3).explain, QStringLiteral("1006.RTF"));
-        QCOMPARE(EditorFixture::documentText(editor.explanationDocument(3)),
-                 QStringLiteral("解释 3"));
 
         editor.showFirstQuestion();
         QCOMPARE(editor.current(), 1);
         QCOMPARE(editor.questionCount(), 3);
+        QVERIFY(!editor.unsavedChanges());
+        QVERIFY(editor.showQuestion(3));
+        QCOMPARE(editor.question(3).explain, QStringLiteral("1006.RTF"));
+        QCOMPARE(EditorFixture::documentText(editor.explanationDocument(3)),
+                 QStringLiteral("解释 3"));
+        QCOMPARE(s.workingFiles(), (QStringList{u"1001.RTF"_s, u"1002.RTF"_s, u"1005.RTF"_s,
+                                                u"1006.RTF"_s, u"notes.txt"_s}));
         QVERIFY(!editor.unsavedChanges());
 
         editor.closePaperEditor();
@@ -419,7 +422,7 @@ private Q_SLOTS:
         QVERIFY(
             s.prompts.messages().at(0).startsWith(QStringLiteral("The full mark would be 62000")));
         QVERIFY(!editor.unsavedChanges());
-        QCOMPARE(s.workingFiles().size(), 4); // no documents were made for it
+        QCOMPARE(s.workingFiles().size(), 2); // question 1's; none were made for the refused one
     }
 
     void insertQuestion_data()
@@ -570,6 +573,9 @@ private Q_SLOTS:
         testing::writeBytes(s.files.paperFolder(paper) + QStringLiteral("/figure.bmp"), "BM");
         testing::writeBytes(s.files.paperFolder(paper) + QStringLiteral("/old.rtf"),
                             "{\\rtf1 old}");
+        // A copy that a save killed before its end left behind.
+        testing::writeBytes(
+            s.files.paperFolder(paper) + QStringLiteral("/.quorin-save-x1-1003.RTF"), "{\\rtf1");
         const QString settingsBefore =
             s.files.paperText(paper).section(QStringLiteral("Question_conut"), 0, 0);
         PaperEditor &editor = s.open();
@@ -631,6 +637,7 @@ private Q_SLOTS:
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QTest::qWait(5);
+        QVERIFY(editor.showQuestion(2));
         testing::writeBytes(editor.explanationDocument(2),
                             EditorFixture::wordpadRtf(QStringLiteral("新的解释")));
         editor.setOptionTicked(3, true);
@@ -671,18 +678,33 @@ private Q_SLOTS:
             QStringLiteral("改了"));
     }
 
+    void aMissingDocumentBecomesAnEmptyOne_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown and typed into") << true;
+        QTest::newRow("never shown") << false;
+    }
     void aMissingDocumentBecomesAnEmptyOne()
     {
+        QFETCH(bool, shown);
         Session s;
         s.files.writePaper(paper, questions(2));
         QFile::remove(s.files.paperFolder(paper) + QStringLiteral("/1003.RTF"));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QCOMPARE(editor.rowText(2), QString());
-        QVERIFY(QFileInfo(editor.questionDocument(2)).isFile());
+        if (shown) {
+            QVERIFY(editor.showQuestion(2));
+            QCOMPARE(EditorFixture::documentText(editor.questionDocument(2)), QString());
+            testing::writeBytes(editor.questionDocument(2),
+                                EditorFixture::wordpadRtf(QStringLiteral("补上")));
+        }
         QVERIFY(editor.savePaperEdits());
         // Every document the paper names is there after a save.
         QCOMPARE(s.files.paperFiles(paper).size(), 5);
+        QCOMPARE(
+            EditorFixture::documentText(s.files.paperFolder(paper) + QStringLiteral("/1003.RTF")),
+            shown ? QStringLiteral("补上") : QString());
     }
 
     void aFailedSaveIsReported_data()

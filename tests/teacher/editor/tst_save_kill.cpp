@@ -10,6 +10,8 @@
 #include "ui/scripted_prompts.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -58,6 +60,8 @@ int saveLoop(const QString &root, const QString &workingFolder)
         }
         if (!editor.savePaperEdits())
             return 4;
+        std::puts("saved");
+        std::fflush(stdout);
     }
 }
 
@@ -77,6 +81,27 @@ private Q_SLOTS:
                               QStringLiteral("1"), QString()});
         files.writePaper(paper, questions);
 
+        // How long a round of the child takes here decides when to kill it: anywhere from
+        // its first edit to a few saves later.
+        QElapsedTimer clock;
+        qint64 roundNs = 0;
+        {
+            QProcess child;
+            child.start(
+                QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(loopArgument), files.rootPath(), files.workingFolder()});
+            QByteArray output;
+            while (output.count("saved\n") < 6) {
+                QVERIFY2(child.waitForReadyRead(20000), "the child does not save");
+                output += child.readAllStandardOutput();
+                if (output.contains("ready\n") && !clock.isValid())
+                    clock.start();
+            }
+            roundNs = clock.nsecsElapsed() / 6;
+            child.kill();
+            child.waitForFinished(10000);
+        }
+
         QRandomGenerator random(20240512);
         int killedAfterASave = 0;
         constexpr int rounds = 24;
@@ -92,11 +117,13 @@ private Q_SLOTS:
                 QVERIFY2(child.waitForReadyRead(10000), "the child did not open the paper");
                 output += child.readAllStandardOutput();
             }
-            // From the first edit up to a few whole saves.
-            QThread::usleep(random.bounded(200, 40000));
+            QThread::usleep(random.bounded(quint64(std::max<qint64>(roundNs * 3 / 1000, 1000))));
             child.kill();
             QVERIFY(child.waitForFinished(10000));
             QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+            output += child.readAllStandardOutput();
+            if (output.contains("saved\n"))
+                ++killedAfterASave;
 
             // What a student's program reads: the paper and every document it names.
             const store::StudentPaper sat =
@@ -112,8 +139,6 @@ private Q_SLOTS:
                              qPrintable(name + u" in round " + QString::number(round)));
                 }
             }
-            if (sat.questionCount > 4)
-                ++killedAfterASave;
 
             // The next editor gets the working folder and opens the paper.
             ui::ScriptedPrompts prompts;
@@ -122,8 +147,22 @@ private Q_SLOTS:
             QCOMPARE(next.openPaperEditor(), PaperEditor::OpenResult::Opened);
             QCOMPARE(next.questionCount(), sat.questionCount);
         }
+        qInfo("a round of edits and a save takes %lld us; %d of %d kills came after a save",
+              roundNs / 1000, killedAfterASave, rounds);
         // The kills landed across the saves, not all before the first.
         QVERIFY2(killedAfterASave > 0, "no kill came after a save");
+
+        // The next save leaves nothing of the killed ones in the paper folder.
+        ui::ScriptedPrompts prompts;
+        store::SystemRandom names;
+        PaperEditor last(files.root(), paper, files.workingFolder(), prompts, names);
+        QCOMPARE(last.openPaperEditor(), PaperEditor::OpenResult::Opened);
+        last.showFirstQuestion();
+        QVERIFY(last.savePaperEdits());
+        const QStringList left =
+            QDir(files.paperFolder(paper)).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.filter(QStringLiteral(".quorin-save-")), QStringList());
+        QCOMPARE(left.size(), 2 * last.questionCount() + 1);
     }
 };
 
