@@ -26,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
+#include <functional>
 
 namespace {
 
@@ -200,9 +201,9 @@ void BM_SaveKeyByKey(benchmark::State &state)
         double(store::IoCounters::renames.load()) / double(state.iterations());
 }
 
-// OK after the teacher changed one question's text and answer: that document and the
-// paper file are written, nothing else.
-void BM_SaveEditor(benchmark::State &state)
+// Times saves of an open editor, each after `edit` (not timed) changed something, and
+// counts the paper-file writes a save makes.
+void timeSaves(benchmark::State &state, const std::function<void(editor::PaperEditor &, int)> &edit)
 {
     Fixture &f = fixture();
     editor::PaperEditor model(f.files.root(), paper, f.files.workingFolder(), f.prompts, f.random);
@@ -215,11 +216,7 @@ void BM_SaveEditor(benchmark::State &state)
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        model.showQuestion(round % questions + 1);
-        testing::writeBytes(model.questionDocument(model.current()),
-                            testing::EditorFixture::wordpadRtf(QStringLiteral("改 %1").arg(round)));
-        model.setOptionTicked(round % 7 + 1, !model.isOptionTicked(round % 7 + 1));
-        ++round;
+        edit(model, round++);
         store::IoCounters::reset();
         state.ResumeTiming();
         if (!model.savePaperEdits())
@@ -229,21 +226,25 @@ void BM_SaveEditor(benchmark::State &state)
     state.counters["paper_writes"] = double(writes) / double(state.iterations());
 }
 
+// OK after the teacher changed one question's text and answer: that document and the
+// paper file are written, nothing else.
+void BM_SaveEditor(benchmark::State &state)
+{
+    timeSaves(state, [](editor::PaperEditor &model, int round) {
+        model.showQuestion(round % questions + 1);
+        testing::writeBytes(model.questionDocument(model.current()),
+                            testing::EditorFixture::wordpadRtf(QStringLiteral("改 %1").arg(round)));
+        model.setOptionTicked(round % 7 + 1, !model.isOptionTicked(round % 7 + 1));
+    });
+}
+
 // OK on a paper whose every document is new (a paper written from the pool in one go).
 void BM_SaveEditorAllDocuments(benchmark::State &state)
 {
-    Fixture &f = fixture();
-    editor::PaperEditor model(f.files.root(), paper, f.files.workingFolder(), f.prompts, f.random);
-    if (model.openPaperEditor() != editor::PaperEditor::OpenResult::Opened) {
-        state.SkipWithError("the paper did not open");
-        return;
-    }
-    model.showFirstQuestion();
-    long writes = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
+    timeSaves(state, [](editor::PaperEditor &model, int) {
         for (int q = 1; q <= questions; ++q) {
-            // A new inode for every working document, as a pane's save gives it.
+            model.showQuestion(q);
+            // A new file for every working document, as a pane's save gives it.
             for (const QString &path : {model.questionDocument(q), model.explanationDocument(q)}) {
                 const QByteArray bytes = testing::readBytes(path);
                 QFile::remove(path);
@@ -251,13 +252,7 @@ void BM_SaveEditorAllDocuments(benchmark::State &state)
             }
         }
         model.setOptionTicked(1, !model.isOptionTicked(1));
-        store::IoCounters::reset();
-        state.ResumeTiming();
-        if (!model.savePaperEdits())
-            state.SkipWithError("the save failed");
-        writes += store::IoCounters::renames.load();
-    }
-    state.counters["paper_writes"] = double(writes) / double(state.iterations());
+    });
 }
 
 // The pool list the way it was specified: each document through the preview pane.

@@ -241,20 +241,18 @@ bool PaperEditor::setMark(const QString &text)
         refuse(QStringLiteral("A question's mark must lie between %1.").arg(rangeText()));
         return false;
     }
-    QList<store::Question> questions = m_paper.questions;
-    questions[m_current].mark = mark;
-    if (!fitsFullMark(questions, m_paper.questionCount, m_paper.defaultMark))
-        return false;
-    m_paper.questions[m_current].mark = mark;
-    m_unsaved = true;
-    return true;
+    return storeMark(mark);
 }
 
 bool PaperEditor::setUseDefaultMark(bool useDefault)
 {
     if (m_current < 1)
         return false;
-    const QString mark = useDefault ? QString() : QString::number(m_paper.defaultMark);
+    return storeMark(useDefault ? QString() : QString::number(m_paper.defaultMark));
+}
+
+bool PaperEditor::storeMark(const QString &mark)
+{
     QList<store::Question> questions = m_paper.questions;
     questions[m_current].mark = mark;
     if (!fitsFullMark(questions, m_paper.questionCount, m_paper.defaultMark))

@@ -136,6 +136,8 @@ private:
     bool fitsFullMark(const QList<store::Question> &questions, int count, int defaultMark);
     static qint64 fullMarkOf(const QList<store::Question> &questions, int count, int defaultMark);
     QString newDocumentName();
+    /// The current question's mark, when the full mark stays in range.
+    bool storeMark(const QString &mark);
     void bringIn(int q);
     void refuse(const QString &why);
 
