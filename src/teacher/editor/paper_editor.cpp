@@ -131,12 +131,18 @@ bool PaperEditor::showQuestion(int i)
 void PaperEditor::bringIn(int q)
 {
     // A question whose document is missing gets an empty one, so that what the teacher
-    // types into it is kept and saved like any other document.
-    const store::Question &entry = m_paper.questions.at(q);
-    for (const QString &raw : {entry.question, entry.explain}) {
-        const QString name = raw.trimmed();
-        if (isDocumentName(name))
-            m_folder.bringIn(name, m_root.paperDocument(m_name, name));
+    // types into it is kept and saved like any other document. One that names none (a
+    // paper file cut short) gets a new name for it; that alone is no change to ask about.
+    store::Question &entry = m_paper.questions[q];
+    for (QString *name : {&entry.question, &entry.explain}) {
+        if (name->trimmed().isEmpty()) {
+            const QString fresh = newDocumentName();
+            if (!fresh.isEmpty() && m_folder.writeEmptyDocument(fresh))
+                *name = fresh;
+            continue;
+        }
+        if (isDocumentName(name->trimmed()))
+            m_folder.bringIn(name->trimmed(), m_root.paperDocument(m_name, name->trimmed()));
     }
 }
 

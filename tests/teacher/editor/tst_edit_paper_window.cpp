@@ -201,6 +201,21 @@ private Q_SLOTS:
         QCOMPARE(s.prompts.shown().size(), 0);
     }
 
+    void showingPicturesAndTablesIsNoChange()
+    {
+        Session s;
+        for (const char *name : {"1003.RTF", "1004.RTF"})
+            testing::copyFixture(QStringLiteral("richtext/lo_pictures.rtf"),
+                                 s.files.paperFolder(paper), QString::fromLatin1(name));
+        s.clickRow(1);
+        QTest::qWait(50);
+        QVERIFY(s.window->questionPane()->plainText().contains(QStringLiteral("After the table.")));
+        QVERIFY(!s.editor->unsavedChanges());
+        s.click(QStringLiteral("Cmd_cancel"));
+        QCOMPARE(s.prompts.shown().size(), 0);
+        QVERIFY(!s.window->isVisible());
+    }
+
     void anEmptyPaperOpensOnABlankQuestion()
     {
         Session s(0);

@@ -707,6 +707,71 @@ private Q_SLOTS:
             shown ? QStringLiteral("补上") : QString());
     }
 
+    void aPaperFileCutShort()
+    {
+        Session s;
+        s.files.writePaper(paper, questions(2));
+        QString text = s.files.paperText(paper);
+        text.replace(QStringLiteral("Question_conut=2"), QStringLiteral("Question_conut=3"));
+        testing::writeBytes(s.files.paperFile(paper), testing::windowsText(text));
+        PaperEditor &editor = s.open();
+        editor.showFirstQuestion();
+        QCOMPARE(editor.questionCount(), 3);
+        QCOMPARE(editor.rowText(3), QString());
+        // Question 3 names no documents: showing it gives it two, to type into.
+        QVERIFY(editor.showQuestion(3));
+        QVERIFY(!editor.unsavedChanges());
+        const store::Question third = editor.question(3);
+        QVERIFY(!third.question.isEmpty() && !third.explain.isEmpty());
+        testing::writeBytes(editor.questionDocument(3),
+                            EditorFixture::wordpadRtf(QStringLiteral("第三题")));
+        editor.questionTextChanged(QStringLiteral("第三题"));
+        QVERIFY(editor.savePaperEdits());
+        const store::Paper saved = onDisk(s.files);
+        QCOMPARE(saved.question(3).question, third.question);
+        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(paper) + u'/' + third.question),
+                 QStringLiteral("第三题"));
+        QVERIFY(QFileInfo::exists(s.files.paperFolder(paper) + u'/' + third.explain));
+    }
+
+    void hostileNamesWriteNothingOutside_data()
+    {
+        QTest::addColumn<QString>("paperName");
+        QTest::addColumn<QString>("documentName");
+        QTest::newRow("a document up the tree") << paper << "../evil.rtf";
+        QTest::newRow("a Windows path") << paper << "..\\..\\evil.rtf";
+        QTest::newRow("a document elsewhere") << paper << "/tmp/evil.rtf";
+        QTest::newRow("a paper up the tree") << "../outside"
+                                             << "1001.RTF";
+    }
+    void hostileNamesWriteNothingOutside()
+    {
+        QFETCH(QString, paperName);
+        QFETCH(QString, documentName);
+        Session s;
+        s.files.writePaper(paper, questions(1));
+        QString text = s.files.paperText(paper);
+        text.replace(QStringLiteral("QUESTION=1001.RTF"), u"QUESTION=" + documentName);
+        testing::writeBytes(s.files.paperFile(paper), testing::windowsText(text));
+        PaperEditor &editor = s.open(paperName);
+        editor.showFirstQuestion();
+        QCOMPARE(editor.questionCount(), 1);
+        editor.setOptionTicked(2, true);
+        const bool saved = editor.savePaperEdits();
+        QCOMPARE(saved, paperName == paper);
+        if (!saved)
+            QVERIFY(
+                s.prompts.messages().last().startsWith(QStringLiteral("The paper is not saved")));
+        // Where the names point: beside the root, the paper folder and the working folder.
+        for (const QString &escape :
+             QStringList{s.files.rootPath() + QStringLiteral("/../outside"),
+                         s.files.rootPath() + QStringLiteral("/outside"),
+                         s.files.rootPath() + QStringLiteral("/SHIJUAN/evil.rtf"),
+                         s.files.workingFolder() + QStringLiteral("/../evil.rtf"),
+                         QStringLiteral("/tmp/evil.rtf")})
+            QVERIFY2(!QFileInfo::exists(escape), qPrintable(escape));
+    }
+
     void aFailedSaveIsReported_data()
     {
         QTest::addColumn<QString>("fault");
