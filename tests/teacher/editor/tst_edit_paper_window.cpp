@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -541,6 +542,10 @@ private Q_SLOTS:
         s.click(QStringLiteral("Cmd_help"));
         QTest::keyClick(s.window.get(), Qt::Key_F1);
         QCOMPARE(s.help.pages(), (QStringList{u"edit-paper"_s, u"edit-paper"_s}));
+        // The page is shipped and the index leads to it.
+        QVERIFY(QFileInfo::exists(QStringLiteral(QUORIN_SOURCE_DIR "/data/help/edit-paper.html")));
+        QVERIFY(testing::readBytes(QStringLiteral(QUORIN_SOURCE_DIR "/data/help/index.html"))
+                    .contains("href=\"edit-paper.html\""));
     }
 };
 
