@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace richtext {
 
@@ -19,7 +20,9 @@ bool loadFile(const QString &path, QTextDocument &document)
         return false;
     }
     // read() rather than readAll(): a file that grows while it is read stays within the bound.
-    const QByteArray bytes = file.read(RtfReader::maxInputSize + 1);
+    // The bound is the file's size, not the largest input: read() first allocates as much as
+    // it is asked for, and 64 MiB for every small question would cost more than the reading.
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), RtfReader::maxInputSize) + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > RtfReader::maxInputSize) {
         document.clear();
         return false;

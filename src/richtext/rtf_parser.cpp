@@ -22,6 +22,8 @@ enum class Word {
     OtherClass,
     Af,
     Afs,
+    Ab,
+    Ai,
     Deff,
     Uc,
     U,
@@ -138,6 +140,8 @@ const std::unordered_map<std::string_view, Word> &words()
         {"ltrch", Word::OtherClass},
         {"af", Word::Af},
         {"afs", Word::Afs},
+        {"ab", Word::Ab},
+        {"ai", Word::Ai},
         {"deff", Word::Deff},
         {"uc", Word::Uc},
         {"u", Word::U},
@@ -349,6 +353,8 @@ bool changesFormatOnly(Word word)
     case Word::OtherClass:
     case Word::Af:
     case Word::Afs:
+    case Word::Ab:
+    case Word::Ai:
     case Word::Plain:
     case Word::Fs:
     case Word::Bold:
@@ -921,6 +927,16 @@ void RtfParser::controlWord(const RtfToken &token)
     case Word::Afs:
         if (group.doubleByte)
             chars.eastAsianHalfPoints = param > 0 ? std::min(param, 3276) : 0;
+        break;
+    case Word::Ab:
+        // LibreOffice makes Chinese text bold or italic with the associated words of a
+        // run that holds only double-byte text.
+        if (group.doubleByte)
+            chars.bold = onUnlessZero(token);
+        break;
+    case Word::Ai:
+        if (group.doubleByte)
+            chars.italic = onUnlessZero(token);
         break;
 
     case Word::FontTable:

@@ -560,4 +560,14 @@ QByteArray RtfWriter::write(const QTextDocument &document)
     return Writer(document).write();
 }
 
+QByteArray RtfWriter::emptyDocument()
+{
+    return QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg936\\deff0\\deflang1033\\deflangfe2052"
+                             "{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}}\r\n"
+                             "{\\colortbl;}\r\n"
+                             "\\viewkind4\\uc1\r\n"
+                             "\\pard\\plain\\ql\\f0\\fs24 \\par\r\n"
+                             "}\r\n");
+}
+
 } // namespace richtext

@@ -15,6 +15,10 @@ public:
     /// as \uN with its GBK bytes as the fallback for older readers. Pictures read from RTF
     /// are written back with their original bytes; other images are written as PNG.
     static QByteArray write(const QTextDocument &document);
+
+    /// An empty document in the shape write() gives one, in a Chinese body font at 12
+    /// points, so that what is typed into it first takes that font. Needs no application.
+    static QByteArray emptyDocument();
 };
 
 } // namespace richtext

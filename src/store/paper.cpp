@@ -45,12 +45,17 @@ Question Paper::question(int q) const
 
 PaperFile::PaperFile(QString path)
     : m_path(std::move(path))
-{
-}
+{}
 
-void PaperFile::loadPaperQuestions(Paper &paper) const
+ReadStatus PaperFile::loadPaperQuestions(Paper &paper) const
 {
     const ProfileSnapshot file = ProfileFile(m_path).read();
+    loadPaperQuestions(file, paper);
+    return file.status();
+}
+
+void PaperFile::loadPaperQuestions(const ProfileSnapshot &file, Paper &paper)
+{
     const int count = wholeNumber(file.value(mainSection, u"Question_conut", zero));
     paper.questionCount = count;
     paper.defaultMark = wholeNumber(file.value(mainSection, u"Mark", zero));
@@ -146,10 +151,9 @@ StudentPaper PaperFile::readStudentPaper() const
     paper.reloginPassword = file.value(u"main", u"RELOGINPASSWD");
     for (int q = 1; q <= paper.questionCount; ++q) {
         const QString section = QString::number(q);
-        paper.questions.append(Question{file.value(section, u"QUESTION"),
-                                        file.value(section, u"explain"),
-                                        file.value(section, u"ANSWER"),
-                                        file.value(section, u"MARK")});
+        paper.questions.append(
+            Question{file.value(section, u"QUESTION"), file.value(section, u"explain"),
+                     file.value(section, u"ANSWER"), file.value(section, u"MARK")});
     }
     return paper;
 }

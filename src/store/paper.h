@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "profile_snapshot.h"
 #include "random_source.h"
 #include "status.h"
 
@@ -86,7 +87,11 @@ public:
     const QString &path() const { return m_path; }
 
     /// Question count, default mark and questions 1..Q (Q <= 0: the table is left as it was).
-    void loadPaperQuestions(Paper &paper) const;
+    /// A file that exists but cannot be read loads as a paper without questions; the
+    /// status tells the caller, which must not save over such a file.
+    ReadStatus loadPaperQuestions(Paper &paper) const;
+    /// The same from a file read already.
+    static void loadPaperQuestions(const ProfileSnapshot &file, Paper &paper);
     /// Question count, full mark, default mark and the four keys of each question.
     WriteStatus savePaperQuestions(const Paper &paper) const;
 

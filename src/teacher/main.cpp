@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classes/manage_classes_window.h"
 #include "classes/manage_test_window.h"
+#include "editor/edit_paper_window.h"
 #include "papers/manage_paper_window.h"
 #include "setup/check_command.h"
 #include "setup/root_init.h"
@@ -116,8 +117,12 @@ int main(int argc, char **argv)
     // Each working window opens modally over the menu.
     teacher::WorkingWindows windows;
     windows.managePaper = [&](QWidget *over) {
-        // The paper editor and the Word output are handed in as their areas come in.
-        teacher::ManagePaperWindow(root, prompts, help, teacher::PaperActions{}, over).exec();
+        // The Word output is handed in when its area comes in.
+        teacher::PaperActions actions;
+        actions.editPaper = [&](QWidget *owner, const QString &paper) {
+            editor::EditPaperWindow::openModal(root, prompts, help, paper, owner);
+        };
+        teacher::ManagePaperWindow(root, prompts, help, actions, over).exec();
     };
     windows.manageTest = [&](QWidget *over) {
         teacher::ManageTestWindow(root, prompts, help, over).exec();

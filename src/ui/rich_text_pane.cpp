@@ -8,13 +8,16 @@
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 
+#include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QImage>
 #include <QMimeData>
 #include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QUrl>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -201,6 +204,144 @@ void RichTextPane::setSelectionColor(const QColor &color)
     QTextCharFormat format;
     format.setForeground(color);
     mergeFormat(format);
+}
+
+bool RichTextPane::isSelectionBold() const
+{
+    return commonValue<bool>(
+        [](const QTextCharFormat &format) { return format.fontWeight() >= QFont::DemiBold; },
+        false);
+}
+
+bool RichTextPane::isSelectionItalic() const
+{
+    return commonValue<bool>([](const QTextCharFormat &format) { return format.fontItalic(); },
+                             false);
+}
+
+bool RichTextPane::isSelectionUnderlined() const
+{
+    return commonValue<bool>([](const QTextCharFormat &format) { return format.fontUnderline(); },
+                             false);
+}
+
+bool RichTextPane::isSelectionSuperscript() const
+{
+    return commonValue<bool>(
+        [](const QTextCharFormat &format) {
+            return format.verticalAlignment() == QTextCharFormat::AlignSuperScript;
+        },
+        false);
+}
+
+bool RichTextPane::isSelectionSubscript() const
+{
+    return commonValue<bool>(
+        [](const QTextCharFormat &format) {
+            return format.verticalAlignment() == QTextCharFormat::AlignSubScript;
+        },
+        false);
+}
+
+void RichTextPane::toggleBold()
+{
+    QTextCharFormat format;
+    format.setFontWeight(isSelectionBold() ? QFont::Normal : QFont::Bold);
+    mergeFormat(format);
+}
+
+void RichTextPane::toggleItalic()
+{
+    QTextCharFormat format;
+    format.setFontItalic(!isSelectionItalic());
+    mergeFormat(format);
+}
+
+void RichTextPane::toggleUnderline()
+{
+    QTextCharFormat format;
+    format.setFontUnderline(!isSelectionUnderlined());
+    mergeFormat(format);
+}
+
+void RichTextPane::setVerticalAlignment(QTextCharFormat::VerticalAlignment alignment)
+{
+    QTextCharFormat format;
+    format.setVerticalAlignment(alignment);
+    mergeFormat(format);
+}
+
+void RichTextPane::toggleSuperscript()
+{
+    setVerticalAlignment(isSelectionSuperscript() ? QTextCharFormat::AlignNormal
+                                                  : QTextCharFormat::AlignSuperScript);
+}
+
+void RichTextPane::toggleSubscript()
+{
+    setVerticalAlignment(isSelectionSubscript() ? QTextCharFormat::AlignNormal
+                                                : QTextCharFormat::AlignSubScript);
+}
+
+RichTextPane::PictureResult RichTextPane::insertPictureFile(const QString &path)
+{
+    QFile file(path);
+    if (isReadOnly() || path.isEmpty() || !file.open(QIODevice::ReadOnly) ||
+        file.size() > richtext::RtfReader::maxInputSize / 2)
+        return PictureResult::Unreadable;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return PictureResult::Unreadable;
+    std::optional<richtext::Picture> picture = richtext::Picture::fromEncodedImage(bytes);
+    QImage image;
+    if (!picture || !image.loadFromData(bytes))
+        return PictureResult::NotAPicture;
+    picture->native = image.size();
+    // A photo straight from a camera would be many screens wide: show it at a width
+    // that fits a question, keeping every pixel in the file.
+    if (image.width() > maxPictureWidth) {
+        const double height = double(image.height()) * maxPictureWidth / image.width();
+        picture->goal = QSize(maxPictureWidth * 15, std::max(1, int(std::lround(height * 15))));
+    }
+    QTextCursor cursor = textCursor();
+    qint64 budget = qint64(image.width()) * image.height();
+    richtext::Picture::insert(cursor, *picture, budget);
+    setTextCursor(cursor);
+    return PictureResult::Inserted;
+}
+
+void RichTextPane::keyPressEvent(QKeyEvent *event)
+{
+    if (!isReadOnly()) {
+        const Qt::KeyboardModifiers modifiers =
+            event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+        const int key = event->key();
+        if (modifiers == Qt::ControlModifier) {
+            switch (key) {
+            case Qt::Key_B:
+                toggleBold();
+                return;
+            case Qt::Key_I:
+                toggleItalic();
+                return;
+            case Qt::Key_U:
+                toggleUnderline();
+                return;
+            case Qt::Key_Equal:
+                toggleSubscript();
+                return;
+            default:
+                break;
+            }
+        }
+        // Ctrl+Shift+= arrives as "+" on most layouts.
+        if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) &&
+            (key == Qt::Key_Plus || key == Qt::Key_Equal)) {
+            toggleSuperscript();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 void RichTextPane::focusOutEvent(QFocusEvent *event)

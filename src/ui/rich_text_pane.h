@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextEdit>
 
 namespace ui {
@@ -47,10 +48,33 @@ public:
     void setSelectionFontSize(double points);
     void setSelectionColor(const QColor &color);
 
+    /// Whether the whole selection (or the text typed next) has the style.
+    bool isSelectionBold() const;
+    bool isSelectionItalic() const;
+    bool isSelectionUnderlined() const;
+    bool isSelectionSuperscript() const;
+    bool isSelectionSubscript() const;
+    /// As word processors do: the style is switched on for the whole selection unless
+    /// all of it has it already, then off. Super- and subscript exclude each other.
+    void toggleBold();
+    void toggleItalic();
+    void toggleUnderline();
+    void toggleSuperscript();
+    void toggleSubscript();
+
+    enum class PictureResult { Inserted, Unreadable, NotAPicture };
+    /// Inserts a PNG or JPEG file at the cursor, kept byte for byte; a picture wider
+    /// than maxPictureWidth pixels is shown at that width.
+    PictureResult insertPictureFile(const QString &path);
+    static constexpr int maxPictureWidth = 600;
+
 Q_SIGNALS:
     void focusLost();
 
 protected:
+    /// Ctrl+B, Ctrl+I, Ctrl+U, Ctrl+Shift+= (superscript) and Ctrl+= (subscript), when
+    /// the pane is editable.
+    void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -62,6 +86,7 @@ private:
     void adoptImages(int from, int to);
     template<typename Value, typename Get> Value commonValue(Get get, Value mixed) const;
     void mergeFormat(const QTextCharFormat &format);
+    void setVerticalAlignment(QTextCharFormat::VerticalAlignment alignment);
 
     QString m_fileName;
 };

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void imageWithoutOriginalIsPng();
     void resizedPictureGetsNewGoal();
     void table();
+    void libreOfficeKeepsTheEditorsFormats();
     void saveIsAtomicAndLoadFailsCleanly();
 };
 
@@ -242,6 +243,7 @@ void TestRtfWriter::fixturesRoundTrip_data()
     QTest::newRow("WordPad") << QStringLiteral("wordpad_gbk.rtf");
     QTest::newRow("WordPad metafile") << QStringLiteral("wordpad_wmf.rtf");
     QTest::newRow("Word metafile") << QStringLiteral("word_emf.rtf");
+    QTest::newRow("written by the editor") << QStringLiteral("editor_written.rtf");
 }
 
 void TestRtfWriter::fixturesRoundTrip()
@@ -284,6 +286,39 @@ void TestRtfWriter::fixturesRoundTrip()
         QCOMPARE(richtext::Picture::find(*second, imagesB[i].name())->data,
                  richtext::Picture::find(*first, imagesA[i].name())->data);
     }
+}
+
+void TestRtfWriter::libreOfficeKeepsTheEditorsFormats()
+{
+    // editor_written_lo.rtf is LibreOffice's RTF of what the writer made of a question with
+    // every format the editor gives (make_fixtures.py).
+    const auto ours = fixtures::read(fixtures::bytes(QStringLiteral("editor_written.rtf")));
+    const auto theirs = fixtures::read(fixtures::bytes(QStringLiteral("editor_written_lo.rtf")));
+    QCOMPARE(richtext::plainText(*theirs), richtext::plainText(*ours));
+    for (const auto *document : {ours.get(), theirs.get()}) {
+        QVERIFY(
+            fixtures::fragmentWith(*document, QStringLiteral("粗体")).charFormat().fontWeight() >=
+            QFont::Bold);
+        QVERIFY(
+            fixtures::fragmentWith(*document, QStringLiteral("italic")).charFormat().fontItalic());
+        QVERIFY(fixtures::fragmentWith(*document, QStringLiteral("under"))
+                    .charFormat()
+                    .fontUnderline());
+        QTextCursor cursor = document->find(QStringLiteral("x2"));
+        QVERIFY(!cursor.isNull());
+        cursor.setPosition(cursor.selectionEnd());
+        QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+        cursor = document->find(QStringLiteral("H2"));
+        cursor.setPosition(cursor.selectionEnd());
+        QCOMPARE(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSubScript);
+        const QTextCharFormat red =
+            fixtures::fragmentWith(*document, QStringLiteral("红色")).charFormat();
+        QCOMPARE(red.foreground().color(), QColor(192, 0, 0));
+        QCOMPARE(red.fontPointSize(), 16.0);
+        QCOMPARE(fixtures::images(*document).size(), size_t(1));
+    }
+    QCOMPARE(richtext::Picture::find(*theirs, fixtures::images(*theirs)[0].name())->data,
+             richtext::Picture::find(*ours, fixtures::images(*ours)[0].name())->data);
 }
 
 void TestRtfWriter::keptPicturesWrittenBackUnchanged_data()

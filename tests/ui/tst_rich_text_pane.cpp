@@ -66,6 +66,12 @@ private Q_SLOTS:
     void pastedHtmlImageIsKept();
     void readOnlyIgnoresTypingAndPaste();
     void editSignalsAndFocus();
+    void styleShortcuts_data();
+    void styleShortcuts();
+    void stylesSurviveSaveAndReload();
+    void insertPictureFile_data();
+    void insertPictureFile();
+    void aPhotoIsShownAtAQuestionsWidth();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -279,6 +285,167 @@ void TestRichTextPane::editSignalsAndFocus()
     QCOMPARE(pane->plainText(), QStringLiteral("ab"));
     other->setFocus();
     QCOMPARE(lost.count(), 1);
+}
+
+void TestRichTextPane::styleShortcuts_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("bold") << int(Qt::Key_B) << int(Qt::ControlModifier) << "bold";
+    QTest::newRow("italic") << int(Qt::Key_I) << int(Qt::ControlModifier) << "italic";
+    QTest::newRow("underline") << int(Qt::Key_U) << int(Qt::ControlModifier) << "underline";
+    QTest::newRow("superscript") << int(Qt::Key_Plus)
+                                 << int(Qt::ControlModifier | Qt::ShiftModifier) << "super";
+    QTest::newRow("subscript") << int(Qt::Key_Equal) << int(Qt::ControlModifier) << "sub";
+}
+
+void TestRichTextPane::styleShortcuts()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, style);
+    auto has = [&style](const ui::RichTextPane &pane) {
+        if (style == u"bold")
+            return pane.isSelectionBold();
+        if (style == u"italic")
+            return pane.isSelectionItalic();
+        if (style == u"underline")
+            return pane.isSelectionUnderlined();
+        if (style == u"super")
+            return pane.isSelectionSuperscript();
+        return pane.isSelectionSubscript();
+    };
+    ui::RichTextPane pane;
+    pane.setRtf(QByteArray("{\\rtf1 m2 and H2O}"));
+    selectText(pane, QStringLiteral("2"));
+    QVERIFY(!has(pane));
+    QTest::keyClick(&pane, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(has(pane));
+    QCOMPARE(pane.plainText(), QStringLiteral("m2 and H2O"));
+    // A selection that has the style only in part gets it whole; then it goes.
+    QTextCursor cursor = pane.textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    pane.setTextCursor(cursor);
+    QVERIFY(!has(pane));
+    QTest::keyClick(&pane, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(has(pane));
+    QTest::keyClick(&pane, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(!has(pane));
+    // The student's read-only pane takes no styles.
+    pane.setReadOnly(true);
+    QTest::keyClick(&pane, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(!has(pane));
+}
+
+void TestRichTextPane::stylesSurviveSaveAndReload()
+{
+    const QString path = m_dir->filePath(QStringLiteral("styles.rtf"));
+    QFile(path).open(QIODevice::WriteOnly);
+    ui::RichTextPane pane;
+    QVERIFY(pane.loadFile(path));
+    QTest::keyClicks(&pane, QStringLiteral("Bold Italic Under x2 H2O"));
+    const struct
+    {
+        int from, to;
+        void (ui::RichTextPane::*toggle)();
+    } styles[] = {{0, 4, &ui::RichTextPane::toggleBold},
+                  {5, 11, &ui::RichTextPane::toggleItalic},
+                  {12, 17, &ui::RichTextPane::toggleUnderline},
+                  {19, 20, &ui::RichTextPane::toggleSuperscript},
+                  {22, 23, &ui::RichTextPane::toggleSubscript}};
+    for (const auto &style : styles) {
+        QTextCursor cursor = pane.textCursor();
+        cursor.setPosition(style.from);
+        cursor.setPosition(style.to, QTextCursor::KeepAnchor);
+        pane.setTextCursor(cursor);
+        (pane.*style.toggle)();
+    }
+    QVERIFY(pane.save());
+    const QByteArray bytes = fileBytes(path);
+    for (const char *word : {"\\b", "\\i", "\\ul", "\\super", "\\sub"})
+        QVERIFY2(bytes.contains(word), word);
+
+    // What the student's exam window shows: a read-only pane on the same file.
+    ui::RichTextPane shown;
+    shown.setReadOnly(true);
+    QVERIFY(shown.loadFile(path));
+    QCOMPARE(shown.plainText(), QStringLiteral("Bold Italic Under x2 H2O"));
+    selectText(shown, QStringLiteral("Bold"));
+    QVERIFY(shown.isSelectionBold() && !shown.isSelectionItalic());
+    selectText(shown, QStringLiteral("Italic"));
+    QVERIFY(shown.isSelectionItalic() && !shown.isSelectionBold());
+    selectText(shown, QStringLiteral("Under"));
+    QVERIFY(shown.isSelectionUnderlined());
+    QTextCursor cursor = shown.textCursor();
+    cursor.setPosition(19);
+    cursor.setPosition(20, QTextCursor::KeepAnchor);
+    shown.setTextCursor(cursor);
+    QVERIFY(shown.isSelectionSuperscript());
+    cursor.setPosition(22);
+    cursor.setPosition(23, QTextCursor::KeepAnchor);
+    shown.setTextCursor(cursor);
+    QVERIFY(shown.isSelectionSubscript() && !shown.isSelectionSuperscript());
+}
+
+void TestRichTextPane::insertPictureFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("word");
+    QTest::newRow("png") << fixture(QStringLiteral("picture.png"))
+                         << int(ui::RichTextPane::PictureResult::Inserted)
+                         << QByteArray("\\pngblip");
+    QTest::newRow("jpeg") << fixture(QStringLiteral("picture.jpg"))
+                          << int(ui::RichTextPane::PictureResult::Inserted)
+                          << QByteArray("\\jpegblip");
+    QTest::newRow("text") << fixture(QStringLiteral("lo_formats.txt"))
+                          << int(ui::RichTextPane::PictureResult::NotAPicture) << QByteArray();
+    QTest::newRow("missing") << fixture(QStringLiteral("none.png"))
+                             << int(ui::RichTextPane::PictureResult::Unreadable) << QByteArray();
+}
+
+void TestRichTextPane::insertPictureFile()
+{
+    QFETCH(QString, file);
+    QFETCH(int, result);
+    QFETCH(QByteArray, word);
+    const QString path = m_dir->filePath(QStringLiteral("picture.rtf"));
+    QFile(path).open(QIODevice::WriteOnly);
+    ui::RichTextPane pane;
+    QVERIFY(pane.loadFile(path));
+    QTest::keyClicks(&pane, QStringLiteral("See: "));
+    QCOMPARE(int(pane.insertPictureFile(file)), result);
+    const bool inserted = result == int(ui::RichTextPane::PictureResult::Inserted);
+    QCOMPARE(imageCount(*pane.document()), inserted ? 1 : 0);
+    QVERIFY(pane.save());
+    if (!inserted)
+        return;
+    // The file's own bytes go into the document, not a re-encoded copy.
+    QVERIFY(fileBytes(path).contains(word));
+    QVERIFY(fileBytes(path).contains(fileBytes(file).toHex().left(64)));
+    ui::RichTextPane shown;
+    shown.setReadOnly(true);
+    QVERIFY(shown.loadFile(path));
+    QCOMPARE(imageCount(*shown.document()), 1);
+    QCOMPARE(shown.plainText(), QStringLiteral("See: "));
+    // A read-only pane takes no picture.
+    QCOMPARE(shown.insertPictureFile(file), ui::RichTextPane::PictureResult::Unreadable);
+}
+
+void TestRichTextPane::aPhotoIsShownAtAQuestionsWidth()
+{
+    const QString photo = m_dir->filePath(QStringLiteral("photo.png"));
+    QImage image(1800, 1200, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QVERIFY(image.save(photo));
+    ui::RichTextPane pane;
+    pane.setRtf(QByteArray("{\\rtf1 }"));
+    QCOMPARE(pane.insertPictureFile(photo), ui::RichTextPane::PictureResult::Inserted);
+    const QByteArray rtf = pane.rtf();
+    QVERIFY2(rtf.contains("\\picw1800\\pich1200\\picwgoal9000\\pichgoal6000"),
+             rtf.left(400).constData());
 }
 
 QTEST_MAIN(TestRichTextPane)

@@ -191,6 +191,17 @@ def fodt_pictures(png, jpeg):
 ''' + FODT_TAIL
 
 
+def editor_source(png):
+    """The formats the paper editor gives a question: Chinese text, bold, italic, underline,
+    super- and subscript, a colour and size, and a picture on a line of its own."""
+    return ('{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 SimSun;}'
+            '{\\f1\\fnil\\fcharset0 Arial;}}{\\colortbl;\\red192\\green0\\blue0;}\\viewkind4\\uc1\r\n'
+            '\\pard\\f0\\fs24 1. ' + gbk_hex('下列哪个数是质数？') + ' {\\b ' + gbk_hex('粗体') +
+            '} {\\i italic} {\\ul under} x{\\super 2} H{\\sub 2}O {\\cf1\\fs32 ' + gbk_hex('红色') +
+            '}\\par\r\n\\pard{\\pict\\pngblip\\picw24\\pich16\\picwgoal360\\pichgoal240\r\n' +
+            png.hex() + '}\\par\r\n\\pard A. 21\\par\r\nB. 23\\par\r\n}\r\n')
+
+
 def run(args, cwd):
     subprocess.run(args, cwd=cwd, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
@@ -218,6 +229,17 @@ def main():
             run(['soffice', '--headless', '--convert-to', 'rtf', name], work)
             shutil.copy(os.path.join(work, name[:-5] + '.rtf'), HERE)
             shutil.copy(os.path.join(work, name), HERE)
+        # What the editor writes (quorin-rtf convert is its writer), and LibreOffice's RTF
+        # of that: the tests check that LibreOffice kept every format.
+        tool = os.path.join(HERE, '..', '..', '..', 'build', 'bin', 'quorin-rtf')
+        if os.path.exists(tool):
+            write('editor_source.rtf', editor_source(png))
+            run([tool, 'convert', os.path.join(HERE, 'editor_source.rtf'),
+                 os.path.join(HERE, 'editor_written.rtf')], work)
+            shutil.copy(os.path.join(HERE, 'editor_written.rtf'), work)
+            os.makedirs(os.path.join(work, 'lo'))
+            run(['soffice', '--headless', '--convert-to', 'rtf', '--outdir', 'lo', 'editor_written.rtf'], work)
+            shutil.copy(os.path.join(work, 'lo', 'editor_written.rtf'), os.path.join(HERE, 'editor_written_lo.rtf'))
         # LibreOffice's own text of every fixture, the reference for the reader's text.
         for name in sorted(os.listdir(HERE)):
             if name.endswith('.rtf'):

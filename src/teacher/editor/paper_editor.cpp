@@ -1,0 +1,557 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "paper_editor.h"
+
+#include "document_batch.h"
+#include "richtext/plain_text.h"
+#include "store/folder_index.h"
+#include "store/numeric.h"
+#include "store/profile_file.h"
+#include "store/random_source.h"
+#include "ui/prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace editor {
+
+namespace {
+
+bool inRange(qint64 value)
+{
+    return value >= PaperEditor::minValue && value <= PaperEditor::maxValue;
+}
+
+QString rangeText()
+{
+    return QStringLiteral("%1 and %2").arg(PaperEditor::minValue).arg(PaperEditor::maxValue);
+}
+
+} // namespace
+
+PaperEditor::PaperEditor(store::DataRoot root, QString paper, QString workingFolder,
+                         ui::Prompts &prompts, store::RandomSource &random)
+    : m_root(std::move(root))
+    , m_name(paper.trimmed())
+    , m_prompts(prompts)
+    , m_random(random)
+    , m_folder(std::move(workingFolder))
+{}
+
+PaperEditor::~PaperEditor()
+{
+    closePaperEditor();
+}
+
+QString PaperEditor::windowTitle() const
+{
+    return QStringLiteral("Edit paper --") + m_name;
+}
+
+PaperEditor::OpenResult PaperEditor::openPaperEditor()
+{
+    switch (m_folder.claim()) {
+    case WorkingFolder::Claim::Claimed:
+        break;
+    case WorkingFolder::Claim::Busy:
+        m_prompts.message(QStringLiteral("A paper is already being edited on this computer. "
+                                         "Finish editing it in the other window, then try again."));
+        return OpenResult::Busy;
+    case WorkingFolder::Claim::Failed:
+        m_prompts.message(QStringLiteral("The paper editor cannot use its working folder %1.")
+                              .arg(m_folder.path()));
+        return OpenResult::Unreadable;
+    }
+    m_folder.removeDocuments();
+
+    m_paper = store::Paper();
+    m_paper.name = m_name;
+    const QString paperFile = m_root.paperFile(m_name);
+    const store::ProfileSnapshot file = store::ProfileFile(paperFile).read();
+    const store::ReadStatus status = file.status();
+    if (status == store::ReadStatus::Error || status == store::ReadStatus::TooLarge) {
+        // Opening it as an empty paper would let "OK" write one blank question over it.
+        m_prompts.message(QStringLiteral("The paper file %1 cannot be read (%2); the paper is "
+                                         "left as it is.")
+                              .arg(paperFile, store::describe(status)));
+        m_folder.release();
+        return OpenResult::Unreadable;
+    }
+    store::PaperFile::loadPaperQuestions(file, m_paper);
+    // "Manage paper" shows a paper that never had a default mark with 5; the questions
+    // written now count with what the teacher saw there, not with 0.
+    if (!file.find(u"MAIN", u"Mark"))
+        m_paper.defaultMark = newPaperMark;
+    if (m_paper.questionCount < 0)
+        m_paper.questionCount = 0;
+    const int count = m_paper.questionCount;
+    m_paper.questions.resize(count + 2);
+
+    // The grid needs the text of every question document. It is read from the paper
+    // folder; documents come into the working folder only when they are shown.
+    const store::FolderIndex paperFolder(m_root.paperFolder(m_name));
+    m_rowTexts = QStringList(count, QString());
+    for (int q = 1; q <= count; ++q) {
+        const QString name = m_paper.questions.at(q).question.trimmed();
+        if (!name.isEmpty())
+            m_rowTexts[q - 1] = richtext::plainText(readDocument(paperFolder.find(name)));
+    }
+
+    m_current = 0;
+    m_unsaved = false;
+    m_open = true;
+    return OpenResult::Opened;
+}
+
+void PaperEditor::showFirstQuestion()
+{
+    if (m_paper.questionCount < 1)
+        insertQuestion();
+    showQuestion(1);
+}
+
+QString PaperEditor::rowText(int q) const
+{
+    if (q < 1 || q > m_rowTexts.size())
+        return {};
+    return m_rowTexts.at(q - 1);
+}
+
+bool PaperEditor::showQuestion(int i)
+{
+    if (i < 1 || i > m_paper.questionCount)
+        return false;
+    m_current = i;
+    bringIn(i);
+    return true;
+}
+
+void PaperEditor::bringIn(int q)
+{
+    // A question whose document is missing gets an empty one, so that what the teacher
+    // types into it is kept and saved like any other document. One that names none (a
+    // paper file cut short) gets a new name for it; that alone is no change to ask about.
+    store::Question &entry = m_paper.questions[q];
+    for (QString *name : {&entry.question, &entry.explain}) {
+        if (name->trimmed().isEmpty()) {
+            const QString fresh = newDocumentName();
+            if (!fresh.isEmpty() && m_folder.writeEmptyDocument(fresh))
+                *name = fresh;
+            continue;
+        }
+        if (isDocumentName(name->trimmed()))
+            m_folder.bringIn(name->trimmed(), m_root.paperDocument(m_name, name->trimmed()));
+    }
+}
+
+QString PaperEditor::questionDocument(int q) const
+{
+    const QString name = question(q).question.trimmed();
+    return name.isEmpty() ? QString() : m_folder.documentPath(name);
+}
+
+QString PaperEditor::explanationDocument(int q) const
+{
+    const QString name = question(q).explain.trimmed();
+    return name.isEmpty() ? QString() : m_folder.documentPath(name);
+}
+
+QString PaperEditor::frameCaption() const
+{
+    return QStringLiteral("No.") + QString::number(m_current) + QStringLiteral("  Total:") +
+           QString::number(m_paper.questionCount) + QStringLiteral("   Full mark:") +
+           QString::number(computeFullMark());
+}
+
+bool PaperEditor::isOptionTicked(int k) const
+{
+    if (k < 1 || k > 7)
+        return false;
+    return question(m_current).answer.contains(QChar(u'0' + k));
+}
+
+QString PaperEditor::markBoxText() const
+{
+    const QString mark = question(m_current).mark.trimmed();
+    return mark.isEmpty() ? QString::number(m_paper.defaultMark) : mark;
+}
+
+bool PaperEditor::isMarkBoxEnabled() const
+{
+    return !isDefaultTicked();
+}
+
+bool PaperEditor::isDefaultTicked() const
+{
+    return question(m_current).mark.trimmed().isEmpty();
+}
+
+qint64 PaperEditor::fullMarkOf(const QList<store::Question> &questions, int count, int defaultMark)
+{
+    qint64 sum = 0;
+    for (int q = 1; q <= count && q < questions.size(); ++q) {
+        const QString mark = questions.at(q).mark.trimmed();
+        if (mark.isEmpty())
+            sum += defaultMark;
+        else
+            sum = store::roundHalfEven(double(sum) + store::numericValue(mark));
+    }
+    return sum;
+}
+
+int PaperEditor::computeFullMark() const
+{
+    // A hand-edited file can hold marks beyond the 16-bit range; the sum written stays in it.
+    return store::wholeNumber(
+        double(fullMarkOf(m_paper.questions, m_paper.questionCount, m_paper.defaultMark)));
+}
+
+bool PaperEditor::fitsFullMark(const QList<store::Question> &questions, int count, int defaultMark)
+{
+    const qint64 total = fullMarkOf(questions, count, defaultMark);
+    if (inRange(total))
+        return true;
+    refuse(QStringLiteral("The full mark would be %1, but a paper's full mark must lie between "
+                          "%2. The change is not made.")
+               .arg(total)
+               .arg(rangeText()));
+    return false;
+}
+
+void PaperEditor::refuse(const QString &why)
+{
+    m_prompts.message(why);
+}
+
+void PaperEditor::setOptionTicked(int k, bool ticked)
+{
+    if (m_current < 1 || k < 1 || k > 7)
+        return;
+    QString answer;
+    for (int option = 1; option <= 7; ++option) {
+        if (option == k ? ticked : isOptionTicked(option))
+            answer += QChar(u'0' + option);
+    }
+    m_paper.questions[m_current].answer = answer;
+    m_unsaved = true;
+}
+
+bool PaperEditor::setMark(const QString &text)
+{
+    if (m_current < 1)
+        return true;
+    const QString mark = text.trimmed();
+    if (!mark.isEmpty() && !inRange(store::roundHalfEven(store::numericValue(mark)))) {
+        refuse(QStringLiteral("A question's mark must lie between %1.").arg(rangeText()));
+        return false;
+    }
+    return storeMark(mark);
+}
+
+bool PaperEditor::setUseDefaultMark(bool useDefault)
+{
+    if (m_current < 1)
+        return false;
+    return storeMark(useDefault ? QString() : QString::number(m_paper.defaultMark));
+}
+
+bool PaperEditor::storeMark(const QString &mark)
+{
+    QList<store::Question> questions = m_paper.questions;
+    questions[m_current].mark = mark;
+    if (!fitsFullMark(questions, m_paper.questionCount, m_paper.defaultMark))
+        return false;
+    m_paper.questions[m_current].mark = mark;
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::setDefaultMark(const QString &text)
+{
+    const qint64 value = store::roundHalfEven(store::numericValue(text));
+    if (!inRange(value)) {
+        refuse(QStringLiteral("The default mark must lie between %1.").arg(rangeText()));
+        return false;
+    }
+    if (!fitsFullMark(m_paper.questions, m_paper.questionCount, int(value)))
+        return false;
+    m_paper.defaultMark = int(value);
+    m_unsaved = true;
+    return true;
+}
+
+void PaperEditor::questionTextChanged(const QString &plainText)
+{
+    if (m_current < 1)
+        return;
+    m_rowTexts[m_current - 1] = plainText;
+    m_unsaved = true;
+}
+
+void PaperEditor::explanationTextChanged()
+{
+    m_unsaved = true;
+}
+
+void PaperEditor::previousQuestion()
+{
+    if (m_current > 1)
+        showQuestion(m_current - 1);
+}
+
+void PaperEditor::nextQuestion()
+{
+    if (m_current < m_paper.questionCount)
+        showQuestion(m_current + 1);
+    else
+        insertQuestion();
+}
+
+QString PaperEditor::newDocumentName()
+{
+    // Free in the working folder and in the paper folder, so that a save can never
+    // write over a document of the paper that did not come into the working folder.
+    const store::FolderIndex paperFolder(m_root.paperFolder(m_name));
+    QString name;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = store::newRtfFileName(m_folder.path(), QStringLiteral("RTF"), m_random);
+        if (name.isEmpty() || paperFolder.find(name).isEmpty())
+            return name;
+    }
+    return name;
+}
+
+bool PaperEditor::insertQuestion()
+{
+    const int count = m_paper.questionCount;
+    if (count >= maxValue) {
+        refuse(QStringLiteral("A paper holds at most %1 questions.").arg(maxValue));
+        return false;
+    }
+    const int p = m_current + 1;
+    store::Question entry;
+    entry.mark = m_paper.question(p - 1).mark;
+    QList<store::Question> questions = m_paper.questions;
+    questions.insert(p, entry);
+    if (!fitsFullMark(questions, count + 1, m_paper.defaultMark))
+        return false;
+
+    // Each name is taken before the next is drawn, so the two always differ.
+    entry.question = newDocumentName();
+    if (entry.question.isEmpty() || !m_folder.writeEmptyDocument(entry.question)) {
+        refuse(QStringLiteral("A new question cannot be written into %1.").arg(m_folder.path()));
+        return false;
+    }
+    entry.explain = newDocumentName();
+    if (entry.explain.isEmpty() || !m_folder.writeEmptyDocument(entry.explain)) {
+        refuse(QStringLiteral("A new question cannot be written into %1.").arg(m_folder.path()));
+        return false;
+    }
+    m_paper.questions.insert(p, entry);
+    m_rowTexts.insert(p - 1, QString());
+    m_paper.questionCount = count + 1;
+    m_current = p;
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::deleteQuestion()
+{
+    const int count = m_paper.questionCount;
+    const int r = m_current < 1 ? 1 : m_current;
+    if (count <= 1) {
+        m_prompts.message(QStringLiteral("Not allow to delete the question!"));
+        return false;
+    }
+    QList<store::Question> questions = m_paper.questions;
+    questions.remove(r);
+    if (!fitsFullMark(questions, count - 1, m_paper.defaultMark))
+        return false;
+    // The documents stay in the working folder; the next save removes them from the paper.
+    m_paper.questions = std::move(questions);
+    m_rowTexts.remove(r - 1);
+    m_paper.questionCount = count - 1;
+    showQuestion(r == 1 ? 1 : r - 1);
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::moveQuestionUp()
+{
+    const int r = m_current;
+    if (r <= 1 || r > m_paper.questionCount)
+        return false;
+    QList<store::Question> questions = m_paper.questions;
+    questions.swapItemsAt(r - 1, r);
+    // Fractional marks round in order, so an order can change the full mark.
+    if (!fitsFullMark(questions, m_paper.questionCount, m_paper.defaultMark))
+        return false;
+    m_paper.questions = std::move(questions);
+    m_rowTexts.swapItemsAt(r - 2, r - 1);
+    m_current = r - 1;
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::moveQuestionDown()
+{
+    const int r = m_current;
+    if (r < 1 || r >= m_paper.questionCount)
+        return false;
+    QList<store::Question> questions = m_paper.questions;
+    questions.swapItemsAt(r, r + 1);
+    if (!fitsFullMark(questions, m_paper.questionCount, m_paper.defaultMark))
+        return false;
+    m_paper.questions = std::move(questions);
+    m_rowTexts.swapItemsAt(r - 1, r);
+    m_current = r + 1;
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::importPoolQuestion(const store::Question &source, const QString &sourcePaper,
+                                     const QString &rowText)
+{
+    const int count = m_paper.questionCount;
+    if (count >= maxValue) {
+        refuse(QStringLiteral("A paper holds at most %1 questions.").arg(maxValue));
+        return false;
+    }
+    store::Question entry;
+    entry.answer = source.answer;
+    entry.mark = source.mark;
+    QList<store::Question> questions = m_paper.questions;
+    questions.insert(count + 1, entry);
+    if (!fitsFullMark(questions, count + 1, m_paper.defaultMark))
+        return false;
+
+    // Documents always come from the source paper's own folder; one that is missing
+    // leaves the copy an empty document.
+    auto bringIn = [&](const QString &sourceName, QString &name) {
+        name = newDocumentName();
+        if (name.isEmpty())
+            return false;
+        const QString from = sourceName.trimmed().isEmpty()
+                                 ? QString()
+                                 : m_root.paperDocument(sourcePaper, sourceName);
+        if (!from.isEmpty() && QFileInfo(from).isFile() && m_folder.copyIn(from, name))
+            return true;
+        return m_folder.writeEmptyDocument(name);
+    };
+    if (!bringIn(source.question, entry.question) || !bringIn(source.explain, entry.explain)) {
+        refuse(QStringLiteral("The question cannot be copied into %1.").arg(m_folder.path()));
+        return false;
+    }
+    m_paper.questions.insert(count + 1, entry);
+    m_rowTexts.append(rowText);
+    m_paper.questionCount = count + 1;
+    m_current = count + 1;
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::savePaperEdits()
+{
+    m_paper.fullMark = computeFullMark();
+    const QString paperFolder = m_root.paperFolder(m_name);
+    if (paperFolder.isEmpty() || !QFileInfo(paperFolder).isDir()) {
+        refuse(QStringLiteral("The paper is not saved: its folder %1 does not exist.")
+                   .arg(paperFolder.isEmpty() ? m_name : paperFolder));
+        return false;
+    }
+
+    // 1. The documents, so that the paper file written next names only files that exist.
+    DocumentBatch::removeLeftovers(paperFolder);
+    // One listing of each folder answers every look-up of the loop.
+    const store::FolderIndex target(paperFolder);
+    const store::FolderIndex workingFolder(m_folder.path());
+    DocumentBatch documents(paperFolder);
+    QStringList written;
+    QSet<QString> done;
+    for (int q = 1; q <= m_paper.questionCount; ++q) {
+        const store::Question &entry = m_paper.questions.at(q);
+        for (const QString &raw : {entry.question, entry.explain}) {
+            const QString name = raw.trimmed();
+            if (!isDocumentName(name) || done.contains(name.toCaseFolded()))
+                continue;
+            done.insert(name.toCaseFolded());
+            const QString existing = target.find(name);
+            QString working = workingFolder.find(name);
+            if (working.isEmpty()) {
+                // Never shown: the paper's own document is the one to keep. A document
+                // the paper names but never had is written as an empty one.
+                if (!existing.isEmpty() || !m_folder.writeEmptyDocument(name))
+                    continue;
+                working = m_folder.documentPath(name);
+            }
+            if (!existing.isEmpty() && !m_folder.isChanged(name, working))
+                continue;
+            const QString destination = existing.isEmpty() ? target.resolve(name) : existing;
+            if (destination.isEmpty() || QFileInfo(destination).isDir() ||
+                !documents.stage(working, destination)) {
+                refuse(QStringLiteral("The paper is not saved: the document %1 cannot be written "
+                                      "into %2.")
+                           .arg(name, paperFolder));
+                return false;
+            }
+            written.append(name);
+        }
+    }
+    if (!documents.commit()) {
+        refuse(QStringLiteral("The paper is not saved: its documents cannot be replaced in %1.")
+                   .arg(paperFolder));
+        return false;
+    }
+    for (const QString &name : std::as_const(written))
+        m_folder.markUnchanged(name);
+
+    // 2. The paper file, in one write.
+    const QString paperFile = m_root.paperFile(m_name);
+    const store::WriteStatus status = store::PaperFile(paperFile).savePaperQuestions(m_paper);
+    if (status != store::WriteStatus::Ok) {
+        refuse(QStringLiteral("The paper is not saved: %1 cannot be written (%2).")
+                   .arg(paperFile, store::describe(status)));
+        return false;
+    }
+
+    // 3. Only now the documents that no question names any more.
+    clearGarbageDocuments();
+    m_unsaved = false;
+    return true;
+}
+
+void PaperEditor::clearGarbageDocuments() const
+{
+    const QString paperFolder = m_root.paperFolder(m_name);
+    if (paperFolder.isEmpty())
+        return;
+    QSet<QString> named;
+    for (int q = 1; q <= m_paper.questionCount; ++q) {
+        const store::Question &entry = m_paper.questions.at(q);
+        named.insert(entry.question.trimmed().toCaseFolded());
+        named.insert(entry.explain.trimmed().toCaseFolded());
+    }
+    QDir folder(paperFolder);
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (isDocumentName(entry) && !named.contains(entry.toCaseFolded()))
+            folder.remove(entry);
+    }
+}
+
+bool PaperEditor::mayClose()
+{
+    if (!m_unsaved)
+        return true;
+    return m_prompts.question(QStringLiteral("Will you went to exit without save?"));
+}
+
+void PaperEditor::closePaperEditor()
+{
+    m_folder.release();
+    m_open = false;
+}
+
+} // namespace editor

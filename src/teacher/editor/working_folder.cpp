@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "working_folder.h"
+
+#include "richtext/rtf_writer.h"
+#include "store/case_path.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+namespace editor {
+
+namespace {
+
+QStringList documentsIn(const QString &folder)
+{
+    QStringList names;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (isDocumentName(entry))
+            names.append(entry);
+    }
+    return names;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(bytes) == bytes.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+bool isDocumentName(QStringView name)
+{
+    return name.size() > 4 && name.endsWith(u".rtf", Qt::CaseInsensitive);
+}
+
+QByteArray readDocument(const QString &path)
+{
+    constexpr qint64 largest = 64 * 1024 * 1024;
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > largest)
+        return {};
+    // As much as the file holds: read() allocates what it is asked for first.
+    return file.read(file.size() + 1);
+}
+
+WorkingFolder::WorkingFolder(QString path)
+    : m_path(std::move(path))
+{}
+
+WorkingFolder::~WorkingFolder()
+{
+    release();
+}
+
+QString WorkingFolder::lockPath() const
+{
+    QString folder = m_path;
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    return folder + QStringLiteral(".lock");
+}
+
+WorkingFolder::Claim WorkingFolder::claim()
+{
+    if (m_claimed)
+        return Claim::Claimed;
+    if (m_path.isEmpty() || !QDir().mkpath(m_path))
+        return Claim::Failed;
+    m_lock = std::make_unique<store::FileLock>(lockPath());
+    switch (m_lock->acquire(0)) {
+    case store::FileLock::Outcome::Locked:
+    case store::FileLock::Outcome::Unsupported:
+        m_claimed = true;
+        return Claim::Claimed;
+    case store::FileLock::Outcome::Busy:
+        m_lock.reset();
+        return Claim::Busy;
+    case store::FileLock::Outcome::Error:
+        break;
+    }
+    m_lock.reset();
+    return Claim::Failed;
+}
+
+void WorkingFolder::release()
+{
+    if (!m_claimed)
+        return;
+    removeDocuments();
+    m_copied.clear();
+    m_lock.reset();
+    m_claimed = false;
+}
+
+void WorkingFolder::removeDocuments() const
+{
+    QDir folder(m_path);
+    for (const QString &name : documentsIn(m_path))
+        folder.remove(name);
+}
+
+bool WorkingFolder::bringIn(const QString &name, const QString &source)
+{
+    if (hasDocument(name))
+        return true;
+    const QFileInfo from(source);
+    if (source.isEmpty() || !from.isFile())
+        return isDocumentName(name.trimmed()) && writeEmptyDocument(name);
+    const QString target = documentPath(from.fileName());
+    if (target.isEmpty() || !QFile::copy(source, target))
+        return false;
+    if (const std::optional<Stamp> stamp = stampOf(target))
+        m_copied.insert(key(from.fileName()), *stamp);
+    return true;
+}
+
+QString WorkingFolder::documentPath(const QString &name) const
+{
+    const QString trimmed = name.trimmed();
+    if (!store::CasePath::isSafeComponent(trimmed))
+        return {};
+    return store::CasePath::resolve(m_path, {trimmed});
+}
+
+bool WorkingFolder::hasDocument(const QString &name) const
+{
+    const QString path = documentPath(name);
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool WorkingFolder::writeEmptyDocument(const QString &name)
+{
+    const QString path = documentPath(name);
+    return !path.isEmpty() && writeFile(path, richtext::RtfWriter::emptyDocument());
+}
+
+bool WorkingFolder::copyIn(const QString &source, const QString &name)
+{
+    const QString path = documentPath(name);
+    if (path.isEmpty())
+        return false;
+    QFile::remove(path);
+    return QFile::copy(source, path);
+}
+
+bool WorkingFolder::isChanged(const QString &name, const QString &path) const
+{
+    const auto it = m_copied.constFind(key(name.trimmed()));
+    if (it == m_copied.constEnd())
+        return true;
+    const std::optional<Stamp> now = stampOf(path);
+    return !now || !(*now == *it);
+}
+
+void WorkingFolder::markUnchanged(const QString &name)
+{
+    if (const std::optional<Stamp> stamp = stampOf(documentPath(name)))
+        m_copied.insert(key(name.trimmed()), *stamp);
+}
+
+std::optional<WorkingFolder::Stamp> WorkingFolder::stampOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    Stamp stamp;
+    stamp.inode = quint64(info.st_ino);
+    stamp.size = qint64(info.st_size);
+    stamp.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return stamp;
+}
+
+} // namespace editor
