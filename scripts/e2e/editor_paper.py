@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 # End-to-end: a teacher writes a paper in "Edit paper" and a student sits it.
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The editor opened on a committed, still empty paper of the demo root, as "Manage
-paper" opens it (edit-paper-launcher stands in for that window): two questions typed
-with Chinese text, a picture inserted into the first, the correct options ticked and the
-marks set, one question imported from "Demo Maths" through the test pool, OK. Then the
-paper on disk is checked, the real student program sits it, and `teacher results` and
-"View achievement" show the score.
+"""The road of one test through the real programs, on the demo root. In "Manage paper"
+the teacher creates a paper and presses "Edit paper", which saves the list and opens the
+editor on the new, empty paper: two questions typed with Chinese text, a picture inserted
+into the first, the correct options ticked and the marks set, one question imported from
+"Demo Maths" through the test pool, OK. "Manage paper" then shows the new question count
+and full mark; "Manage test" admits class A1. The paper on disk is checked, the real
+student program sits it, and `teacher results` and "View achievement" show the score.
 
 With --shots DIR it also photographs the editor and the pool (edit-paper.png,
 test-pool.png) for the documentation.
@@ -32,17 +33,49 @@ Q2 = "2. \u4e09\u52a0\u56db\u7b49\u4e8e\u51e0\uff1f"                     # three
 def write_root(root):
     subprocess.run([os.path.join(SOURCE, "scripts", "make-demo-root"), root], check=True,
                    stdout=subprocess.DEVNULL)
-    roster_path = os.path.join(root, "sys", "sys.cho")
-    roster = quorin_files.read_profile(roster_path)
-    papers = [roster["TestName"][str(i)] for i in range(1, int(roster["TestName"]["TestNameCount"]) + 1)]
-    papers.append(PAPER)
-    # "Manage paper" has committed the new paper: its folders and its twelve settings.
-    quorin_files.write_roster(root, classes=[("A1", 1, 30), ("B2", 101, 130)], papers=papers)
-    os.makedirs(os.path.join(root, "CHENGJI", PAPER), exist_ok=True)
-    quorin_files.write_profile(os.path.join(root, "SHIJUAN", PAPER, PAPER + ".cho"), [("MAIN", [
-        ("TESTTIME", "30"), ("EXERCISEMODE", "0"), ("RETESTPASSWD", "468"), ("RELOGINPASSWD", "579"),
-        ("DISPLAY_SCORE", "1"), ("CHANGE_QUESTION_SORT", "0"), ("A_grade", "90"), ("B_grade", "80"),
-        ("C_grade", "70"), ("D_grade", "60"), ("Author", "Ms Li"), ("about_test", "Three questions")])])
+
+
+def retype(app, field, text):
+    """Empties a one-line field from its end and types anew."""
+    app.click(field)
+    harness.wait_until(lambda: "focused" in field.states(), what="%r to take the focus" % field)
+    app.key("End")
+    for _ in range(len(field.text())):
+        app.key("BackSpace")
+    app.type(text)
+    harness.wait_until(lambda: field.text() == text, what="%r to read %r" % (field, text))
+
+
+def create_paper(app, menu):
+    """A new paper in "Manage paper", kept in order for the student; "Edit paper" saves
+    the list and opens the editor on it."""
+    app.press(menu, "Manage paper")
+    papers = app.window("Manage paper")
+    app.press(papers, "Create paper")
+    ask = app.window("Input paper name")
+    app.type_into(ask.find(role="text"), PAPER)
+    app.press(ask, "OK")
+    app.wait_gone(ask)
+    about = papers.find(name="About test", role="text")
+    harness.wait_until(lambda: about.text() == PAPER, what="the new paper to be shown")
+    retype(app, about, "Three questions")
+    retype(app, papers.find(name="author", role="text"), "Ms Li")
+    shuffle = papers.find(name="Change questions order", role="check box")
+    app.click(shuffle)
+    harness.wait_until(lambda: not shuffle.is_checked(), what="the order to be kept")
+    app.press(papers, "Edit paper")
+    return papers
+
+
+def admit_class(app, menu):
+    """ "Manage test": class A1 may sit the new paper."""
+    app.press(menu, "Manage test")
+    test = app.window("Manage test")
+    app.click(test.find(name=PAPER))
+    harness.wait_until(lambda: test.find_all(name="A1"), what="the classes of the new paper")
+    app.press(test, "Select all")
+    app.press(test, "OK")
+    app.wait_gone(test)
 
 
 def click_at(app, node, x, y):
@@ -175,6 +208,7 @@ def check_paper(run, root):
     main = paper["MAIN"]
     assert main["Question_conut"] == "3" and main["full_mark"] == "20" and main["Mark"] == "5", main
     assert main["TESTTIME"] == "30" and main["about_test"] == "Three questions", main
+    assert main["Author"] == "Ms Li" and main["CHANGE_QUESTION_SORT"] == "0", main
     assert [(paper[q]["answer"], paper[q]["mark"]) for q in "123"] == [("2", "10"), ("1", ""), ("2", "")], paper
     folder = os.path.join(root, "SHIJUAN", PAPER)
     named = {paper[q][key] for q in "123" for key in ("QUESTION", "explain")}
@@ -261,9 +295,20 @@ def results_show_the_score(run, root):
 def scenario(run):
     root = run.make_root()
     write_root(root)
-    app = run.start("edit-paper-launcher", "--data-root", root, PAPER)
+    app = run.start("teacher", "--data-root", root)
+    menu = app.window("Teacher End")
+    papers = create_paper(app, menu)
     editor = app.window("Edit paper --" + PAPER)
     write_questions(run, app, editor, write_picture(run))
+    app.wait_gone(editor)
+    # The list shows what the editor saved.
+    count = papers.find(name="Question count", role="text")
+    harness.wait_until(lambda: count.text() == "3", what="the question count of the saved paper")
+    assert papers.find(name="full mark", role="text").text() == "20"
+    app.press(papers, "OK")
+    app.wait_gone(papers)
+    admit_class(app, menu)
+    app.press(menu, "Exit")
     assert app.wait_exit() == 0
     check_paper(run, root)
     sit_the_paper(run, root)
