@@ -5,6 +5,8 @@
 #include "shell/set_password_window.h"
 #include "shell/teacher_shell.h"
 #include "store/data_root.h"
+#include "teacher/papers/print_paper_command.h"
+#include "teacher/results/export_results_command.h"
 #include "teacher/results/results_command.h"
 #include "teacher/results/results_window.h"
 #include "ui/built_in_help.h"
@@ -21,6 +23,15 @@ int main(int argc, char **argv)
         QCoreApplication app(argc, argv);
         return results::runResultsCommand(QCoreApplication::arguments(),
                                           QCoreApplication::applicationDirPath());
+    }
+    // `teacher print-paper ...` and `teacher export-results ...` write office files, no display.
+    if (papers::isPrintPaperCommand(argc, argv) || results::isExportResultsCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        const QStringList arguments = QCoreApplication::arguments();
+        const QString folder = QCoreApplication::applicationDirPath();
+        return papers::isPrintPaperCommand(arguments)
+                   ? papers::runPrintPaperCommand(arguments, folder)
+                   : results::runExportResultsCommand(arguments, folder);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("teacher"));
