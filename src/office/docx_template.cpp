@@ -673,6 +673,15 @@ QList<BlockRange> DocxTemplate::repeat(const BlockRange &range, int count)
         previous.set_name(markerName);
         copies.append({container, begin, previous});
     }
+    // A section that ends inside the block (LibreOffice puts the break before the
+    // answer key on the block's last paragraph) ends once, after the last copy.
+    for (qsizetype k = 0; k + 1 < copies.size(); ++k) {
+        for (pugi::xml_node node = copies[k].begin.next_sibling(); node && node != copies[k].end;
+             node = node.next_sibling()) {
+            if (is(node, "w:p"))
+                node.child("w:pPr").remove_child("w:sectPr");
+        }
+    }
     return copies;
 }
 

@@ -453,11 +453,11 @@ private:
             return;
 
         const QByteArray hash = QCryptographicHash::hash(out.data, QCryptographicHash::Sha1);
-        int index = m_pictureIndex.value(hash, -1);
+        int index = m_content.m_pictureIndex.value(hash, -1);
         if (index < 0) {
             index = int(m_content.m_pictures.size());
             m_content.m_pictures.append(std::move(out));
-            m_pictureIndex.insert(hash, index);
+            m_content.m_pictureIndex.insert(hash, index);
         }
 
         qint64 cx = std::max<qint64>(1, qint64(size.width() * WordContent::emuPerPixel));
@@ -493,7 +493,6 @@ private:
     bool m_cellOpen = false;
     qint64 m_cellsLeft = maxCells;
     qint64 m_pixelsLeft = 0;
-    QHash<QByteArray, int> m_pictureIndex;
 };
 
 WordContent::WordContent()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -60,6 +61,7 @@ private:
     struct Xml;
     std::unique_ptr<Xml> m_xml;
     QList<ContentPicture> m_pictures;
+    QHash<QByteArray, int> m_pictureIndex; ///< SHA-1 of a picture's bytes -> its index
     qint64 m_maxPictureWidth = 0;
 };
 

@@ -79,9 +79,6 @@ struct Sheet
     };
     std::vector<ColumnStyle> columnStyles;
     bool changed = false;
-    CellAddress low{maxRowSentinel, maxRowSentinel};
-    CellAddress high{0, 0};
-    static constexpr int maxRowSentinel = XlsxTemplate::maxRow + 1;
 
     std::string name_(const char *local) const { return prefix + local; }
 };
@@ -411,10 +408,6 @@ bool XlsxTemplate::setText(int sheetNumber, CellAddress address, const QString &
         node.append_attribute("xml:space") = "preserve";
     node.text().set(clean.c_str());
     sheet->changed = true;
-    sheet->low = {std::min(sheet->low.row, address.row),
-                  std::min(sheet->low.column, address.column)};
-    sheet->high = {std::max(sheet->high.row, address.row),
-                   std::max(sheet->high.column, address.column)};
     return true;
 }
 
@@ -437,10 +430,6 @@ bool XlsxTemplate::setNumber(int sheetNumber, CellAddress address, double value)
     const std::string v = sheet->name_("v");
     c.append_child(v.c_str()).text().set(numberText(value).c_str());
     sheet->changed = true;
-    sheet->low = {std::min(sheet->low.row, address.row),
-                  std::min(sheet->low.column, address.column)};
-    sheet->high = {std::max(sheet->high.row, address.row),
-                   std::max(sheet->high.column, address.column)};
     return true;
 }
 
@@ -480,16 +469,22 @@ Result<QByteArray> XlsxTemplate::toBytes()
         pugi::xml_node root = sheet.xml->document_element();
         pugi::xml_node dimension =
             xml::orderedChild(root, sheet.prefix, "dimension", worksheetOrder);
-        CellAddress low = sheet.low;
-        CellAddress high = sheet.high;
-        const QString old = xml::text(dimension.attribute("ref").value());
-        const QStringList corners = old.split(u':');
-        for (const QString &corner : corners) {
-            if (const std::optional<CellAddress> cell = parseAddress(corner)) {
-                low = {std::min(low.row, cell->row), std::min(low.column, cell->column)};
-                high = {std::max(high.row, cell->row), std::max(high.column, cell->column)};
+        // The used range over every cell, those of the template included.
+        CellAddress low{maxRow, maxColumn};
+        CellAddress high{1, 1};
+        const std::string cName = sheet.name_("c");
+        for (const auto &[number, row] : sheet.rows) {
+            int previous = 0;
+            for (pugi::xml_node c : row.children(cName.c_str())) {
+                const int column =
+                    c.attribute("r") ? columnOf(c.attribute("r").value()) : previous + 1;
+                previous = column;
+                low = {std::min(low.row, number), std::min(low.column, column)};
+                high = {std::max(high.row, number), std::max(high.column, column)};
             }
         }
+        if (low.row > high.row)
+            low = high;
         if (!dimension.attribute("ref"))
             dimension.append_attribute("ref");
         dimension.attribute("ref") = xml::utf8(addressText(low) + u':' + addressText(high)).c_str();
