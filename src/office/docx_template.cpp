@@ -555,6 +555,11 @@ void DocxTemplate::replace(const Placement &at, const QString &value)
 
 void DocxTemplate::replace(const Placement &at, const WordContent &content)
 {
+    put(at, content, JoinHead::Yes);
+}
+
+void DocxTemplate::put(const Placement &at, const WordContent &content, JoinHead join)
+{
     pugi::xml_node paragraph = at.paragraph;
     pugi::xml_node parent = paragraph.parent();
     pugi::xml_node head = parent.insert_copy_before(paragraph, paragraph);
@@ -571,7 +576,7 @@ void DocxTemplate::replace(const Placement &at, const WordContent &content)
     std::vector<pugi::xml_node> blocks = d->insertBlocks(tail, content, style);
     // The first paragraph of the content continues the text before the placeholder,
     // the last one goes on with the text after it.
-    if (headShows && !blocks.empty() && is(blocks.front(), "w:p")) {
+    if (headShows && join == JoinHead::Yes && !blocks.empty() && is(blocks.front(), "w:p")) {
         for (pugi::xml_node child = blocks.front().first_child(); child;) {
             pugi::xml_node next = child.next_sibling();
             if (!is(child, "w:pPr"))
@@ -603,7 +608,7 @@ void DocxTemplate::replace(const Placement &at, const WordContent &content)
 
 void DocxTemplate::insertAfter(const Placement &at, const WordContent &content)
 {
-    replace(Placement{at.paragraph, at.end, at.end}, content);
+    put(Placement{at.paragraph, at.end, at.end}, content, JoinHead::No);
 }
 
 std::optional<BlockRange> DocxTemplate::blockBetween(const Placement &first, const Placement &last)

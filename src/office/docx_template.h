@@ -67,7 +67,7 @@ public:
     /// placeholder in its paragraph stays where it was, the first and last paragraphs
     /// of the content joining it.
     void replace(const Placement &at, const WordContent &content);
-    /// Puts block content right after the placement, which stays.
+    /// Puts block content in the paragraphs after the placement's, which stays.
     void insertAfter(const Placement &at, const WordContent &content);
 
     /// The blocks from the one that holds `first` to the one that holds `last`, in
@@ -94,6 +94,8 @@ public:
 
 private:
     static Result<DocxTemplate> load(Package package);
+    enum class JoinHead { Yes, No };
+    void put(const Placement &at, const WordContent &content, JoinHead join);
 
     struct Data;
     std::unique_ptr<Data> d;
