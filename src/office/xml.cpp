@@ -31,6 +31,23 @@ Result<std::unique_ptr<pugi::xml_document>> parse(const QByteArray &bytes, const
                            .arg(result.offset)};
     if (!document->document_element())
         return Failure{QStringLiteral("the part %1 is empty").arg(partName)};
+    // The code that works on a part walks it recursively; no office program nests
+    // elements anywhere near this deep.
+    int depth = 0;
+    for (pugi::xml_node node = document->document_element(); node;) {
+        if (pugi::xml_node child = node.first_child()) {
+            node = child;
+            if (++depth > maxDepth)
+                return Failure{QStringLiteral("the part %1 is nested too deeply").arg(partName)};
+            continue;
+        }
+        while (node && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        if (node)
+            node = node.next_sibling();
+    }
     return document;
 }
 

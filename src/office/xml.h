@@ -24,8 +24,12 @@ inline constexpr const char *relationshipsNamespace =
 inline constexpr const char *drawingNamespace =
     "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
 
+/// How deep elements may nest in a part.
+inline constexpr int maxDepth = 256;
+
 /// Parses a part. Document type declarations are skipped and entities other than the
-/// five predefined ones are not expanded, so a hostile part cannot grow on reading.
+/// five predefined ones are not expanded, so a hostile part cannot grow on reading;
+/// elements nested deeper than maxDepth are refused.
 Result<std::unique_ptr<pugi::xml_document>> parse(const QByteArray &bytes, const QString &partName);
 /// The part as UTF-8 with the standalone declaration the office programs write.
 QByteArray serialize(const pugi::xml_document &document);

@@ -509,6 +509,10 @@ void TestDocxTemplate::hostileTemplates_data()
     QByteArray broken =
         testing::wordTemplate(QStringLiteral("<w:p><w:r><w:t>[AUTHOR]</w:r></w:p>"));
     QTest::newRow("malformed XML") << broken << QStringLiteral("not well-formed");
+    QTest::newRow("nested too deeply")
+        << testing::wordTemplate(QStringLiteral("<w:sdt><w:sdtContent>").repeated(200) + body +
+                                 QStringLiteral("</w:sdtContent></w:sdt>").repeated(200))
+        << QStringLiteral("nested too deeply");
 }
 
 void TestDocxTemplate::hostileTemplates()
