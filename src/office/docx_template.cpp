@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "docx_template.h"
 
-#include "content_types.h"
-#include "relationships.h"
+#include "main_part.h"
 #include "word_content.h"
 #include "xml.h"
 
@@ -431,33 +430,15 @@ Result<DocxTemplate> DocxTemplate::load(Package package)
     Data &d = *result.d;
     d.package = std::move(package);
 
-    Result<ContentTypes> types = ContentTypes::load(d.package);
-    if (!types)
-        return Failure{types.reason()};
-    d.types = std::move(*types);
-
-    Result<Relationships> packageRelationships = Relationships::load(d.package, QString());
-    if (!packageRelationships)
-        return Failure{packageRelationships.reason()};
-    const std::optional<Relationship> main =
-        packageRelationships->firstOfType(relationship::officeDocument);
+    Result<MainPart> main = openMainPart(d.package, {documentType, templateType,
+                                                     QStringLiteral("a Word document or template"),
+                                                     QStringLiteral("a Word template (.dotx)")});
     if (!main)
-        return Failure{QStringLiteral("the file names no main document")};
-    d.mainPart = packageRelationships->resolve(main->target);
-    const QString type = d.types.typeOf(d.mainPart);
-    if (type.contains(QLatin1StringView("macroEnabled"), Qt::CaseInsensitive))
-        return Failure{QStringLiteral("the file holds macros; save it as a Word template (.dotx) "
-                                      "without macros")};
-    if (type != documentType && type != templateType)
-        return Failure{QStringLiteral("the file is not a Word document or template")};
-    const QByteArray *mainBytes = d.package.find(d.mainPart);
-    if (!mainBytes)
-        return Failure{QStringLiteral("the main document %1 is missing").arg(d.mainPart)};
-
-    Result<std::unique_ptr<pugi::xml_document>> document = xml::parse(*mainBytes, d.mainPart);
-    if (!document)
-        return Failure{document.reason()};
-    d.document = std::move(*document);
+        return Failure{main.reason()};
+    d.types = std::move(main->types);
+    d.mainPart = main->name;
+    d.document = std::move(main->xml);
+    d.relationships = std::move(main->relationships);
     pugi::xml_node root = d.document->document_element();
     const std::optional<std::string> wordPrefix = xml::prefixOf(root, xml::wordNamespace);
     if (!wordPrefix || *wordPrefix != "w:") {
@@ -482,10 +463,6 @@ Result<DocxTemplate> DocxTemplate::load(Package package)
     if (!d.body)
         return Failure{QStringLiteral("the main document has no body")};
 
-    Result<Relationships> relationships = Relationships::load(d.package, d.mainPart);
-    if (!relationships)
-        return Failure{relationships.reason()};
-    d.relationships = std::move(*relationships);
     return result;
 }
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "xlsx_template.h"
 
-#include "content_types.h"
-#include "relationships.h"
+#include "main_part.h"
 #include "xml.h"
 
 #include <charconv>
@@ -279,32 +278,16 @@ Result<XlsxTemplate> XlsxTemplate::load(Package package)
     XlsxTemplate result;
     Data &d = *result.d;
     d.package = std::move(package);
-    Result<ContentTypes> types = ContentTypes::load(d.package);
-    if (!types)
-        return Failure{types.reason()};
-    d.types = std::move(*types);
-
-    Result<Relationships> packageRelationships = Relationships::load(d.package, QString());
-    if (!packageRelationships)
-        return Failure{packageRelationships.reason()};
-    const std::optional<Relationship> main =
-        packageRelationships->firstOfType(relationship::officeDocument);
+    Result<MainPart> main =
+        openMainPart(d.package, {workbookType, templateType,
+                                 QStringLiteral("a spreadsheet or spreadsheet template"),
+                                 QStringLiteral("an Excel template (.xltx)")});
     if (!main)
-        return Failure{QStringLiteral("the file names no workbook")};
-    d.workbookPart = packageRelationships->resolve(main->target);
-    const QString type = d.types.typeOf(d.workbookPart);
-    if (type.contains(QLatin1StringView("macroEnabled"), Qt::CaseInsensitive))
-        return Failure{QStringLiteral("the file holds macros; save it as an Excel template (.xltx) "
-                                      "without macros")};
-    if (type != workbookType && type != templateType)
-        return Failure{QStringLiteral("the file is not a spreadsheet or spreadsheet template")};
-    const QByteArray *bytes = d.package.find(d.workbookPart);
-    if (!bytes)
-        return Failure{QStringLiteral("the workbook %1 is missing").arg(d.workbookPart)};
-    Result<std::unique_ptr<pugi::xml_document>> workbook = xml::parse(*bytes, d.workbookPart);
-    if (!workbook)
-        return Failure{workbook.reason()};
-    d.workbook = std::move(*workbook);
+        return Failure{main.reason()};
+    d.types = std::move(main->types);
+    d.workbookPart = main->name;
+    d.workbook = std::move(main->xml);
+    d.relationships = std::move(main->relationships);
     const pugi::xml_node root = d.workbook->document_element();
     const std::optional<std::string> prefix = xml::prefixOf(root, xml::sheetNamespace);
     if (!prefix)
@@ -313,11 +296,6 @@ Result<XlsxTemplate> XlsxTemplate::load(Package package)
     d.prefix = *prefix;
     const std::optional<std::string> r = xml::prefixOf(root, xml::relationshipsNamespace);
     const std::string idName = (r ? *r : std::string("r:")) + "id";
-
-    Result<Relationships> relationships = Relationships::load(d.package, d.workbookPart);
-    if (!relationships)
-        return Failure{relationships.reason()};
-    d.relationships = std::move(*relationships);
 
     const std::string sheetsName = d.prefix + "sheets";
     const std::string sheetName = d.prefix + "sheet";

@@ -12,31 +12,6 @@ namespace testing {
 
 namespace {
 
-QByteArray zipOf(const QList<std::pair<QString, QByteArray>> &entries)
-{
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t *target = zip_source_buffer_create(nullptr, 0, 0, &error);
-    zip_t *archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
-    zip_source_keep(target);
-    for (const auto &[name, data] : entries) {
-        zip_source_t *source =
-            zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
-        zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
-    }
-    zip_close(archive);
-    QByteArray bytes;
-    zip_source_open(target);
-    zip_source_seek(target, 0, SEEK_END);
-    bytes.resize(qsizetype(zip_source_tell(target)));
-    zip_source_seek(target, 0, SEEK_SET);
-    zip_source_read(target, bytes.data(), zip_uint64_t(bytes.size()));
-    zip_source_close(target);
-    zip_source_free(target);
-    zip_error_fini(&error);
-    return bytes;
-}
-
 const QByteArray declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 
 void collectText(const pugi::xml_node &node, QString &out)
@@ -65,6 +40,31 @@ void collectParagraphs(const pugi::xml_node &node, QStringList &out)
 }
 
 } // namespace
+
+QByteArray zipOf(const QList<std::pair<QString, QByteArray>> &entries)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *target = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t *archive = zip_open_from_source(target, ZIP_TRUNCATE, &error);
+    zip_source_keep(target);
+    for (const auto &[name, data] : entries) {
+        zip_source_t *source =
+            zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+        zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+    }
+    zip_close(archive);
+    QByteArray bytes;
+    zip_source_open(target);
+    zip_source_seek(target, 0, SEEK_END);
+    bytes.resize(qsizetype(zip_source_tell(target)));
+    zip_source_seek(target, 0, SEEK_SET);
+    zip_source_read(target, bytes.data(), zip_uint64_t(bytes.size()));
+    zip_source_close(target);
+    zip_source_free(target);
+    zip_error_fini(&error);
+    return bytes;
+}
 
 QByteArray wordTemplate(const QString &bodyXml,
                         const QList<std::pair<QString, QByteArray>> &extraParts,

@@ -19,6 +19,9 @@ inline constexpr const char *wordNamespaces =
     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
     "xmlns:w14=\"http://schemas.microsoft.com/office/word/2010/wordml\"";
 
+/// A zip archive of these entries, in this order.
+QByteArray zipOf(const QList<std::pair<QString, QByteArray>> &entries);
+
 /// A Word template whose body holds `bodyXml` (w:p and w:tbl elements, w: and r:
 /// prefixes bound; a final A4 w:sectPr is added), with `extraParts` beside it.
 QByteArray wordTemplate(const QString &bodyXml,
