@@ -421,33 +421,32 @@ private:
             size = picture.displaySize(reader.size());
             break;
         }
-        case Format::Wmf:
-            out.data = placeableMetafile(picture.data);
-            out.extension = QStringLiteral("wmf");
-            out.contentType = QStringLiteral("image/x-wmf");
-            size = picture.displaySize();
-            break;
-        case Format::Emf:
-            out.data = picture.data;
-            out.extension = QStringLiteral("emf");
-            out.contentType = QStringLiteral("image/x-emf");
-            size = picture.displaySize();
-            break;
         default:
             break;
         }
+        // What the pane can show goes in as a PNG of it; a metafile that draws more than
+        // a bitmap (an equation, a drawing) goes in as itself, for the word processor to
+        // draw; anything else shows as the frame the pane shows.
         if (out.data.isEmpty()) {
             QImage image = richtext::PictureDecoder::decode(picture, m_pixelsLeft);
-            if (!image.isNull())
-                m_pixelsLeft -= qint64(image.width()) * image.height();
             size = picture.displaySize(image.size());
-            if (image.isNull())
+            if (!image.isNull()) {
+                m_pixelsLeft -= qint64(image.width()) * image.height();
+            } else if (picture.format == Format::Wmf || picture.format == Format::Emf) {
+                const bool wmf = picture.format == Format::Wmf;
+                out.data = wmf ? placeableMetafile(picture.data) : picture.data;
+                out.extension = wmf ? QStringLiteral("wmf") : QStringLiteral("emf");
+                out.contentType = wmf ? QStringLiteral("image/x-wmf") : QStringLiteral("image/x-emf");
+            } else {
                 image = richtext::PictureDecoder::frame(size.boundedTo(QSizeF(512, 512)));
-            QBuffer buffer(&out.data);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-            out.extension = QStringLiteral("png");
-            out.contentType = QStringLiteral("image/png");
+            }
+            if (!image.isNull()) {
+                QBuffer buffer(&out.data);
+                buffer.open(QIODevice::WriteOnly);
+                image.save(&buffer, "PNG");
+                out.extension = QStringLiteral("png");
+                out.contentType = QStringLiteral("image/png");
+            }
         }
         if (out.data.isEmpty())
             return;

@@ -86,7 +86,9 @@ private Q_SLOTS:
     void pictures();
     void widePictureShrinksToPage();
     void samePictureOnce();
-    void metafileGetsPlaceableHeader();
+    void metafilesOfBitmapsArePng_data();
+    void metafilesOfBitmapsArePng();
+    void drawingMetafileStaysMetafile();
     void plainTextFile();
     void damagedDocuments_data();
     void damagedDocuments();
@@ -268,26 +270,69 @@ void TestWordContent::samePictureOnce()
     QCOMPARE(content.blocks().select_nodes(".//a:blip").size(), size_t(3));
 }
 
-void TestWordContent::metafileGetsPlaceableHeader()
+void TestWordContent::metafilesOfBitmapsArePng_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("WordPad metafile") << QStringLiteral("wordpad_wmf.rtf");
+    QTest::newRow("Word enhanced metafile") << QStringLiteral("word_emf.rtf");
+}
+
+void TestWordContent::metafilesOfBitmapsArePng()
+{
+    // The bitmap they draw is what the question shows on screen, and every program
+    // draws a PNG.
+    QFETCH(QString, name);
     WordContent content;
-    content.appendRtf(fixture(QStringLiteral("wordpad_wmf.rtf")));
+    content.appendRtf(fixture(name));
     QCOMPARE(content.pictures().size(), 1);
-    const QByteArray wmf = content.pictures().first().data;
+    QCOMPARE(content.pictures().first().extension, QStringLiteral("png"));
+    QVERIFY(content.pictures().first().data.startsWith("\x89PNG"));
+}
+
+void TestWordContent::drawingMetafileStaysMetafile()
+{
+    // A metafile that draws lines only (an equation, a sketch): window origin (0, 0),
+    // extent 2000 x 1000, one line, end.
+    QByteArray wmf(18, '\0');
+    qToLittleEndian<quint16>(1, wmf.data());
+    qToLittleEndian<quint16>(9, wmf.data() + 2);
+    qToLittleEndian<quint16>(0x0300, wmf.data() + 4);
+    const auto record = [&](quint16 function, std::initializer_list<qint16> parameters) {
+        QByteArray r(6 + 2 * int(parameters.size()), '\0');
+        qToLittleEndian<quint32>(quint32(r.size() / 2), r.data());
+        qToLittleEndian<quint16>(function, r.data() + 4);
+        int at = 6;
+        for (qint16 p : parameters) {
+            qToLittleEndian<qint16>(p, r.data() + at);
+            at += 2;
+        }
+        wmf += r;
+    };
+    record(0x020B, {0, 0});
+    record(0x020C, {1000, 2000});
+    record(0x0213, {900, 1900});
+    record(0, {});
+    WordContent content;
+    content.appendRtf(rtf("{\\pict\\wmetafile8\\picw2000\\pich1000\\picwgoal1200\\pichgoal600 " +
+                          wmf.toHex() + "}\\par"));
+    QCOMPARE(content.pictures().size(), 1);
+    const QByteArray file = content.pictures().first().data;
     QCOMPARE(content.pictures().first().contentType, QStringLiteral("image/x-wmf"));
-    QCOMPARE(qFromLittleEndian<quint32>(wmf.constData()), 0x9AC6CDD7u);
+    QCOMPARE(qFromLittleEndian<quint32>(file.constData()), 0x9AC6CDD7u);
+    // The bounds are the window the metafile sets.
+    QCOMPARE(qFromLittleEndian<qint16>(file.constData() + 6), qint16(0));
+    QCOMPARE(qFromLittleEndian<qint16>(file.constData() + 10), qint16(2000));
+    QCOMPARE(qFromLittleEndian<qint16>(file.constData() + 12), qint16(1000));
     quint16 checksum = 0;
     for (int i = 0; i < 10; ++i)
-        checksum ^= qFromLittleEndian<quint16>(wmf.constData() + 2 * i);
-    QCOMPARE(qFromLittleEndian<quint16>(wmf.constData() + 20), checksum);
-    // The bounds are the window the metafile sets (its SetWindowExt record).
-    QVERIFY(qFromLittleEndian<qint16>(wmf.constData() + 10) > 0);
-    QVERIFY(qFromLittleEndian<qint16>(wmf.constData() + 12) > 0);
-    // The goal size of the RTF: 1200 x 900 twips.
+        checksum ^= qFromLittleEndian<quint16>(file.constData() + 2 * i);
+    QCOMPARE(qFromLittleEndian<quint16>(file.constData() + 20), checksum);
+    QCOMPARE(file.mid(22), wmf);
+    // The goal size of the RTF: 1200 x 600 twips.
     const pugi::xml_node extent = content.blocks().select_node(".//wp:extent").node();
     QCOMPARE(qint64(extent.attribute("cx").as_llong()), 80 * WordContent::emuPerPixel);
     // A file that has the header already keeps it as it is.
-    QCOMPARE(office::placeableMetafile(wmf), wmf);
+    QCOMPARE(office::placeableMetafile(file), file);
 }
 
 void TestWordContent::plainTextFile()
