@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_file.h"
 
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
@@ -21,6 +23,29 @@ QString Delivery::defaultFolder()
 bool Delivery::openWithDesktop(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+BusyScope::BusyScope(Indicator indicator)
+    : m_indicator(std::move(indicator))
+{
+    if (m_indicator)
+        m_indicator(true);
+}
+
+BusyScope::~BusyScope()
+{
+    if (m_indicator)
+        m_indicator(false);
+}
+
+BusyScope::Indicator BusyScope::waitCursor()
+{
+    return [](bool working) {
+        if (working)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
 }
 
 Result<Delivered> deliver(const Delivery &delivery, const QString &name, const QDateTime &when,

@@ -25,6 +25,24 @@ struct Delivery
     Open open = &Delivery::openWithDesktop;
 };
 
+/// Shows that work is going on while it lives (the wait pointer of a window, so that
+/// converting an old template for seconds does not look like a hang).
+class BusyScope
+{
+public:
+    using Indicator = std::function<void(bool working)>;
+    explicit BusyScope(Indicator indicator);
+    ~BusyScope();
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+    /// The application's wait pointer.
+    static Indicator waitCursor();
+
+private:
+    Indicator m_indicator;
+};
+
 /// What became of a delivered document.
 struct Delivered
 {

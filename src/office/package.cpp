@@ -79,7 +79,7 @@ Result<Package> Package::fromBytes(const QByteArray &bytes, const PackageLimits 
         return Failure{reason};
     }
     ReadArchive archive;
-    archive.archive = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    archive.archive = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!archive.archive) {
         zip_source_free(source);
         const QString reason = zipError(&error);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_output.h"
 
-#include "paper_print.h"
-
 #include <QDir>
 
 namespace papers {
@@ -20,22 +18,11 @@ void WordOutput::outputToWord(const QString &paper, const store::PaperSettings &
 {
     const Explanations explanations =
         m_prompts.question(explainQuestion()) ? Explanations::Print : Explanations::Leave;
-    const auto fail = [this](const QString &reason) {
-        m_prompts.message(failureText() + QStringLiteral("\n\n") + reason);
-    };
-
-    const office::Result<QString> templatePath = m_templates.find(office::TemplateKind::Paper);
-    if (!templatePath)
-        return fail(templatePath.reason());
-    const office::Result<QByteArray> document =
-        PaperPrint::build(m_root, paper, row, explanations, *templatePath);
-    if (!document)
-        return fail(document.reason());
-    const office::Result<office::Delivered> delivered = office::deliver(
-        m_delivery, paper.trimmed(), m_clock.now(), QStringLiteral("docx"), *document);
-    if (!delivered)
-        return fail(QStringLiteral("The document cannot be saved: %1").arg(delivered.reason()));
-
+    const office::Result<office::Delivered> delivered = make(paper, row, explanations);
+    if (!delivered) {
+        m_prompts.message(failureText() + QStringLiteral("\n\n") + delivered.reason());
+        return;
+    }
     QString text =
         successText() +
         QStringLiteral("\n\nThe document is %1").arg(QDir::toNativeSeparators(delivered->path));
@@ -45,8 +32,28 @@ void WordOutput::outputToWord(const QString &paper, const store::PaperSettings &
     m_prompts.message(text);
 }
 
+office::Result<office::Delivered>
+WordOutput::make(const QString &paper, const store::PaperSettings &row, Explanations explanations)
+{
+    const office::BusyScope busy(m_busy);
+    const office::Result<QString> templatePath = m_templates.find(office::TemplateKind::Paper);
+    if (!templatePath)
+        return office::Failure{templatePath.reason()};
+    const office::Result<QByteArray> document =
+        PaperPrint::build(m_root, paper, row, explanations, *templatePath);
+    if (!document)
+        return office::Failure{document.reason()};
+    const office::Result<office::Delivered> delivered = office::deliver(
+        m_delivery, paper.trimmed(), m_clock.now(), QStringLiteral("docx"), *document);
+    if (!delivered)
+        return office::Failure{
+            QStringLiteral("The document cannot be saved: %1").arg(delivered.reason())};
+    return delivered;
+}
+
 OutputToWord makeOutputToWord(WordOutput &output)
 {
+    output.setBusyIndicator(office::BusyScope::waitCursor());
     return [&output](QWidget *, const QString &paper, const store::PaperSettings &row) {
         output.outputToWord(paper, row);
     };

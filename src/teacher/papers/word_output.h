@@ -4,6 +4,7 @@
 #pragma once
 
 #include "office/output_file.h"
+#include "paper_print.h"
 #include "office/template_source.h"
 #include "store/clock.h"
 #include "store/data_root.h"
@@ -41,19 +42,26 @@ public:
     void outputToWord(const QString &paper, const store::PaperSettings &row);
 
     void setTemplateSource(office::TemplateSource source) { m_templates = std::move(source); }
+    /// Shown while the document is made (not while a message is open).
+    void setBusyIndicator(office::BusyScope::Indicator indicator) { m_busy = std::move(indicator); }
 
 private:
+    office::Result<office::Delivered> make(const QString &paper, const store::PaperSettings &row,
+                                           Explanations explanations);
+
     store::DataRoot m_root;
     ui::Prompts &m_prompts;
     const store::Clock &m_clock;
     office::Delivery m_delivery;
     office::TemplateSource m_templates;
+    office::BusyScope::Indicator m_busy;
 };
 
 /// The action behind the "Output to WORD" button of "Manage paper".
 using OutputToWord =
     std::function<void(QWidget *over, const QString &paper, const store::PaperSettings &row)>;
-/// That action on a WordOutput that lives as long as the action.
+/// That action on a WordOutput that lives as long as the action; the pointer waits
+/// while the document is made.
 OutputToWord makeOutputToWord(WordOutput &output);
 
 } // namespace papers

@@ -17,23 +17,11 @@ ExcelOutput::ExcelOutput(store::DataRoot root, ui::Prompts &prompts, const store
 
 void ExcelOutput::exportResults(const ResultsModel &model)
 {
-    const auto fail = [this](const QString &reason) {
-        m_prompts.message(failureText() + QStringLiteral("\n\n") + reason);
-    };
-    if (!model.hasRefreshed())
-        return fail(QStringLiteral("The results have not been read yet."));
-    const office::Result<QString> templatePath = m_templates.find(office::TemplateKind::Score);
-    if (!templatePath)
-        return fail(templatePath.reason());
-    const office::Result<QByteArray> workbook = ResultsWorkbook::build(model, *templatePath);
-    if (!workbook)
-        return fail(workbook.reason());
-    const office::Result<office::Delivered> delivered =
-        office::deliver(m_delivery, model.test() + u' ' + model.className(), m_clock.now(),
-                        QStringLiteral("xlsx"), *workbook);
-    if (!delivered)
-        return fail(QStringLiteral("The workbook cannot be saved: %1").arg(delivered.reason()));
-
+    const office::Result<office::Delivered> delivered = make(model);
+    if (!delivered) {
+        m_prompts.message(failureText() + QStringLiteral("\n\n") + delivered.reason());
+        return;
+    }
     QString text =
         successText() +
         QStringLiteral("\n\nThe workbook is %1").arg(QDir::toNativeSeparators(delivered->path));
@@ -41,6 +29,26 @@ void ExcelOutput::exportResults(const ResultsModel &model)
         text += QStringLiteral(
             "\n\nNo program to open it was found; open it with your spreadsheet program.");
     m_prompts.message(text);
+}
+
+office::Result<office::Delivered> ExcelOutput::make(const ResultsModel &model)
+{
+    if (!model.hasRefreshed())
+        return office::Failure{QStringLiteral("The results have not been read yet.")};
+    const office::BusyScope busy(m_busy);
+    const office::Result<QString> templatePath = m_templates.find(office::TemplateKind::Score);
+    if (!templatePath)
+        return office::Failure{templatePath.reason()};
+    const office::Result<QByteArray> workbook = ResultsWorkbook::build(model, *templatePath);
+    if (!workbook)
+        return office::Failure{workbook.reason()};
+    const office::Result<office::Delivered> delivered =
+        office::deliver(m_delivery, model.test() + u' ' + model.className(), m_clock.now(),
+                        QStringLiteral("xlsx"), *workbook);
+    if (!delivered)
+        return office::Failure{
+            QStringLiteral("The workbook cannot be saved: %1").arg(delivered.reason())};
+    return delivered;
 }
 
 } // namespace results

@@ -31,12 +31,17 @@ public:
 
     void setDelivery(office::Delivery delivery) { m_delivery = std::move(delivery); }
     void setTemplateSource(office::TemplateSource source) { m_templates = std::move(source); }
+    /// Shown while the workbook is made (not while a message is open).
+    void setBusyIndicator(office::BusyScope::Indicator indicator) { m_busy = std::move(indicator); }
 
 private:
+    office::Result<office::Delivered> make(const ResultsModel &model);
+
     ui::Prompts &m_prompts;
     const store::Clock &m_clock;
     office::Delivery m_delivery;
     office::TemplateSource m_templates;
+    office::BusyScope::Indicator m_busy;
 };
 
 } // namespace results

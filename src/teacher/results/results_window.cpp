@@ -223,6 +223,7 @@ void ResultsWindow::buildWindow()
     m_excelButton = button(QStringLiteral("Output to EXCEL"), QStringLiteral("Cmd_excel"), this);
     // The workbook holds the figures of a refresh, so there must have been one.
     m_excelButton->setEnabled(false);
+    m_excel.setBusyIndicator(office::BusyScope::waitCursor());
     QPushButton *back = button(QStringLiteral("Return"), QStringLiteral("Cmd_return"), this);
     QPushButton *helpButton = button(QStringLiteral("&Help"), QStringLiteral("Cmd_help"), this);
     helpButton->setToolTip(QStringLiteral("How to view achievement"));

@@ -91,6 +91,7 @@ private Q_SLOTS:
     void failuresSayWhyAndLeaveNothing_data();
     void failuresSayWhyAndLeaveNothing();
     void noProgramToOpenIt();
+    void busyOnlyWhileMaking();
 };
 
 void TestWordOutput::asksWritesOpensAndSays_data()
@@ -174,6 +175,28 @@ void TestWordOutput::noProgramToOpenIt()
     output.outputToWord(paperName, setup.row());
     QVERIFY(setup.prompts.messages().first().startsWith(QStringLiteral("The operation succeed!")));
     QVERIFY(setup.prompts.messages().first().contains(QStringLiteral("No program to open it")));
+}
+
+void TestWordOutput::busyOnlyWhileMaking()
+{
+    // The wait pointer must not stand over the question or the message.
+    Setup setup;
+    QList<bool> states;
+    bool busy = false;
+    setup.output->setBusyIndicator([&](bool working) {
+        busy = working;
+        states.append(working);
+    });
+    QList<bool> busyWhenShown;
+    setup.prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
+    for (const bool missing : {false, true}) {
+        if (missing)
+            QFile::remove(setup.root.path() + QStringLiteral("/sys/paper.dotx"));
+        setup.prompts.refuse();
+        setup.output->outputToWord(paperName, setup.row());
+    }
+    QCOMPARE(states, (QList<bool>{true, false, true, false}));
+    QCOMPARE(busyWhenShown, (QList<bool>{false, false, false, false}));
 }
 
 QTEST_GUILESS_MAIN(TestWordOutput)
