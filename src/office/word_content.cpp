@@ -436,7 +436,8 @@ private:
                 const bool wmf = picture.format == Format::Wmf;
                 out.data = wmf ? placeableMetafile(picture.data) : picture.data;
                 out.extension = wmf ? QStringLiteral("wmf") : QStringLiteral("emf");
-                out.contentType = wmf ? QStringLiteral("image/x-wmf") : QStringLiteral("image/x-emf");
+                out.contentType =
+                    wmf ? QStringLiteral("image/x-wmf") : QStringLiteral("image/x-emf");
             } else {
                 image = richtext::PictureDecoder::frame(size.boundedTo(QSizeF(512, 512)));
             }

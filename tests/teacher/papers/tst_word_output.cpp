@@ -188,7 +188,8 @@ void TestWordOutput::busyOnlyWhileMaking()
         states.append(working);
     });
     QList<bool> busyWhenShown;
-    setup.prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
+    setup.prompts.whileShown(
+        [&](const ui::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
     for (const bool missing : {false, true}) {
         if (missing)
             QFile::remove(setup.root.path() + QStringLiteral("/sys/paper.dotx"));
