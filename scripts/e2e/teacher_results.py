@@ -5,7 +5,8 @@
 
 1. Main-menu button 4 opens the results of Maths for class A1: the rows, a sort by
    score, "Allow retest" on the selected testee (written to its record at once), the
-   help page with F1, and "Return".
+   help page with F1, "Output to EXCEL" (a workbook in the documents folder), and
+   "Return".
 2. A roster without tests: "Sorry!No test now." and the program ends.
 """
 import os
@@ -78,8 +79,12 @@ def results_of_a_class(run):
         write(os.path.join(root, "CHENGJI", "Maths", "A1%d.cho" % number), text)
     source = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
     shutil.copytree(os.path.join(source, "data", "help"), os.path.join(root, "help"))
+    shutil.copytree(os.path.join(source, "data", "sys"), os.path.join(root, "sys"), dirs_exist_ok=True)
 
-    app = run.start("teacher", "--data-root", root)
+    # A home of its own for the documents folder, and no desktop to open the workbook.
+    home = run.path("home")
+    os.makedirs(home, exist_ok=True)
+    app = run.start("teacher", "--data-root", root, env={"HOME": home, "PATH": "/nonexistent"})
     menu = app.window("Teacher End")
     app.press(menu, "View achievement")
     view = app.window("View achievement")
@@ -105,11 +110,19 @@ def results_of_a_class(run):
                        what="testee 1's finish mark to be cleared")
     assert "1DF=85" in read(os.path.join(root, "CHENGJI", "Maths", "A11.cho"))
 
+
     app.key("F1")
     help_window = app.window("Help")
     help_window.find(contains="Watch a test while it runs")
     app.press(help_window, "Close")
     app.wait_gone(help_window)
+
+    app.press(view, "Output to EXCEL")
+    box = app.wait_dialog(contains="The operation succeed!")
+    app.press(box, "OK")
+    documents = os.path.join(home, "Documents", "Quorin")
+    written = os.listdir(documents)
+    assert len(written) == 1 and written[0].startswith("Maths A1 ") and written[0].endswith(".xlsx"), written
 
     app.press(view, "Return")
     app.wait_gone(view)

@@ -131,8 +131,15 @@ QString DataRoot::localFolder(LocalUse use)
     QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (cache.isEmpty())
         cache = QDir::homePath() + QStringLiteral("/.cache");
-    return cache + QStringLiteral("/quorin/")
-           + (use == LocalUse::Student ? QStringLiteral("student") : QStringLiteral("editor"));
+    switch (use) {
+    case LocalUse::Student:
+        return cache + QStringLiteral("/quorin/student");
+    case LocalUse::Editor:
+        return cache + QStringLiteral("/quorin/editor");
+    case LocalUse::Office:
+        break;
+    }
+    return cache + QStringLiteral("/quorin/office");
 }
 
 } // namespace store

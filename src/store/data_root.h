@@ -45,8 +45,9 @@ public:
     /// Whether the root lies on a network or FUSE file system (or QUORIN_ROOT_REMOTE=1 says so).
     bool isRemote() const;
 
-    enum class LocalUse { Student, Editor };
-    /// The local working folder of one use: $XDG_CACHE_HOME/quorin/student or .../editor.
+    enum class LocalUse { Student, Editor, Office };
+    /// The local working folder of one use: $XDG_CACHE_HOME/quorin/student, .../editor, or
+    /// .../office (templates converted from the old binary formats).
     /// Not created here.
     static QString localFolder(LocalUse use);
 

@@ -11,8 +11,12 @@
 #include "shell/menu_picture.h"
 #include "shell/set_password_window.h"
 #include "shell/teacher_shell.h"
+#include "store/clock.h"
 #include "store/data_root.h"
 #include "store/root_locator.h"
+#include "teacher/papers/print_paper_command.h"
+#include "teacher/papers/word_output.h"
+#include "teacher/results/export_results_command.h"
 #include "teacher/results/results_command.h"
 #include "teacher/results/results_window.h"
 #include "ui/built_in_help.h"
@@ -38,6 +42,18 @@ QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
              "Print the results of a paper and class as CSV (--paper NAME --class NAME)."),
          [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
             QTextStream &err) { return results::runResultsCommand(root, arguments, out, err); }},
+        {QStringLiteral("print-paper"),
+         QStringLiteral("Write a paper as a Word document (--paper NAME [--explanations] "
+                        "--output FILE.docx [--template FILE])."),
+         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
+            QTextStream &err) { return papers::runPrintPaperCommand(root, arguments, out, err); }},
+        {QStringLiteral("export-results"),
+         QStringLiteral("Write the results of a paper and class as a workbook (--paper NAME "
+                        "--class NAME --output FILE.xlsx [--template FILE])."),
+         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
+            QTextStream &err) {
+             return results::runExportResultsCommand(root, arguments, out, err);
+         }},
         {QStringLiteral("init-root"),
          QStringLiteral("Make a new data root in DIR, or in the data root named by the options."),
          [shippedData](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
@@ -116,12 +132,14 @@ int main(int argc, char **argv)
 
     // Each working window opens modally over the menu.
     teacher::WorkingWindows windows;
+    store::SystemClock clock;
+    papers::WordOutput wordOutput(root, prompts, clock);
     windows.managePaper = [&](QWidget *over) {
-        // The Word output is handed in when its area comes in.
         teacher::PaperActions actions;
         actions.editPaper = [&](QWidget *owner, const QString &paper) {
             editor::EditPaperWindow::openModal(root, prompts, help, paper, owner);
         };
+        actions.outputToWord = papers::makeOutputToWord(wordOutput);
         teacher::ManagePaperWindow(root, prompts, help, actions, over).exec();
     };
     windows.manageTest = [&](QWidget *over) {

@@ -99,6 +99,7 @@ private slots:
         qputenv("XDG_CACHE_HOME", m_dir.path().toUtf8());
         QCOMPARE(DataRoot::localFolder(DataRoot::LocalUse::Student), m_dir.path() + QStringLiteral("/quorin/student"));
         QCOMPARE(DataRoot::localFolder(DataRoot::LocalUse::Editor), m_dir.path() + QStringLiteral("/quorin/editor"));
+        QCOMPARE(DataRoot::localFolder(DataRoot::LocalUse::Office), m_dir.path() + QStringLiteral("/quorin/office"));
         qunsetenv("XDG_CACHE_HOME");
     }
 };

@@ -72,6 +72,7 @@ ResultsWindow::ResultsWindow(const store::DataRoot &root, ui::Prompts &prompts, 
     : QDialog(parent)
     , m_model(root)
     , m_prompts(prompts)
+    , m_excel(root, prompts, m_clock)
     , m_quit(std::move(quit))
     , m_help(std::move(help))
     , m_loader(new ResultsLoader(root, this))
@@ -219,12 +220,17 @@ void ResultsWindow::buildWindow()
     auto *presentLayout = new QVBoxLayout(present);
     presentLayout->addWidget(retest);
     presentLayout->addWidget(remove);
+    m_excelButton = button(QStringLiteral("Output to EXCEL"), QStringLiteral("Cmd_excel"), this);
+    // The workbook holds the figures of a refresh, so there must have been one.
+    m_excelButton->setEnabled(false);
+    m_excel.setBusyIndicator(office::BusyScope::waitCursor());
     QPushButton *back = button(QStringLiteral("Return"), QStringLiteral("Cmd_return"), this);
     QPushButton *helpButton = button(QStringLiteral("&Help"), QStringLiteral("Cmd_help"), this);
     helpButton->setToolTip(QStringLiteral("How to view achievement"));
     auto *actions = new QVBoxLayout;
     actions->addWidget(present);
     actions->addStretch();
+    actions->addWidget(m_excelButton);
     actions->addWidget(back);
     actions->addWidget(helpButton);
 
@@ -344,6 +350,7 @@ void ResultsWindow::buildWindow()
     connect(m_timer, &QTimer::timeout, this, &ResultsWindow::autoRefreshTick);
     connect(retest, &QPushButton::clicked, this, &ResultsWindow::allowRetest);
     connect(remove, &QPushButton::clicked, this, &ResultsWindow::deleteScore);
+    connect(m_excelButton, &QPushButton::clicked, this, &ResultsWindow::outputToExcel);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     const auto openHelp = [this] {
         if (m_help)
@@ -375,6 +382,7 @@ void ResultsWindow::autoRefreshTick()
 void ResultsWindow::applyInput(const ResultsInput &input)
 {
     m_model.apply(input);
+    m_excelButton->setEnabled(true);
     drawAll();
     emit refreshed();
 }
@@ -470,6 +478,12 @@ void ResultsWindow::questionClicked(int row)
     const QSignalBlocker blocker(m_answers);
     m_answers->setCurrentRow(m_model.selectedQuestion());
     drawDetail();
+}
+
+void ResultsWindow::outputToExcel()
+{
+    if (m_model.hasRefreshed())
+        m_excel.exportResults(m_model);
 }
 
 void ResultsWindow::allowRetest()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "excel_output.h"
 #include "results_model.h"
 
 #include "store/data_root.h"
@@ -58,6 +59,10 @@ public:
 
     /// Reads the chosen test and class again ("Update", a new choice).
     void refresh();
+    /// "Output to EXCEL": the figures of the last refresh into a new workbook.
+    void outputToExcel();
+    /// Where workbooks go and how they open (tests keep them away from the desktop).
+    void setDelivery(office::Delivery delivery) { m_excel.setDelivery(std::move(delivery)); }
     /// One tick of the auto timer: a refresh when "Auto" is ticked.
     void autoRefreshTick();
 
@@ -85,6 +90,8 @@ private:
 
     ResultsModel m_model;
     ui::Prompts &m_prompts;
+    store::SystemClock m_clock;
+    ExcelOutput m_excel;
     QuitCallback m_quit;
     HelpCallback m_help;
     ResultsLoader *m_loader = nullptr;
@@ -94,6 +101,7 @@ private:
     QComboBox *m_classes = nullptr;
     QCheckBox *m_auto = nullptr;
     QTimer *m_timer = nullptr;
+    QPushButton *m_excelButton = nullptr;
     QListWidget *m_left = nullptr;
     QListWidget *m_right = nullptr;
     QListWidget *m_statistics = nullptr;

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "output_file.h"
+
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace office {
+
+QString Delivery::defaultFolder()
+{
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return documents + QStringLiteral("/Quorin");
+}
+
+bool Delivery::openWithDesktop(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+BusyScope::BusyScope(Indicator indicator)
+    : m_indicator(std::move(indicator))
+{
+    if (m_indicator)
+        m_indicator(true);
+}
+
+BusyScope::~BusyScope()
+{
+    if (m_indicator)
+        m_indicator(false);
+}
+
+BusyScope::Indicator BusyScope::waitCursor()
+{
+    return [](bool working) {
+        if (working)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        else
+            QGuiApplication::restoreOverrideCursor();
+    };
+}
+
+Result<Delivered> deliver(const Delivery &delivery, const QString &name, const QDateTime &when,
+                          const QString &extension, const QByteArray &bytes)
+{
+    // Colons are not allowed in file names on the Windows shares next door.
+    const QString base = name + u' ' + when.toString(QStringLiteral("yyyy-MM-dd HH.mm"));
+    Result<QString> path = writeNewFile(delivery.folder, base, extension, bytes);
+    if (!path)
+        return Failure{path.reason()};
+    Delivered delivered;
+    delivered.path = *path;
+    delivered.opened = delivery.open && delivery.open(*path);
+    return delivered;
+}
+
+Result<QString> writeNewFile(const QString &folder, const QString &baseName,
+                             const QString &extension, const QByteArray &bytes)
+{
+    if (!QDir().mkpath(folder))
+        return Failure{
+            QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
+    const QString base =
+        safeFileName(baseName).isEmpty() ? QStringLiteral("output") : safeFileName(baseName);
+    for (int n = 1; n <= 1000; ++n) {
+        const QString name = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
+        const QString path = QDir(folder).filePath(name + u'.' + extension);
+        if (QFile::exists(path))
+            continue;
+        QFile file(path);
+        // NewOnly fails when another program took the name in the meantime.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (QFile::exists(path))
+                continue;
+            return Failure{QStringLiteral("%1 cannot be written (%2)")
+                               .arg(QDir::toNativeSeparators(path), file.errorString())};
+        }
+        const bool written = file.write(bytes) == bytes.size() && file.flush();
+        const QString error = file.errorString();
+        file.close();
+        if (!written || file.error() != QFileDevice::NoError) {
+            QFile::remove(path);
+            return Failure{QStringLiteral("%1 cannot be written (%2)")
+                               .arg(QDir::toNativeSeparators(path), error)};
+        }
+        return path;
+    }
+    return Failure{QStringLiteral("the folder %1 holds too many files named %2")
+                       .arg(QDir::toNativeSeparators(folder), base)};
+}
+
+Status writeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure{QStringLiteral("%1 cannot be written (%2)")
+                           .arg(QDir::toNativeSeparators(path), file.errorString())};
+    file.write(bytes);
+    if (!file.commit())
+        return Failure{QStringLiteral("%1 cannot be written (%2)")
+                           .arg(QDir::toNativeSeparators(path), file.errorString())};
+    return {};
+}
+
+QString safeFileName(const QString &text)
+{
+    QString name;
+    name.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || QStringView(u"/\\:*?\"<>|").contains(c))
+            name.append(u'_');
+        else
+            name.append(c);
+    }
+    while (!name.isEmpty() && (name.front() == u' ' || name.front() == u'.'))
+        name.remove(0, 1);
+    while (!name.isEmpty() && (name.back() == u' ' || name.back() == u'.'))
+        name.chop(1);
+    return name.left(120);
+}
+
+} // namespace office

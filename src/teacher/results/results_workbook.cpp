@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results_workbook.h"
+
+#include "office/xlsx_template.h"
+
+namespace results {
+
+namespace {
+
+using office::CellAddress;
+using office::Failure;
+
+} // namespace
+
+office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
+                                                  const QString &templatePath)
+{
+    office::Result<office::XlsxTemplate> opened = office::XlsxTemplate::open(templatePath);
+    if (!opened)
+        return Failure{QStringLiteral("The template cannot be used: %1").arg(opened.reason())};
+    office::XlsxTemplate &book = *opened;
+    if (book.sheetCount() < sheetCount)
+        return Failure{QStringLiteral("The template has %1 worksheets; it needs %2 (testees, "
+                                      "statistics, questions, answers).")
+                           .arg(book.sheetCount())
+                           .arg(sheetCount)};
+    for (int sheet = 1; sheet <= sheetCount; ++sheet) {
+        if (!book.isWorksheet(sheet))
+            return Failure{QStringLiteral("Sheet %1 of the template (%2) holds no cells.")
+                               .arg(sheet)
+                               .arg(book.sheetName(sheet))};
+    }
+
+    const QString &test = model.test();
+    const QString &className = model.className();
+    const ResultTable &table = model.resultTable();
+    // Only the class's student count of rows, even when its number range is longer.
+    const int rows = std::clamp(model.studentCount(), 0, table.rowCount());
+
+    // 1: testees, in number order (the table's order, never the display order).
+    book.setText(1, QStringLiteral("B2"), test);
+    book.setText(1, QStringLiteral("E1"), className);
+    for (int i = 1; i <= rows; ++i) {
+        const ResultRow &row = table.row(i);
+        // A testee without a score has no place in the ranking, as the window shows it.
+        const QString rank = row.score.isEmpty() ? QString() : row.rank;
+        const QString values[] = {row.number, row.firstName, row.lastName,
+                                  row.score,  rank,          row.surplusTime};
+        for (int column = 1; column <= 6; ++column)
+            book.setText(1, CellAddress{5 + i, column}, values[column - 1]);
+    }
+
+    // 2: statistics.
+    const ClassSummary &summary = model.summary();
+    const bool scored = summary.count() > 0;
+    book.setText(2, QStringLiteral("B2"), test);
+    book.setText(2, QStringLiteral("B1"), className);
+    if (scored)
+        book.setText(2, QStringLiteral("B6"), summary.averageText());
+    const qint64 figures[] = {summary.highest(),
+                              summary.lowest(),
+                              summary.count(),
+                              summary.sum(),
+                              summary.gradeCount(Grade::A),
+                              summary.gradeCount(Grade::B),
+                              summary.gradeCount(Grade::C),
+                              summary.gradeCount(Grade::D),
+                              summary.gradeCount(Grade::F),
+                              summary.passTotal()};
+    for (int k = 0; k < 10; ++k)
+        book.setText(2, CellAddress{7 + k, 2}, QString::number(figures[k]));
+    if (scored) {
+        const Grade grades[] = {Grade::A, Grade::B, Grade::C, Grade::D, Grade::F};
+        for (int k = 0; k < 5; ++k)
+            book.setText(2, CellAddress{17 + k, 2}, summary.percentText(grades[k]));
+        book.setText(2, CellAddress{22, 2}, summary.passPercentText());
+    }
+
+    // 3: questions, in paper order.
+    const QuestionTable &questions = model.questionTable();
+    book.setText(3, QStringLiteral("B2"), test);
+    book.setText(3, QStringLiteral("F1"), className);
+    for (int q = 1; q <= questions.questionCount(); ++q) {
+        const QuestionEntry &entry = questions.entry(q);
+        const double values[] = {double(entry.number),          double(entry.correctAnswer.value()),
+                                 double(entry.scorePercent),    double(entry.optionCounts[0]),
+                                 double(entry.optionCounts[1]), double(entry.optionCounts[2]),
+                                 double(entry.optionCounts[3]), double(entry.optionCounts[4])};
+        for (int column = 1; column <= 8; ++column)
+            book.setNumber(3, CellAddress{5 + q, column}, values[column - 1]);
+    }
+
+    // 4: answers.
+    book.setText(4, QStringLiteral("B2"), test);
+    book.setText(4, QStringLiteral("F1"), className);
+    const int questionCount = questions.questionCount();
+    for (int q = 1; q <= questionCount; ++q)
+        book.setText(4, CellAddress{5, 3 + q}, QStringLiteral("NO ") + QString::number(q));
+    const AnswerMatrix &answers = model.answerMatrix();
+    for (int i = 1; i <= rows; ++i) {
+        const ResultRow &row = table.row(i);
+        book.setText(4, CellAddress{5 + i, 1}, row.number);
+        book.setText(4, CellAddress{5 + i, 2}, row.firstName);
+        book.setText(4, CellAddress{5 + i, 3}, row.lastName);
+        if (!row.hasScore)
+            continue;
+        for (int q = 1; q <= questionCount; ++q)
+            book.setNumber(4, CellAddress{5 + i, 3 + q}, answers.value(i, q).value());
+    }
+
+    office::Result<QByteArray> bytes = book.toBytes();
+    if (!bytes)
+        return Failure{QStringLiteral("The workbook cannot be made: %1").arg(bytes.reason())};
+    return bytes;
+}
+
+} // namespace results
