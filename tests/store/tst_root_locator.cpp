@@ -22,6 +22,7 @@ private:
     QTemporaryDir m_dir;
     QString m_user;   // $XDG_CONFIG_HOME
     QString m_system; // the one folder of $XDG_CONFIG_DIRS
+    int m_case = 0;
 
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
     void writeConfig(const QString &folder, const QByteArray &text)
@@ -34,8 +35,12 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        m_user = path(u"home-config"_s);
-        m_system = path(u"etc-xdg"_s);
+        // Fresh folders for every case: QSettings keeps what it read of a file and reads
+        // it again only when its time or size changed, which a rewrite within the same
+        // second to the same length does not show.
+        ++m_case;
+        m_user = path(u"home-config-"_s + QString::number(m_case));
+        m_system = path(u"etc-xdg-"_s + QString::number(m_case));
         qputenv("XDG_CONFIG_HOME", m_user.toUtf8());
         qputenv("XDG_CONFIG_DIRS", m_system.toUtf8());
         qunsetenv("QUORIN_DATA_ROOT");
