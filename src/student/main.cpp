@@ -14,7 +14,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("student"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorin"));
+    // No display name: Qt would append it to every window title, and the exam
+    // window's title is exactly the testee's class, number and names.
     // The windows hand over to each other; the program ends when a window asks.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::QtPrompts prompts(QStringLiteral("Quorin"));
