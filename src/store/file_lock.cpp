@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 #include <vector>
 
@@ -124,6 +125,20 @@ public:
             m_entries.erase(oldest);
         }
     }
+    /// Closes the kept descriptors of lock files below a folder.
+    void closeBelow(const QByteArray &folder)
+    {
+        QMutexLocker locker(&m_mutex);
+        const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+        m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
+                                       [&prefix](const Entry &entry) {
+                                           if (entry.inUse || !entry.path.startsWith(prefix))
+                                               return false;
+                                           ::close(entry.fd);
+                                           return true;
+                                       }),
+                        m_entries.end());
+    }
     /// Closes a descriptor that is of no further use (its file was replaced).
     void discard(int fd)
     {
@@ -152,6 +167,31 @@ OpenLockFiles &openLockFiles()
 {
     static OpenLockFiles files;
     return files;
+}
+
+// Only a FUSE share is known to forward record locks under its own name; on other
+// file systems a lock file is closed after each write, so that nothing stays open
+// in a folder that somebody may want to remove.
+bool keepsOpen(int fd)
+{
+    struct statfs info
+    {
+    };
+    return ::fstatfs(fd, &info) == 0 && info.f_type == 0x65735546; // FUSE_SUPER_MAGIC
+}
+
+// Kept lock files go by their absolute path, so that closeKept finds them.
+QByteArray keyOf(const QString &path)
+{
+    return QFile::encodeName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+void putBack(OpenLockFiles &files, const QByteArray &path, int fd)
+{
+    if (keepsOpen(fd))
+        files.keep(path, fd);
+    else
+        files.discard(fd);
 }
 
 // A holder that writes again at once frees the lock only for a moment: look
@@ -311,8 +351,9 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
     }
 
     OpenLockFiles &files = openLockFiles();
+    const QByteArray key = keyOf(m_path);
     for (;;) {
-        int fd = files.take(path);
+        int fd = files.take(key);
         if (fd >= 0 && !sameFile(fd, path)) {
             // Somebody removed or replaced the lock file since: nobody else can find
             // the one we hold open.
@@ -342,7 +383,7 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
             case Attempt::Unsupported:
                 // A share without record locks: write as the programs always have,
                 // relying on the atomic rename alone (and the local lock).
-                files.keep(path, fd);
+                putBack(files, key, fd);
                 return Outcome::Unsupported;
             case Attempt::Failed: {
                 const int error = errno;
@@ -354,7 +395,7 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
                 break;
             }
             case Attempt::Busy:
-                files.keep(path, fd);
+                putBack(files, key, fd);
                 break;
             }
         }
@@ -366,12 +407,17 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
     }
 }
 
+void FileLock::closeKept(const QString &folder)
+{
+    openLockFiles().closeBelow(keyOf(folder));
+}
+
 void FileLock::release()
 {
-    // The lock file stays, and stays open for the next write.
+    // The lock file stays (on a FUSE share it also stays open for the next write).
     if (m_fd >= 0) {
         unlockDescriptor(m_fd, m_perDescription);
-        openLockFiles().keep(QFile::encodeName(m_path), m_fd);
+        putBack(openLockFiles(), keyOf(m_path), m_fd);
         m_fd = -1;
     }
     if (m_localFd >= 0) {

@@ -20,8 +20,8 @@ namespace store {
 /// kernel then orders the writers of one computer even on a share that forwards
 /// record locks under its own name, which makes all its clients one owner. Such a
 /// share also lets go of every lock on a file when any of its clients closes that
-/// file, so a program keeps its lock files open between writes (a few at a time)
-/// and closes them only when it ends.
+/// file, so on a FUSE share a program keeps its lock files open between writes (a
+/// few at a time) and closes them when it ends, or when closeKept asks.
 class FileLock
 {
 public:
@@ -43,6 +43,10 @@ public:
     Outcome acquire(int timeoutMs);
     void release();
     bool isLocked() const { return m_fd >= 0; }
+
+    /// Closes the lock files kept open below a folder, before the folder is removed
+    /// (a share may refuse to remove a folder in which a file is open).
+    static void closeKept(const QString &folder);
 
     /// The folder of the local locks: $XDG_RUNTIME_DIR/quorin-locks, else a folder of
     /// this user under the temporary folder. Empty when neither can be made.

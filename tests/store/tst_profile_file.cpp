@@ -288,6 +288,19 @@ private slots:
         QCOMPARE(readBytes(file), QByteArray("[A1]\r\n7=Ann\r\n7DF=90\r\n"));
     }
 
+    // On a local disk nothing stays open after a write: a folder can be removed at once.
+    void nothingStaysOpenAfterAWrite()
+    {
+        const QString file = path(QStringLiteral("open.cho"));
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("7"),
+                                              QStringLiteral("Ann")),
+                 WriteStatus::Ok);
+        const QFileInfoList descriptors =
+            QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files);
+        for (const QFileInfo &fd : descriptors)
+            QVERIFY2(!fd.symLinkTarget().startsWith(m_dir.path()), qPrintable(fd.symLinkTarget()));
+    }
+
     void leftoverTemporaries_data()
     {
         QTest::addColumn<QString>("name");

@@ -3,6 +3,7 @@
 // Skips, saying why, where FUSE mounts cannot be made (bindfs missing, no
 // /dev/fuse, no permission).
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/file_lock.h"
 #include "store/profile_file.h"
 
 #include <QDir>
@@ -134,6 +135,27 @@ private slots:
         // Nothing is left behind but the file and its lock.
         QCOMPARE(QDir(folder(QStringLiteral("share"))).entryList(QDir::Files),
                  (QStringList{QStringLiteral("A17.cho"), QStringLiteral("A17.cho.lock")}));
+    }
+
+    // On such a share a lock file stays open between writes (closing it would let go
+    // of another client's lock), until a folder is to be removed.
+    void lockFilesStayOpenUntilAsked()
+    {
+        const QString onFirst = folder(QStringLiteral("pc1/A18.cho"));
+        QCOMPARE(ProfileFile(onFirst).writeValue(QStringLiteral("A1"), QStringLiteral("8"),
+                                                 QStringLiteral("Ann")),
+                 WriteStatus::Ok);
+        auto openBelow = [](const QString &folder) {
+            int count = 0;
+            const QFileInfoList descriptors =
+                QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files);
+            for (const QFileInfo &fd : descriptors)
+                count += fd.symLinkTarget().startsWith(folder) ? 1 : 0;
+            return count;
+        };
+        QCOMPARE(openBelow(folder(QStringLiteral("pc1"))), 1);
+        FileLock::closeKept(folder(QStringLiteral("pc1")));
+        QCOMPARE(openBelow(folder(QStringLiteral("pc1"))), 0);
     }
 };
 
