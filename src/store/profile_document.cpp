@@ -17,24 +17,6 @@ TextCodec &codec()
     return threadCodec;
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-bool isAscii(QStringView text)
-{
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 bool isBlankBytes(QByteArrayView bytes)
 {
     for (char c : bytes) {
@@ -47,7 +29,7 @@ bool isBlankBytes(QByteArrayView bytes)
 // The text of a line; an ASCII line is widened into `buffer` without a new allocation.
 QStringView lineText(QByteArrayView bytes, TextEncoding encoding, QString &buffer)
 {
-    if (isAscii(bytes)) {
+    if (TextCodec::isAscii(bytes)) {
         buffer.resize(bytes.size());
         QChar *out = buffer.data();
         for (qsizetype i = 0; i < bytes.size(); ++i)
@@ -88,7 +70,7 @@ Parts parseLine(QStringView text)
 // Names compare as Windows compares them: without regard to letter case.
 void foldInto(QStringView name, QString &folded)
 {
-    if (!isAscii(name)) {
+    if (!TextCodec::isAscii(name)) {
         folded = name.toString().toCaseFolded();
         return;
     }

@@ -5,24 +5,6 @@ namespace store {
 
 namespace {
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
-bool isAscii(QStringView text)
-{
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 bool inRange(char c, unsigned char low, unsigned char high)
 {
     const auto b = static_cast<unsigned char>(c);
@@ -57,6 +39,24 @@ TextCodec::TextCodec()
     : m_gbkDecoder("GBK")
     , m_gb18030Decoder("GB18030")
 {}
+
+bool TextCodec::isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool TextCodec::isAscii(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
 
 TextEncoding TextCodec::detect(QByteArrayView bytes)
 {

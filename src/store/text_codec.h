@@ -39,6 +39,10 @@ public:
     /// The encoding that a file's first bytes announce.
     static TextEncoding detect(QByteArrayView bytes);
 
+    /// Whether bytes or text are plain ASCII (the same in every encoding here).
+    static bool isAscii(QByteArrayView bytes);
+    static bool isAscii(QStringView text);
+
     /// Decodes one complete line (or any complete text).
     QString decode(QByteArrayView bytes, TextEncoding encoding);
 
