@@ -5,7 +5,9 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace results {
 
@@ -21,14 +23,17 @@ struct RecordCache::Kept
 
 std::optional<FileStamp> FileStamp::of(const QString &path)
 {
-    struct stat info
-    {
-    };
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 ||
-        !S_ISREG(info.st_mode))
+    // As the server has it now: a share's client may answer from attributes it
+    // cached a while ago, and the change would show a refresh or two late.
+    struct statx info = {};
+    if (path.isEmpty() ||
+        ::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_STATX_FORCE_SYNC,
+                STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_INO, &info) != 0 ||
+        !S_ISREG(info.stx_mode))
         return std::nullopt;
-    return FileStamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
-                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    return FileStamp{quint64(makedev(info.stx_dev_major, info.stx_dev_minor)),
+                     quint64(info.stx_ino), qint64(info.stx_size),
+                     qint64(info.stx_mtime.tv_sec) * 1000000000 + info.stx_mtime.tv_nsec};
 }
 
 bool RecordCache::settled(const FileStamp &stamp) const

@@ -24,7 +24,7 @@ struct FileStamp
     qint64 modifiedNs = 0;
     bool operator==(const FileStamp &) const = default;
 
-    /// The stamp of an existing regular file, from one stat.
+    /// The stamp of an existing regular file, from one stat that asks the server.
     static std::optional<FileStamp> of(const QString &path);
 };
 
