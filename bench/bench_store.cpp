@@ -7,6 +7,7 @@
 #include "store/result_record.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -142,12 +143,61 @@ void BM_AutosaveSingleWrites(benchmark::State &state)
 }
 BENCHMARK(BM_AutosaveSingleWrites)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// What any student can put in the results folder: just under the 16 MiB a reader
+// accepts, all tiny sections. A reader refuses it (too many sections) in about the
+// time it takes to read its bytes, with little memory (see tst_profile_concurrency).
+struct HostileFile
+{
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("A17.cho"));
+
+    HostileFile()
+    {
+        QByteArray bytes;
+        bytes.reserve(16770000 + 32);
+        for (int i = 0; bytes.size() < 16770000; ++i)
+            bytes += '[' + QByteArray::number(i) + "]\r\n";
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+};
+
+HostileFile &hostileFile()
+{
+    static HostileFile instance;
+    return instance;
+}
+
+void BM_ReadBytesOfHostileFile(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QFile file(hostileFile().path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll().size());
+    }
+}
+BENCHMARK(BM_ReadBytesOfHostileFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReadHostileFile(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const ProfileSnapshot snapshot = ProfileFile(hostileFile().path).read();
+        if (snapshot.status() != ReadStatus::TooLarge)
+            state.SkipWithError("the file was not refused");
+    }
+}
+BENCHMARK(BM_ReadHostileFile)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     return bench::runWithComparisons(
         argc, argv,
-        {{"BM_RefreshOneValueAtATime/iterations:1", "BM_RefreshSnapshots", "at least 20 times faster"},
-         {"BM_AutosaveSingleWrites/iterations:3", "BM_AutosaveBatch", "at least 50 times faster"}});
+        {{"BM_RefreshOneValueAtATime/iterations:1", "BM_RefreshSnapshots",
+          "at least 20 times faster"},
+         {"BM_AutosaveSingleWrites/iterations:3", "BM_AutosaveBatch", "at least 50 times faster"},
+         {"BM_ReadBytesOfHostileFile", "BM_ReadHostileFile",
+          "no less than 0.1 (refused within 10 times the time of reading its bytes; under 1 s)"}});
 }

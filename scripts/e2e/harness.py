@@ -414,6 +414,13 @@ class Run:
         subprocess.run(command + [path], check=True, timeout=60)
         return path
 
+    def window_titles(self):
+        """The titles of the display's top-level windows as the window system has them
+        (what a window manager shows), not only what the program set."""
+        out = subprocess.run(["xwininfo", "-root", "-children"], capture_output=True,
+                             text=True, timeout=30).stdout
+        return [m.group(1) for m in re.finditer(r'^\s*0x[0-9a-f]+ "(.*)":', out, re.M)]
+
     def close(self, failed):
         for app in self.apps:
             _stop(app.process)

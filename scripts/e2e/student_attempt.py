@@ -48,6 +48,10 @@ def scenario(run):
 
     exam = app.window("A1 7 Tom Lee")
     assert exam.find(contains="Question No:1", role="panel")
+    # The window system shows exactly the testee, with nothing appended.
+    titles = harness.wait_until(lambda: [t for t in run.window_titles() if "Tom" in t],
+                                what="the exam window's title")
+    assert titles == ["A1 7 Tom Lee"], titles
     # A second copy on the same computer is refused while this one runs.
     second = run.start("student", "--data-root", root)
     refusal = second.wait_dialog(contains="The test program has been running!")

@@ -8,14 +8,30 @@
 #include <QSaveFile>
 #include <QTextDocument>
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace richtext {
 
 bool loadFile(const QString &path, QTextDocument &document)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) ||
+    // Regular files only, opened without waiting: a FIFO named like a document
+    // would otherwise hold the window in open().
+    const int fd = path.isEmpty() ? -1
+                                  : ::open(QFile::encodeName(path).constData(),
+                                           O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        document.clear();
+        return false;
+    }
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ||
         file.size() > RtfReader::maxInputSize) {
+        if (fd >= 0 && !file.isOpen())
+            ::close(fd);
         document.clear();
         return false;
     }

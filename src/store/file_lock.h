@@ -7,9 +7,21 @@
 
 namespace store {
 
-/// Locks "<file>.lock" with an open-file-description record lock. The lock file
-/// exists only while the lock is held: the holder removes it before letting go,
-/// and a waiter that wakes up holding a file no longer at the path starts over.
+/// Locks "<file>.lock" with an open-file-description record lock.
+///
+/// The lock file is made once and then stays: what excludes is the kernel's
+/// record lock on it, not whether the file is there. Removing it after every
+/// write would make each writer race the next one for the name, and on a share
+/// a name that another computer has just removed can still be listed, so that
+/// the open fails although nothing is wrong.
+///
+/// Before the lock beside the file, a writer takes a lock on this computer
+/// (one of a few lock files in a local folder, chosen by the file's path). The
+/// kernel then orders the writers of one computer even on a share that forwards
+/// record locks under its own name, which makes all its clients one owner. Such a
+/// share also lets go of every lock on a file when any of its clients closes that
+/// file, so on a FUSE share a program keeps its lock files open between writes (a
+/// few at a time) and closes them when it ends, or when closeKept asks.
 class FileLock
 {
 public:
@@ -20,18 +32,31 @@ public:
 
     enum class Outcome {
         Locked,
-        Busy,        ///< another holder kept it for the whole wait
-        Unsupported, ///< the file system has no record locks; nothing is held
+        Busy,        ///< nobody got a turn for the whole wait: a holder is stuck
+        Unsupported, ///< the file system has no record locks; nothing is held beside the file
         Error,
     };
-    /// Waits up to timeoutMs for the lock.
+    /// Waits for the lock. Gives up when the file it guards (the lock's path without
+    /// ".lock") has not changed for timeoutMs, so that a queue of writers that take
+    /// their turns one after another never gives up, but a stuck holder does; and
+    /// after two minutes in all.
     Outcome acquire(int timeoutMs);
     void release();
     bool isLocked() const { return m_fd >= 0; }
 
+    /// Closes the lock files kept open below a folder, before the folder is removed
+    /// (a share may refuse to remove a folder in which a file is open).
+    static void closeKept(const QString &folder);
+
+    /// The folder of the local locks: $XDG_RUNTIME_DIR/quorin-locks, else a folder of
+    /// this user under the temporary folder. Empty when neither can be made.
+    static QString localFolder();
+
 private:
     QString m_path;
     int m_fd = -1;
+    int m_localFd = -1;
+    bool m_perDescription = true; ///< how m_fd is locked: per open file description or per process
 };
 
 } // namespace store

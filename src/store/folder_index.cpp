@@ -2,6 +2,7 @@
 #include "folder_index.h"
 
 #include "case_path.h"
+#include "profile_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,6 +15,7 @@ FolderIndex::FolderIndex(const QString &folder)
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return;
     m_exists = true;
+    ++IoCounters::listings;
     // The same listing and order as CasePath, so that both pick the same entry
     // when a folder holds names that differ only in letter case.
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |

@@ -30,7 +30,7 @@ QString describe(ReadStatus status)
     case ReadStatus::Missing:
         return QStringLiteral("the file does not exist");
     case ReadStatus::TooLarge:
-        return QStringLiteral("the file is larger than 16 MiB");
+        return QStringLiteral("the file is too large (over 16 MiB, or too many sections or keys)");
     case ReadStatus::Error:
         return QStringLiteral("the file could not be read");
     }

@@ -10,8 +10,9 @@ namespace store {
 enum class ReadStatus {
     Ok,       ///< the file was read
     Missing,  ///< no such file: every value is its default
-    TooLarge, ///< the file is larger than the reader accepts; defaults were used
-    Error,    ///< the file exists but could not be read
+    TooLarge, ///< the file is larger, or holds more sections or keys, than the reader accepts;
+              ///< defaults were used
+    Error,    ///< the file exists but could not be read (or is no regular file)
 };
 
 /// Outcome of a write.

@@ -14,6 +14,8 @@ namespace {
 QLabel *label(const QString &text, const QString &name, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
+    // The paper's texts are shown as typed: "Chapter <b>3</b>" is not markup here.
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(name);
     l->setAccessibleName(text);
     return l;

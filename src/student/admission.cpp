@@ -86,7 +86,7 @@ bool Admission::passwordGate(const QString &password, const QString &refusal,
     return typed && typed->trimmed() == password;
 }
 
-Admission::Outcome Admission::admit(const Form &form)
+Admission::Outcome Admission::admit(const Form &form, const std::function<void()> &redraw)
 {
     Outcome outcome;
     outcome.number = form.number;
@@ -100,6 +100,15 @@ Admission::Outcome Admission::admit(const Form &form)
         m_prompts.message(chooseClassMessage());
         return outcome;
     }
+    const store::RosterReader roster = store::Roster(m_root).read();
+    if (!roster.isAdmitted(paper, className, store::AdmissionDefault::Admitted)) {
+        m_classes = admittedClasses(roster, paper, store::AdmissionDefault::Admitted);
+        outcome.classesChanged = true;
+        if (redraw)
+            redraw();
+        m_prompts.message(chooseClassMessage());
+        return outcome;
+    }
 
     // Typed 007 is testee 7; a value of 0 leaves the box empty.
     const qint64 value = store::roundHalfEven(store::numericValue(form.number.trimmed()));
@@ -109,7 +118,7 @@ Admission::Outcome Admission::admit(const Form &form)
     const QString retestPassword = paperFile.value(u"MAIN", u"RETESTPASSWD").trimmed();
     const QString reloginPassword = paperFile.value(u"MAIN", u"RELOGINPASSWD").trimmed();
 
-    const store::ClassEntry numbering = store::Roster(m_root).read().classEntry(className);
+    const store::ClassEntry numbering = roster.classEntry(className);
     const double n = store::numericValue(outcome.number);
     if (n < numbering.firstNumber || n > numbering.lastNumber) {
         m_prompts.message(wrongNumberMessage());

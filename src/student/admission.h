@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace ui {
 class Prompts;
@@ -53,6 +54,8 @@ public:
     struct Outcome
     {
         bool admitted = false;
+        /// The class list was rebuilt for the paper shown (see classes()).
+        bool classesChanged = false;
         /// What the number box holds after "OK": its decimal value, empty for 0.
         QString number;
         Focus focus = Focus::Unchanged;
@@ -63,7 +66,12 @@ public:
     /// "OK": checks in order, stops at the first refusal with its message (a wrong
     /// or cancelled password stops without one), and on admission writes the first
     /// and the last name into the record as one write.
-    Outcome admit(const Form &form);
+    ///
+    /// The paper may have changed by keyboard without the list losing the focus, so
+    /// the chosen class's admission to the chosen paper is checked again (a missing
+    /// flag admits): a class that is not admitted rebuilds the class list for the
+    /// paper, lets `redraw` show it, and is refused with "Please choose class name!".
+    Outcome admit(const Form &form, const std::function<void()> &redraw = {});
 
     static QString noTestMessage();
     static QString noClassMessage();

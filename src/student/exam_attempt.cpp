@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QThread>
 #include <algorithm>
 
 Q_LOGGING_CATEGORY(lcAttempt, "quorin.student.attempt")
@@ -64,10 +65,10 @@ ExamAttempt::ExamAttempt(store::DataRoot root, const store::Clock &clock,
     , m_localFolder(std::move(localFolder))
 {}
 
-void ExamAttempt::startAttempt(const TesteeIdentity &identity)
+bool ExamAttempt::startAttempt(const TesteeIdentity &identity)
 {
     if (m_started)
-        return;
+        return !m_finishing;
     m_started = true;
     m_identity = trimmed(identity);
     m_record.emplace(m_root, m_identity.paper, m_identity.className, m_identity.number);
@@ -95,11 +96,18 @@ void ExamAttempt::startAttempt(const TesteeIdentity &identity)
     if (!m_identity.resume || !resumeAttempt()) {
         // A resume with no autosave yet (interrupted in its first minute) starts
         // afresh, but the first start stamp stays: it is when the testee began.
-        startNewAttempt(m_identity.resume ? StartStamp::Keep : StartStamp::Write);
+        if (!startNewAttempt(m_identity.resume ? StartStamp::Keep : StartStamp::Write)) {
+            // Nothing of this attempt may run: no tick, no autosave, no finish.
+            m_finishing = true;
+            if (m_remote)
+                removeLocalCopies({QStringLiteral("*.rtf"), QStringLiteral("*.cho")});
+            return false;
+        }
     }
+    return true;
 }
 
-void ExamAttempt::startNewAttempt(StartStamp stamp)
+bool ExamAttempt::startNewAttempt(StartStamp stamp)
 {
     const int count = questionCount();
     m_order.clear();
@@ -110,12 +118,24 @@ void ExamAttempt::startNewAttempt(StartStamp stamp)
         shuffle();
     m_position = 1;
     m_remaining = RemainingTime::fromMinutes(m_paper.testTime);
-    if (stamp == StartStamp::Write) {
-        const QString stamp = m_clock.now().toString(QStringLiteral("yyyy,MM,dd  hh:mm:ss"));
-        const store::WriteStatus status = m_record->writeStart(stamp);
-        if (status != store::WriteStatus::Ok)
-            qCWarning(lcAttempt) << "start stamp not written:" << store::describe(status);
+    if (stamp == StartStamp::Keep)
+        return true;
+    // Without its start stamp the record reads as never started: a crash and a new
+    // login would then start again over the answers saved meanwhile.
+    const QString time1 = m_clock.now().toString(QStringLiteral("yyyy,MM,dd  hh:mm:ss"));
+    store::WriteStatus status = store::WriteStatus::Ok;
+    for (int attempt = 1; attempt <= startTries; ++attempt) {
+        status = m_record->writeStart(time1);
+        if (status == store::WriteStatus::Ok)
+            return true;
+        qCWarning(lcAttempt) << "start stamp not written:" << store::describe(status);
+        if (attempt < startTries)
+            QThread::msleep(200);
     }
+    m_prompts.message(cannotStartMessage() + QStringLiteral("\n(") + store::describe(status) +
+                      QStringLiteral(": ") + QDir::toNativeSeparators(m_record->file()) +
+                      QStringLiteral(")"));
+    return false;
 }
 
 bool ExamAttempt::resumeAttempt()
@@ -303,14 +323,27 @@ CountdownResult ExamAttempt::countdownTick()
     return {m_remaining.text(), m_remaining.isZero()};
 }
 
-void ExamAttempt::autosave()
+bool ExamAttempt::autosave()
 {
     if (!m_started || m_finishing)
-        return;
+        return false;
     const store::WriteStatus status =
         m_record->writeAutosave(m_remaining.text(), m_position, m_answers, m_order);
-    if (status != store::WriteStatus::Ok)
-        qCWarning(lcAttempt) << "autosave not written:" << store::describe(status);
+    m_autosaveOwed = status != store::WriteStatus::Ok;
+    if (!m_autosaveOwed) {
+        m_failedAutosaves = 0;
+        return true;
+    }
+    ++m_failedAutosaves;
+    qCWarning(lcAttempt) << "autosave not written:" << store::describe(status);
+    return false;
+}
+
+bool ExamAttempt::retryAutosave()
+{
+    if (m_autosaveOwed && m_started && !m_finishing)
+        autosave();
+    return m_autosaveOwed;
 }
 
 qint64 ExamAttempt::computeScore() const
@@ -370,6 +403,12 @@ QString ExamAttempt::savedMessage()
 {
     return QStringLiteral("        Your test mark is saved.          \n"
                           "       Thank you very much! Good Bye!         ");
+}
+
+QString ExamAttempt::cannotStartMessage()
+{
+    return QStringLiteral("Your test cannot be saved, so it cannot start.\n"
+                          "Please call the teacher.");
 }
 
 QString ExamAttempt::saveFailedQuestion()

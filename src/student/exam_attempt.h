@@ -54,8 +54,10 @@ public:
         QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student));
 
     /// Loads the paper and either continues the autosaved attempt or starts anew
-    /// (new order, full time, start stamp). Runs once.
-    void startAttempt(const TesteeIdentity &identity);
+    /// (new order, full time, start stamp). Runs once. A start stamp that cannot be
+    /// written is tried again; if it still fails the testee is told that the test
+    /// cannot be saved, nothing starts, and this gives false (the program ends).
+    bool startAttempt(const TesteeIdentity &identity);
 
     const TesteeIdentity &identity() const { return m_identity; }
     const store::StudentPaper &paper() const { return m_paper; }
@@ -107,8 +109,17 @@ public:
     CountdownResult countdownTick();
     RemainingTime remainingTime() const { return m_remaining; }
 
-    /// Time left, position, the answers and the order, as one write.
-    void autosave();
+    /// Time left, position, the answers and the order, as one write. A write that
+    /// fails is tried again at the next countdown tick (see retryAutosave).
+    bool autosave();
+    /// Writes the autosave again if the last one failed; gives whether one is still owed.
+    bool retryAutosave();
+    /// Failed autosaves in a row; 0 after one succeeds.
+    int failedAutosaves() const { return m_failedAutosaves; }
+    /// After this many failures in a row the window warns until a save succeeds.
+    static constexpr int autosaveFailuresBeforeWarning = 3;
+    /// Tries of the start stamp before the test is refused.
+    static constexpr int startTries = 3;
 
     /// Sum of the marks of the questions answered as the paper says, rounded
     /// halves to even after each addition of a mark of its own.
@@ -123,10 +134,12 @@ public:
     static QString scoreMessage(int fullMark, qint64 score);
     static QString savedMessage();
     static QString saveFailedQuestion();
+    /// Shown when the start stamp cannot be written; the reason follows it.
+    static QString cannotStartMessage();
 
 private:
     enum class StartStamp { Write, Keep };
-    void startNewAttempt(StartStamp stamp);
+    bool startNewAttempt(StartStamp stamp);
     bool resumeAttempt();
     void shuffle();
     QString copyToLocal(const QString &source, const QString &name) const;
@@ -155,6 +168,8 @@ private:
     RemainingTime m_remaining;
     bool m_answerDisplay = false;
     bool m_autoPageDown = false;
+    bool m_autosaveOwed = false;
+    int m_failedAutosaves = 0;
 };
 
 } // namespace student

@@ -12,11 +12,13 @@ ExamScreen::ExamScreen(store::DataRoot root, const store::Clock &clock, store::R
     , m_prompts(prompts)
 {}
 
-void ExamScreen::open(const TesteeIdentity &identity)
+bool ExamScreen::open(const TesteeIdentity &identity)
 {
-    m_attempt.startAttempt(identity);
+    if (!m_attempt.startAttempt(identity))
+        return false;
     m_selector.reset(m_attempt.questionCount());
     showPosition();
+    return true;
 }
 
 QString ExamScreen::windowTitle() const
@@ -191,7 +193,15 @@ void ExamScreen::toggleAnswerDisplay()
 
 CountdownResult ExamScreen::countdownTick()
 {
+    m_attempt.retryAutosave();
     return m_attempt.countdownTick();
+}
+
+QString ExamScreen::saveWarning() const
+{
+    return m_attempt.failedAutosaves() >= ExamAttempt::autosaveFailuresBeforeWarning
+               ? saveWarningText()
+               : QString();
 }
 
 void ExamScreen::autosave()
@@ -221,6 +231,12 @@ void ExamScreen::finishNow()
 QString ExamScreen::finishQuestion()
 {
     return QStringLiteral("Will you finsh the test really?");
+}
+
+QString ExamScreen::saveWarningText()
+{
+    return QStringLiteral("Your answers cannot be saved at the moment! "
+                          "Go on with the test and tell the teacher.");
 }
 
 QString ExamScreen::displayAnswerCaption()

@@ -39,8 +39,9 @@ public:
         ui::Prompts &prompts, std::function<void()> quit,
         QString localFolder = store::DataRoot::localFolder(store::DataRoot::LocalUse::Student));
 
-    /// Starts the attempt and shows its current position.
-    void open(const TesteeIdentity &identity);
+    /// Starts the attempt and shows its current position. False when the attempt
+    /// could not start (the testee was told why; the program ends).
+    bool open(const TesteeIdentity &identity);
 
     ExamAttempt &attempt() { return m_attempt; }
     const ExamAttempt &attempt() const { return m_attempt; }
@@ -89,8 +90,12 @@ public:
     /// "Display answer" / "Continue test".
     void toggleAnswerDisplay();
     bool countdownRunning() const { return m_attempt.countdownRunning(); }
+    /// One second less; an autosave that failed is tried again first.
     CountdownResult countdownTick();
     void autosave();
+    /// Empty while saving works; after several failed autosaves in a row, the
+    /// warning the window shows (without stopping the test) until one succeeds.
+    QString saveWarning() const;
 
     /// The finish button or any close: asks first. True when the attempt is over
     /// (also when the time ran out while the question was open).
@@ -100,6 +105,7 @@ public:
     bool isFinished() const { return m_attempt.isFinished(); }
 
     static QString finishQuestion();
+    static QString saveWarningText();
     static QString displayAnswerCaption();
     static QString continueTestCaption();
     static QString noQuestionsText();

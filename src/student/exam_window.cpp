@@ -205,9 +205,17 @@ void ExamWindow::build()
     auto *contact = new QLabel(QStringLiteral("Ask your teacher for help"), this);
     contact->setObjectName(QStringLiteral("Label4"));
     contact->setAccessibleName(contact->text());
+    // Saving failed several times in a row: the testee goes on, but knows.
+    m_saveWarning = new QLabel(this);
+    m_saveWarning->setObjectName(QStringLiteral("Lab_warning"));
+    m_saveWarning->setWordWrap(true);
+    m_saveWarning->setMaximumWidth(260);
+    m_saveWarning->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    m_saveWarning->hide();
     auto *side = new QVBoxLayout;
     side->addWidget(timeCaption);
     side->addWidget(m_time);
+    side->addWidget(m_saveWarning);
     side->addStretch(1);
     side->addWidget(maker);
     side->addWidget(contact);
@@ -227,9 +235,10 @@ void ExamWindow::build()
     resize(screen() ? roomy.boundedTo(screen()->availableGeometry().size()) : roomy);
 }
 
-void ExamWindow::open(const TesteeIdentity &identity)
+bool ExamWindow::open(const TesteeIdentity &identity)
 {
-    m_model.open(identity);
+    if (!m_model.open(identity))
+        return false;
     setWindowTitle(m_model.windowTitle());
     setAccessibleName(m_model.windowTitle());
     m_answer->setVisible(m_model.answerButtonVisible());
@@ -252,6 +261,17 @@ void ExamWindow::open(const TesteeIdentity &identity)
     setCountdown(true);
     if (m_ticks == Ticks::Timers)
         m_autosave.start();
+    return true;
+}
+
+void ExamWindow::drawSaveWarning()
+{
+    const QString warning = m_model.saveWarning();
+    if (m_saveWarning->text() != warning) {
+        m_saveWarning->setText(warning);
+        m_saveWarning->setAccessibleName(warning);
+    }
+    m_saveWarning->setVisible(!warning.isEmpty());
 }
 
 void ExamWindow::draw()
@@ -342,6 +362,7 @@ void ExamWindow::countdownTick()
     const CountdownResult result = m_model.countdownTick();
     m_time->setText(result.text);
     m_time->setAccessibleName(result.text);
+    drawSaveWarning();
     if (!result.timeUp)
         return;
     stopTimers();
@@ -352,8 +373,10 @@ void ExamWindow::countdownTick()
 
 void ExamWindow::autosaveTick()
 {
-    if (m_autosaveActive)
-        m_model.autosave();
+    if (!m_autosaveActive)
+        return;
+    m_model.autosave();
+    drawSaveWarning();
 }
 
 void ExamWindow::showHelp()

@@ -40,8 +40,9 @@ public:
         QWidget *parent = nullptr);
     ~ExamWindow() override;
 
-    /// Starts the attempt and the timers.
-    void open(const TesteeIdentity &identity);
+    /// Starts the attempt and the timers. False when the attempt could not start
+    /// (the testee was told why); then no timer runs.
+    bool open(const TesteeIdentity &identity);
 
     const ExamScreen &model() const { return m_model; }
     /// Whether the countdown is meant to run (the answer display stops it).
@@ -64,6 +65,7 @@ private:
     void drawSelector();
     void setCountdown(bool on);
     void stopTimers();
+    void drawSaveWarning();
     std::array<bool, 7> tickedOptions() const;
     void showHelp();
 
@@ -90,6 +92,7 @@ private:
     QList<QPushButton *> m_selectorButtons;
     QScrollBar *m_selectorBar = nullptr;
     QLabel *m_time = nullptr;
+    QLabel *m_saveWarning = nullptr;
 };
 
 } // namespace student

@@ -183,7 +183,12 @@ void LoginWindow::ok()
 {
     const Admission::Outcome outcome =
         m_model.admit({m_papers->currentText(), m_classes->currentText(), m_number->text(),
-                       m_firstName->text(), m_lastName->text()});
+                       m_firstName->text(), m_lastName->text()},
+                      [this] {
+                          // The list of the paper shown, before the refusal is read.
+                          fillClasses();
+                          m_classes->setCurrentIndex(-1);
+                      });
     m_number->setText(outcome.number);
     if (outcome.focus == Admission::Focus::Number)
         m_number->setFocus();

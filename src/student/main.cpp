@@ -43,7 +43,8 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("student"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorin"));
+    // No display name: Qt would append it to every window title, and the exam
+    // window's title is exactly the testee's class, number and names.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorin.Student"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quorin.Student")));
     // The windows hand over to each other; the program ends when a window asks.

@@ -42,7 +42,12 @@ void StudentProgram::showAboutTest(const TesteeIdentity &identity)
 void StudentProgram::showExam(const TesteeIdentity &identity)
 {
     m_exam = std::make_unique<ExamWindow>(m_root, m_clock, m_random, m_prompts, m_quit, m_ticks);
-    m_exam->open(identity);
+    if (!m_exam->open(identity)) {
+        // The testee was told that the test cannot be saved; nothing was started.
+        if (m_quit)
+            m_quit();
+        return;
+    }
     m_exam->showMaximized();
 }
 

@@ -9,6 +9,13 @@
 
 namespace ui {
 
+void maskEntry(QLineEdit *entry)
+{
+    entry->setEchoMode(QLineEdit::Password);
+    entry->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"
+                                        "lineedit-password-mask-delay: 0;"));
+}
+
 PasswordDialog::PasswordDialog(const QString &title, QWidget *parent)
     : QDialog(parent), m_entry(new QLineEdit(this))
 {
@@ -16,7 +23,7 @@ PasswordDialog::PasswordDialog(const QString &title, QWidget *parent)
     setWindowTitle(title);
     setAccessibleName(title);
     m_entry->setObjectName(QStringLiteral("Text1"));
-    m_entry->setEchoMode(QLineEdit::Password);
+    maskEntry(m_entry);
     m_entry->setAccessibleName(title);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

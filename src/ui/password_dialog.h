@@ -8,6 +8,10 @@ class QLineEdit;
 
 namespace ui {
 
+/// Makes an entry show "*" for each typed character, as the password boxes of the
+/// programs always have (the style's own mask character may be another).
+void maskEntry(QLineEdit *entry);
+
 class PasswordDialog : public QDialog
 {
     Q_OBJECT

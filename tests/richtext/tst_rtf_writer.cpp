@@ -9,11 +9,17 @@
 #include "richtext/rtf_writer.h"
 
 #include <QImage>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextTable>
 #include <QUrl>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 class TestRtfWriter : public QObject
 {
@@ -438,6 +444,29 @@ void TestRtfWriter::saveIsAtomicAndLoadFailsCleanly()
     QVERIFY(!richtext::loadFile(dir.filePath(QStringLiteral("none.rtf")), loaded));
     QVERIFY(loaded.isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("q.rtf")});
+
+    // A FIFO or a folder named like a document is no document, and does not wait.
+    const QString fifo = dir.filePath(QStringLiteral("f.rtf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    std::atomic<bool> done{false};
+    bool fifoLoaded = true;
+    std::thread reader([&] {
+        QTextDocument document;
+        fifoLoaded = richtext::loadFile(fifo, document);
+        done = true;
+    });
+    for (int i = 0; i < 500 && !done; ++i)
+        QThread::msleep(10);
+    if (!done) {
+        const int end = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        reader.join();
+        ::close(end);
+        QFAIL("loading a FIFO blocked");
+    }
+    reader.join();
+    QVERIFY(!fifoLoaded);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d.rtf")));
+    QVERIFY(!richtext::loadFile(dir.filePath(QStringLiteral("d.rtf")), loaded));
 }
 
 QTEST_MAIN(TestRtfWriter)

@@ -2,13 +2,22 @@
 // in-place edits, encodings and values that try to smuggle in lines.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/numeric.h"
+#include "store/profile_document.h"
 #include "store/profile_file.h"
 #include "test_files.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace store;
 using testing::readBytes;
@@ -133,6 +142,204 @@ private slots:
         QCOMPARE(ProfileFile(file).readValue(u"S", u"after"), QStringLiteral("1"));
     }
 
+    // Anybody can write into the results folder: what a file holds may not cost
+    // more than a small multiple of its size.
+    void tooManySectionsOrKeys_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("readable");
+        auto sections = [](qsizetype count) {
+            QByteArray bytes;
+            for (qsizetype i = 0; i < count; ++i)
+                bytes += '[' + QByteArray::number(i) + "]\r\n";
+            return bytes;
+        };
+        auto keys = [](qsizetype count) {
+            QByteArray bytes = "[A1]\r\n";
+            for (qsizetype i = 0; i < count; ++i)
+                bytes += QByteArray::number(i) + "=\r\n";
+            return bytes;
+        };
+        // Each file ends with one more section holding one more key.
+        QTest::newRow("sections at the limit")
+            << sections(ProfileDocument::maxSections - 1) << true;
+        QTest::newRow("one section more") << sections(ProfileDocument::maxSections) << false;
+        QTest::newRow("keys at the limit") << keys(ProfileDocument::maxKeys - 1) << true;
+        QTest::newRow("one key more") << keys(ProfileDocument::maxKeys) << false;
+    }
+
+    void tooManySectionsOrKeys()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, readable);
+        const QString file = path(QStringLiteral("many.cho"));
+        writeBytes(file, bytes + "[S]\r\nk=1\r\n");
+        const ProfileSnapshot snapshot = ProfileFile(file).read();
+        QCOMPARE(snapshot.status(), readable ? ReadStatus::Ok : ReadStatus::TooLarge);
+        QCOMPARE(snapshot.value(u"S", u"k", QStringLiteral("d")),
+                 readable ? QStringLiteral("1") : QStringLiteral("d"));
+        // What could not be read in full is not rewritten either.
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2")),
+                 readable ? WriteStatus::Ok : WriteStatus::TooLarge);
+        if (!readable)
+            QCOMPARE(readBytes(file), bytes + "[S]\r\nk=1\r\n");
+    }
+
+    // A FIFO (or a folder) named like a profile file must not hold the program in
+    // open(), and is neither read nor replaced.
+    void onlyRegularFilesAreRead()
+    {
+        const QString fifo = path(QStringLiteral("A17.cho"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        std::atomic<bool> done{false};
+        ReadStatus status = ReadStatus::Ok;
+        std::thread reader([&] {
+            status = ProfileFile(fifo).read().status();
+            done = true;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        while (!done && clock.elapsed() < 5000)
+            QThread::msleep(5);
+        if (!done) {
+            // Let the reader go before failing: a writer at the other end ends its open().
+            const int end = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+            reader.join();
+            ::close(end);
+            QFAIL("reading a FIFO blocked");
+        }
+        reader.join();
+        QCOMPARE(status, ReadStatus::Error);
+        QCOMPARE(ProfileFile(fifo).writeValue(QStringLiteral("A1"), QStringLiteral("7"),
+                                              QStringLiteral("x")),
+                 WriteStatus::Error);
+        struct stat info
+        {
+        };
+        QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+
+        const QString folder = path(QStringLiteral("A18.cho"));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(ProfileFile(folder).read().status(), ReadStatus::Error);
+    }
+
+    // A share can report a file missing for a moment while another computer
+    // replaces it; a reader that knows the file looks again.
+    void expectedFileIsLookedForAgain()
+    {
+        const QString file = path(QStringLiteral("moment.cho"));
+        QFile::remove(file);
+        std::thread replacer([file] {
+            QThread::msleep(15);
+            writeBytes(file, "[A1]\r\n7=Ann\r\n");
+        });
+        const ProfileSnapshot snapshot = ProfileFile(file).read(ProfileFile::Existence::Expected);
+        replacer.join();
+        QCOMPARE(snapshot.status(), ReadStatus::Ok);
+        QCOMPARE(snapshot.value(u"A1", u"7"), QStringLiteral("Ann"));
+        QCOMPARE(ProfileFile(path(QStringLiteral("never.cho")))
+                     .read(ProfileFile::Existence::Expected)
+                     .status(),
+                 ReadStatus::Missing);
+    }
+
+    // A program that takes no lock (an older installation) may be writing the file
+    // in place while we hold ours: a read that ends in the middle of a line is not
+    // the file, and is read again before anything is written back.
+    void rewriteNeverStartsFromAShortRead()
+    {
+        const QString file = path(QStringLiteral("short.cho"));
+        const QByteArray whole = "[A1]\r\n7=Ann\r\n7LAST=Lee\r\n7TIME1=2024,05,12  09:30:00\r\n";
+        writeBytes(file, whole.first(20)); // ends inside "7LAST=Lee"
+        std::thread completer([file, whole] {
+            const QByteArray lock = QFile::encodeName(file + QStringLiteral(".lock"));
+            QElapsedTimer clock;
+            clock.start();
+            for (bool held = false; !held && clock.elapsed() < 10000;) {
+                const int fd = ::open(lock.constData(), O_RDONLY | O_CLOEXEC);
+                if (fd >= 0) {
+                    struct flock probe
+                    {
+                    };
+                    probe.l_type = F_WRLCK;
+                    probe.l_whence = SEEK_SET;
+                    held = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+                    ::close(fd);
+                }
+                if (!held)
+                    QThread::usleep(100);
+            }
+            QFile rest(file);
+            if (rest.open(QIODevice::Append))
+                rest.write(whole.sliced(20));
+        });
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("7DF"),
+                                              QStringLiteral("90")),
+                 WriteStatus::Ok);
+        completer.join();
+        QCOMPARE(readBytes(file), whole + "7DF=90\r\n");
+
+        // A file that simply has no last line end (edited by hand) is written all the same.
+        writeBytes(file, "[A1]\r\n7=Ann");
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("7DF"),
+                                              QStringLiteral("90")),
+                 WriteStatus::Ok);
+        QCOMPARE(readBytes(file), QByteArray("[A1]\r\n7=Ann\r\n7DF=90\r\n"));
+    }
+
+    // On a local disk nothing stays open after a write: a folder can be removed at once.
+    void nothingStaysOpenAfterAWrite()
+    {
+        const QString file = path(QStringLiteral("open.cho"));
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("7"),
+                                              QStringLiteral("Ann")),
+                 WriteStatus::Ok);
+        const QFileInfoList descriptors =
+            QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files);
+        for (const QFileInfo &fd : descriptors)
+            QVERIFY2(!fd.symLinkTarget().startsWith(m_dir.path()), qPrintable(fd.symLinkTarget()));
+    }
+
+    void leftoverTemporaries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a killed writer's") << "rec.cho.aB3dE9" << 120 << true;
+        QTest::newRow("digits and both cases") << "rec.cho.Q7x2Lm" << 61 * 60 << true;
+        QTest::newRow("another writer's, in use") << "rec.cho.Zq8LmW" << 10 << false;
+        QTest::newRow("a backup a person made") << "rec.cho.backup" << 120 << false;
+        QTest::newRow("capitalised") << "rec.cho.Backup" << 120 << false;
+        QTest::newRow("upper case and digits") << "rec.cho.BAK001" << 120 << false;
+        QTest::newRow("a date") << "rec.cho.201904" << 120 << false;
+        QTest::newRow("five characters") << "rec.cho.aB3dE" << 120 << false;
+        QTest::newRow("another file's") << "other.cho.aB3dE9" << 120 << false;
+        QTest::newRow("the lock") << "rec.cho.lock" << 120 << false;
+    }
+
+    void leftoverTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, removed);
+        const QString file = path(QStringLiteral("rec.cho"));
+        writeBytes(file, "[A1]\r\n7=Ann\r\n");
+        const QString leftover = path(name);
+        writeBytes(leftover, "[A1]\r\n7=An");
+        QFile touched(leftover);
+        QVERIFY(touched.open(QIODevice::ReadWrite));
+        QVERIFY(touched.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds),
+                                    QFileDevice::FileModificationTime));
+        touched.close();
+
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("7DF"),
+                                              QStringLiteral("1")),
+                 WriteStatus::Ok);
+        QCOMPARE(QFileInfo::exists(leftover), !removed);
+        QFile::remove(leftover);
+    }
+
     void oversizedFileIsNotRead()
     {
         const QString file = path(QStringLiteral("huge.cho"));
@@ -143,7 +350,8 @@ private slots:
         QCOMPARE(snapshot.status(), ReadStatus::TooLarge);
         QCOMPARE(snapshot.value(u"S", u"k", QStringLiteral("default")), QStringLiteral("default"));
         // Rewriting what could not be read would lose it: refused, file untouched.
-        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2")),
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("S"), QStringLiteral("k"),
+                                              QStringLiteral("2")),
                  WriteStatus::TooLarge);
         QCOMPARE(QFileInfo(file).size(), bytes.size());
     }
@@ -163,7 +371,9 @@ private slots:
         QCOMPARE(ProfileFile(missing).writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")),
                  WriteStatus::Ok);
         QCOMPARE(readBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
-        QVERIFY(!QFileInfo::exists(missing + QStringLiteral(".lock")));
+        // The lock file stays beside it, empty: the kernel's lock is what excludes.
+        QVERIFY(QFileInfo(missing + QStringLiteral(".lock")).isFile());
+        QCOMPARE(QFileInfo(missing + QStringLiteral(".lock")).size(), 0);
     }
 
     void editsInPlace_data()
@@ -211,36 +421,59 @@ private slots:
         QCOMPARE(readBytes(file), after);
     }
 
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray names = windowsText(QStringLiteral("[班级]\n7=张三\n"));
+        QTest::newRow("code page 936 text stays byte for byte")
+            << names << QStringLiteral("李四") << names + windowsText(QStringLiteral("8=李四\n"));
+        // A character that code page 936 lacks takes four bytes; the other names stay
+        // readable to the Windows installations.
+        QTest::newRow("a name code page 936 lacks")
+            << names << QStringLiteral("Søren") << names + QByteArray("8=S\x81\x30\x8B\x33ren\r\n");
+        QTest::newRow("outside the basic plane")
+            << names << QStringLiteral("Zoë 😀")
+            << names + QByteArray("8=Zo\x81\x30\x8A\x35 \x94\x39\xFC\x36\r\n");
+        // The converter would quietly write "?" for it.
+        QTest::newRow("the replacement character") << names << QStringLiteral("a\uFFFDb")
+                                                   << names + QByteArray("8=a\x84\x31\xA4\x37"
+                                                                         "b\r\n");
+        // The single byte 0x80 is the euro sign in code page 936, and is written so.
+        QTest::newRow("euro sign") << QByteArray("[A]\r\nk=\x80 5\r\n") << QStringLiteral("€ 6")
+                                   << QByteArray("[A]\r\nk=\x80 5\r\n8=\x80 6\r\n");
+        // GB18030 writes this one on a code that code page 936 reads as a private-use
+        // character; only UTF-8 keeps it.
+        QTest::newRow("no four-byte code: UTF-8")
+            << names << QStringLiteral("\u1E3F")
+            << QByteArray("\xEF\xBB\xBF") +
+                   QStringLiteral("[班级]\r\n7=张三\r\n8=\u1E3F\r\n").toUtf8();
+        const QByteArray utf8 =
+            QByteArray("\xEF\xBB\xBF[A]\r\nk=") + QStringLiteral("中").toUtf8() + "\r\n";
+        QTest::newRow("UTF-8 stays UTF-8")
+            << utf8 << QStringLiteral("李") << utf8 + "8=" + QStringLiteral("李").toUtf8() + "\r\n";
+    }
+
     void encodings()
     {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
         const QString file = path(QStringLiteral("enc.cho"));
-        QFile::remove(file);
-        ProfileFile profile(file);
-        QCOMPARE(profile.writeValue(QStringLiteral("班级"), QStringLiteral("7"), QStringLiteral("张三")),
+        writeBytes(file, before);
+        const QString section = ProfileFile(file).read().value(u"A", u"k").isEmpty()
+                                    ? QStringLiteral("班级")
+                                    : QStringLiteral("A");
+        QCOMPARE(ProfileFile(file).writeValue(section, QStringLiteral("8"), value),
                  WriteStatus::Ok);
-        QCOMPARE(readBytes(file), windowsText(QStringLiteral("[班级]\n7=张三\n")));
-
-        // A name that code page 936 cannot hold turns the file into UTF-8 with a
-        // byte-order mark instead of losing the character.
-        QCOMPARE(profile.writeValue(QStringLiteral("班级"), QStringLiteral("8"), QStringLiteral("Zoë 😀")),
-                 WriteStatus::Ok);
-        const QByteArray bytes = readBytes(file);
-        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-        QVERIFY(!bytes.contains('?'));
-        QCOMPARE(profile.readValue(u"班级", u"7"), QStringLiteral("张三"));
-        QCOMPARE(profile.readValue(u"班级", u"8"), QStringLiteral("Zoë 😀"));
-
-        // The replacement character has no code page 936 form either, though the
-        // converter would quietly write "?" for it.
-        const QString other = path(QStringLiteral("fffd.cho"));
-        QCOMPARE(ProfileFile(other).writeValue(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("a\uFFFDb")),
-                 WriteStatus::Ok);
-        QCOMPARE(ProfileFile(other).readValue(u"A", u"k"), QStringLiteral("a\uFFFDb"));
-
-        // Once UTF-8, it stays UTF-8.
-        profile.writeValue(QStringLiteral("班级"), QStringLiteral("9"), QStringLiteral("李"));
-        QVERIFY(readBytes(file).startsWith("\xEF\xBB\xBF"));
-        QCOMPARE(profile.readValue(u"班级", u"9"), QStringLiteral("李"));
+        QCOMPARE(readBytes(file), after);
+        const ProfileSnapshot reread = ProfileFile(file).read();
+        QCOMPARE(reread.value(section, u"8"), value);
+        if (section == u"班级")
+            QCOMPARE(reread.value(section, u"7"), QStringLiteral("张三"));
+        else
+            QVERIFY(!reread.value(section, u"k").isEmpty());
     }
 
     void batchAppliesInOrder()
@@ -306,7 +539,6 @@ private slots:
         QCOMPARE(QFileInfo::exists(file), !after.isEmpty());
         if (!after.isEmpty())
             QCOMPARE(readBytes(file), after);
-        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".lock")));
         // The remaining sections still read, and the removed one reads as absent.
         QCOMPARE(ProfileFile(file).readValue(section, u"23DF", QStringLiteral("-1")), QStringLiteral("-1"));
 

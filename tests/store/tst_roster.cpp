@@ -112,6 +112,23 @@ private slots:
         QCOMPARE(after.testRoom(), room);
     }
 
+    // Paper by paper: its offered flag, then its classes in class order. Where the
+    // sections do not exist yet, the order of the writes is the order they appear in.
+    void testRoomWritesInItsOrder()
+    {
+        testing::writeBytes(m_root.rosterFile(), "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=B1\r\n");
+        TestRoom room;
+        room.classes = {QStringLiteral("A1"), QStringLiteral("B1")};
+        room.papers = {{QStringLiteral("Maths"), true, {true, false}},
+                       {QStringLiteral("数学"), false, {false, true}}};
+        QCOMPARE(Roster(m_root).writeTestRoom(room), WriteStatus::Ok);
+        QCOMPARE(readBytes(m_root.rosterFile()),
+                 testing::windowsText(QStringLiteral("[ClassName]\nClassNameCount=2\n1=A1\n2=B1\n"
+                                                     "[TestName]\nMaths=1\n数学=0\n"
+                                                     "[Maths]\nA1=1\nB1=0\n"
+                                                     "[数学]\nA1=0\nB1=1\n")));
+    }
+
     void teacherPassword()
     {
         Roster roster(m_root);

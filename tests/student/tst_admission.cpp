@@ -4,6 +4,7 @@
 #include "student/about_test.h"
 #include "student/admission.h"
 #include "student_root.h"
+#include "student_texts.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
@@ -73,7 +74,7 @@ private slots:
         m_root->writeRoster(u"ClassName"_s, {{u"ClassNameCount"_s, u"0"_s}});
         admission.paperListLeft(u"Maths"_s);
         QVERIFY(admission.classes().isEmpty());
-        QCOMPARE(m_prompts.messages(), QStringList{Admission::noTestMessage()});
+        QCOMPARE(m_prompts.messages(), QStringList{texts::noTest});
     }
 
     void nothingToSit_data()
@@ -81,13 +82,13 @@ private slots:
         QTest::addColumn<KeyValues>("testName");
         QTest::addColumn<QString>("classCount");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no roster") << KeyValues{} << QString() << Admission::noTestMessage();
+        QTest::newRow("no roster") << KeyValues{} << QString() << texts::noTest;
         QTest::newRow("papers, none offered")
             << KeyValues{{u"TestNameCount"_s, u"2"_s}, {u"1"_s, u"Maths"_s}, {u"2"_s, u"Physics"_s}}
-            << u"1"_s << Admission::noTestMessage();
+            << u"1"_s << texts::noTest;
         QTest::newRow("no classes")
             << KeyValues{{u"TestNameCount"_s, u"1"_s}, {u"1"_s, u"Maths"_s}, {u"Maths"_s, u"1"_s}}
-            << u"0"_s << Admission::noClassMessage();
+            << u"0"_s << texts::noClass;
     }
     void nothingToSit()
     {
@@ -127,22 +128,27 @@ private slots:
                                     {u"TIME"_s, u"00:20:00"_s}};
         const KeyValues retestAllowed{{u"TIME1"_s, u"2004,05,12  09:30:00"_s},
                                       {u"TIME2"_s, QString()}};
-        const QString wrong = Admission::wrongNumberMessage();
-        const QString missing = Admission::missingNameMessage();
-        const QStringList retestAsked{Admission::retestQuestion(),
-                                      Admission::retestPasswordTitle()};
-        const QStringList reloginAsked{Admission::reloginQuestion(),
-                                       Admission::reloginPasswordTitle()};
+        const QString wrong = texts::wrongNumber;
+        const QString missing = texts::missingName;
+        const QStringList retestAsked{texts::retestQuestion,
+                                      texts::retestTitle};
+        const QStringList reloginAsked{texts::reloginQuestion,
+                                       texts::reloginTitle};
 
         QTest::newRow("no class chosen")
             << QString() << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
-            << QStringList{Admission::chooseClassMessage()} << u"7"_s << false << false << false;
+            << QStringList{texts::chooseClass} << u"7"_s << false << false << false;
         QTest::newRow("number above the range")
             << u"A1"_s << u"31"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
             << QStringList{wrong} << u"31"_s << false << false << true;
+        // C3 has no admission key for Maths: admitted, but its numbers are 1 to 5.
         QTest::newRow("number of another class")
-            << u"B2"_s << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << u"C3"_s << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
             << QStringList{wrong} << u"7"_s << false << false << true;
+        // B2 is forbidden for Maths: a list of another paper let it be chosen.
+        QTest::newRow("class not admitted to the paper")
+            << u"B2"_s << u"107"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
+            << QStringList{texts::chooseClass} << u"107"_s << false << false << false;
         QTest::newRow("empty number is a wrong number")
             << u"A1"_s << QString() << QString() << fresh << u"468"_s << u"579"_s << QStringList{}
             << QStringList{wrong} << QString() << false << false << true;
@@ -161,10 +167,10 @@ private slots:
 
         QTest::newRow("finished, no retest password")
             << u"A1"_s << u"7"_s << u"Tom"_s << finished << QString() << u"579"_s << QStringList{}
-            << QStringList{Admission::noRetestMessage()} << u"7"_s << false << false << false;
+            << QStringList{texts::noRetest} << u"7"_s << false << false << false;
         QTest::newRow("finished, retest cancelled")
             << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
-            << QStringList{u"refuse"_s} << QStringList{Admission::retestQuestion()} << u"7"_s
+            << QStringList{u"refuse"_s} << QStringList{texts::retestQuestion} << u"7"_s
             << false << false << false;
         QTest::newRow("finished, wrong retest password")
             << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
@@ -184,11 +190,11 @@ private slots:
 
         QTest::newRow("interrupted, no relogin password")
             << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << QString()
-            << QStringList{} << QStringList{Admission::noReloginMessage()} << u"7"_s << false
+            << QStringList{} << QStringList{texts::noRelogin} << u"7"_s << false
             << false << false;
         QTest::newRow("interrupted, relogin cancelled")
             << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
-            << QStringList{u"refuse"_s} << QStringList{Admission::reloginQuestion()} << u"7"_s
+            << QStringList{u"refuse"_s} << QStringList{texts::reloginQuestion} << u"7"_s
             << false << false << false;
         QTest::newRow("interrupted, wrong relogin password")
             << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
@@ -283,7 +289,7 @@ private slots:
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
         QVERIFY(!admission.admit({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString()}).admitted);
-        QCOMPARE(m_prompts.texts(), QStringList{Admission::noResultFolderMessage()});
+        QCOMPARE(m_prompts.texts(), QStringList{texts::noResultFolder});
         QVERIFY(!QFileInfo::exists(m_root->path() + u"/CHENGJI/Maths"_s));
     }
 
@@ -295,7 +301,7 @@ private slots:
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
         QVERIFY(!admission.admit({u"../sys"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString()}).admitted);
-        QCOMPARE(m_prompts.texts(), QStringList{Admission::noResultFolderMessage()});
+        QCOMPARE(m_prompts.texts(), QStringList{texts::noResultFolder});
         QCOMPARE(QDir(m_root->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{u"CHENGJI"_s, u"SHIJUAN"_s, u"sys"_s}));
     }

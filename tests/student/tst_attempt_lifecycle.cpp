@@ -5,9 +5,11 @@
 #include "student/admission.h"
 #include "student/exam_attempt.h"
 #include "student_root.h"
+#include "student_texts.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
+#include "store/result_record.h"
 #include "ui/scripted_prompts.h"
 
 #include <QMap>
@@ -61,6 +63,7 @@ class TestAttemptLifecycle : public QObject
 
 private slots:
     void interruptedAttemptResumesAndFinishes();
+    void retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd();
     void remoteAttemptCopiesOnce();
 };
 
@@ -142,8 +145,7 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
         admission.admit({u"Maths"_s, u"A1"_s, u"23"_s, u"Tommy"_s, u"Lee"_s});
     QVERIFY(again.admitted);
     QVERIFY(again.identity.resume);
-    QCOMPARE(prompts.texts(),
-             (QStringList{Admission::reloginQuestion(), Admission::reloginPasswordTitle()}));
+    QCOMPARE(prompts.texts(), (QStringList{texts::reloginQuestion, texts::reloginTitle}));
     prompts.clear();
 
     ExamAttempt attempt(
@@ -161,7 +163,7 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
         attempt.countdownTick();
     attempt.finishAttempt();
     // 5 (default mark) + 10 = 15, + 5 = 20, + 2.5 = 22.5, which rounds to 22.
-    QCOMPARE(prompts.texts(), QStringList{ExamAttempt::scoreMessage(35, 22)});
+    QCOMPARE(prompts.texts(), QStringList{texts::score(35, 22)});
     QCOMPARE(quits, 1);
 
     // One write per step: two admissions, the start stamp, two autosaves, the finish.
@@ -190,6 +192,112 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
     QCOMPARE(sectionLines(bytes, u"A12"_s), neighbour);
     QVERIFY(bytes.contains("\r\n"));
     QVERIFY(!bytes.contains("\n\n"));
+}
+
+// A finished testee sits the paper again: the right retest password admits a new
+// attempt, which stamps a new start and draws a new order; the old finish mark and
+// score stay in the record until the new attempt finishes, so an interrupted
+// retest still reads as finished.
+void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
+{
+    QTemporaryDir dir;
+    StudentRoot root(dir.path());
+    root.setClasses({{u"A1"_s, 30, 1, 30}});
+    root.setPapers({{u"Maths"_s, u"1"_s}});
+    root.admit(u"Maths"_s, u"A1"_s);
+    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"20"_s},
+                                  {u"RETESTPASSWD"_s, u"468"_s},
+                                  {u"RELOGINPASSWD"_s, u"579"_s},
+                                  {u"full_mark"_s, u"30"_s},
+                                  {u"DISPLAY_SCORE"_s, u"1"_s},
+                                  {u"Mark"_s, u"10"_s}});
+    // Question 2 wants A, C, E and G.
+    root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"2"_s, QString()},
+                                   {u"q2.RTF"_s, u"e2.RTF"_s, u"1357"_s, u"20"_s},
+                                   {u"q3.RTF"_s, u"e3.RTF"_s, u"3"_s, QString()}});
+    root.writeRecord(u"Maths"_s, u"A1"_s, u"7"_s,
+                     {{QString(), u"Tom"_s},
+                      {u"LAST"_s, u"Lee"_s},
+                      {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
+                      {u"TIME"_s, u"00:05:00"_s},
+                      {u"DangQian"_s, u"2"_s},
+                      {u"DA1"_s, u"1"_s},
+                      {u"DA2"_s, u"13"_s},
+                      {u"DA3"_s, u"0"_s},
+                      {u"SX1"_s, u"1"_s},
+                      {u"SX2"_s, u"2"_s},
+                      {u"SX3"_s, u"3"_s},
+                      {u"TIME2"_s, u"00:04:10"_s},
+                      {u"DF"_s, u"0"_s}});
+    const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
+    testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
+    // Position 1 swaps with 3, 2 and 3 with themselves: order 1, 2, 3 becomes 3, 2, 1.
+    store::ScriptedRandom random({0.9, 0.5, 0.9});
+    ui::ScriptedPrompts prompts;
+    int quits = 0;
+
+    prompts.accept();
+    prompts.accept(u" 468 "_s);
+    Admission admission(root.root(), prompts);
+    QCOMPARE(admission.open(), Admission::Opening::Ready);
+    const Admission::Outcome admitted =
+        admission.admit({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, u"Lee"_s});
+    QVERIFY(admitted.admitted);
+    QVERIFY(!admitted.identity.resume);
+    QCOMPARE(prompts.texts(), (QStringList{texts::retestQuestion, texts::retestTitle}));
+    prompts.clear();
+
+    {
+        ExamAttempt attempt(
+            root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
+        QVERIFY(attempt.startAttempt(admitted.identity));
+        QCOMPARE(attempt.presentationOrder(), (QList<int>{3, 2, 1}));
+        QCOMPARE(attempt.position(), 1);
+        QCOMPARE(attempt.remainingTime().text(), u"00:20:00"_s);
+        QCOMPARE(attempt.answer(2).value(), 0); // nothing of the earlier attempt
+        attempt.next();
+        attempt.registerAnswer(options(u"GECA"));
+        QCOMPARE(attempt.answer(2).value(), 1357);
+        attempt.autosave();
+        // The computer goes off here.
+    }
+    const store::ProfileSnapshot interrupted = store::ProfileFile(file).read();
+    QCOMPARE(interrupted.value(u"A1", u"7TIME1"), u"2004,05,12  09:30:00"_s);
+    QCOMPARE(interrupted.value(u"A1", u"7TIME2"), u"00:04:10"_s);
+    QCOMPARE(interrupted.value(u"A1", u"7DF"), u"0"_s);
+    QCOMPARE(interrupted.value(u"A1", u"7DA2"), u"1357"_s);
+    QCOMPARE(interrupted.value(u"A1", u"7SX1"), u"3"_s);
+    // Still finished: the next login takes the retest path again, not the relogin one.
+    QCOMPARE(store::ResultRecord(root.root(), u"Maths"_s, u"A1"_s, u"7"_s).readState().state,
+             store::TesteeState::Finished);
+
+    clock.set(QDateTime(QDate(2004, 5, 12), QTime(9, 45, 0)));
+    prompts.accept();
+    prompts.accept(u"468"_s);
+    const Admission::Outcome again =
+        admission.admit({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, u"Lee"_s});
+    QVERIFY(again.admitted);
+    QVERIFY(!again.identity.resume);
+    prompts.clear();
+    ExamAttempt attempt(
+        root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
+    QVERIFY(attempt.startAttempt(again.identity));
+    QCOMPARE(store::ProfileFile(file).readValue(u"A1", u"7TIME1"), u"2004,05,12  09:45:00"_s);
+    for (int p = 1; p <= 3; ++p) {
+        attempt.goToPosition(p);
+        const int q = attempt.questionAt(p);
+        attempt.registerAnswer(options(q == 1 ? u"B" : q == 2 ? u"ACEG" : u"A"));
+    }
+    for (int i = 0; i < 30; ++i)
+        attempt.countdownTick();
+    attempt.finishAttempt();
+    // Question 1 with the default mark 10, question 2 with its own 20; 3 is wrong.
+    QCOMPARE(prompts.texts(), QStringList{texts::score(30, 30)});
+    const store::ProfileSnapshot done = store::ProfileFile(file).read();
+    QCOMPARE(done.value(u"A1", u"7TIME2"), u"00:19:30"_s);
+    QCOMPARE(done.value(u"A1", u"7DF"), u"30"_s);
+    QCOMPARE(done.value(u"A1", u"7DA2"), u"1357"_s);
+    QCOMPARE(quits, 1);
 }
 
 void TestAttemptLifecycle::remoteAttemptCopiesOnce()
@@ -232,7 +340,7 @@ void TestAttemptLifecycle::remoteAttemptCopiesOnce()
     attempt.finishAttempt();
     qunsetenv("QUORIN_ROOT_REMOTE");
     QVERIFY(QDir(local).entryList(QDir::Files).isEmpty());
-    QCOMPARE(prompts.texts(), QStringList{ExamAttempt::savedMessage()});
+    QCOMPARE(prompts.texts(), QStringList{texts::saved});
 }
 
 QTEST_GUILESS_MAIN(TestAttemptLifecycle)

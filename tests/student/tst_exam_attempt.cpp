@@ -4,6 +4,7 @@
 #include "student/exam_attempt.h"
 #include "student/remaining_time.h"
 #include "student_root.h"
+#include "student_texts.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
@@ -316,8 +317,69 @@ private slots:
         QVERIFY(last.timeUp);
         attempt->finishAttempt();
         QCOMPARE(recordValue(QStringLiteral("TIME2")), QStringLiteral("00:00:00"));
-        QCOMPARE(m_prompts.messages(), QStringList{ExamAttempt::savedMessage()});
+        QCOMPARE(m_prompts.messages(), QStringList{texts::saved});
         QCOMPARE(m_quits, 1);
+    }
+
+    // Without a start stamp a crash and a new login would take the new-attempt path
+    // over the saved answers: a start that cannot be saved does not start.
+    void startThatCannotBeSavedDoesNotStart()
+    {
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")}}, StudentRoot::plainQuestions(2));
+        const QString folder = m_root->path() + QStringLiteral("/CHENGJI/") + paper;
+        QVERIFY(QDir(folder).removeRecursively());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("start stamp not written")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("start stamp not written")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("start stamp not written")));
+        auto attempt = makeAttempt();
+        QVERIFY(!attempt->startAttempt({paper, className, number, u"Tom"_s, QString(), false}));
+        QCOMPARE(m_prompts.texts().size(), 1);
+        QVERIFY(m_prompts.texts().first().startsWith(
+            u"Your test cannot be saved, so it cannot start.\nPlease call the teacher.\n("_s));
+        // Nothing runs: no tick, no autosave, no finish.
+        QVERIFY(attempt->isFinished());
+        QCOMPARE(attempt->countdownTick().timeUp, false);
+        QVERIFY(QDir().mkpath(folder));
+        attempt->autosave();
+        attempt->finishAttempt();
+        QVERIFY(!QFile::exists(m_root->recordFile(paper, className, number)));
+        QCOMPARE(m_prompts.texts().size(), 1);
+        QCOMPARE(m_quits, 0); // the program ends it
+    }
+
+    // A failed autosave is tried again at every countdown tick; after three failures
+    // in a row the window warns, until a save succeeds.
+    void failedAutosavesAreRetried()
+    {
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")},
+                   {QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
+                  StudentRoot::plainQuestions(2));
+        const auto attempt = start();
+        attempt->registerAnswer(options(QStringLiteral("AC")));
+        const QString folder = m_root->path() + QStringLiteral("/CHENGJI/") + paper;
+        const QByteArray kept = testing::readBytes(m_root->recordFile(paper, className, number));
+        QVERIFY(QDir(folder).removeRecursively());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autosave not written")));
+        QVERIFY(!attempt->autosave());
+        QCOMPARE(attempt->failedAutosaves(), 1);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autosave not written")));
+        QVERIFY(attempt->retryAutosave());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autosave not written")));
+        QVERIFY(attempt->retryAutosave());
+        QCOMPARE(attempt->failedAutosaves(), 3);
+
+        // The folder is back: the next tick saves what the testee did meanwhile.
+        QVERIFY(QDir().mkpath(folder));
+        testing::writeBytes(m_root->recordFile(paper, className, number), kept);
+        attempt->registerAnswer(options(QStringLiteral("B")));
+        QVERIFY(!attempt->retryAutosave());
+        QCOMPARE(attempt->failedAutosaves(), 0);
+        QCOMPARE(recordValue(QStringLiteral("DA1")), QStringLiteral("2"));
+        QCOMPARE(recordValue(QStringLiteral("TIME1")), QStringLiteral("2004,05,12  09:30:00"));
+        // Nothing owed: a tick writes nothing.
+        store::IoCounters::reset();
+        QVERIFY(!attempt->retryAutosave());
+        QCOMPARE(store::IoCounters::renames.load(), 0L);
     }
 
     void finishRunsOnce()
@@ -388,11 +450,11 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("score not shown")
             << u"0"_s
-            << QStringList{ExamAttempt::saveFailedQuestion(), ExamAttempt::saveFailedQuestion()};
+            << QStringList{texts::saveFailed, texts::saveFailed};
         QTest::newRow("score shown")
             << u"1"_s
-            << QStringList{ExamAttempt::saveFailedQuestion(), ExamAttempt::saveFailedQuestion(),
-                           ExamAttempt::scoreMessage(0, 0)};
+            << QStringList{texts::saveFailed, texts::saveFailed,
+                           texts::score(0, 0)};
     }
     void failedFinishIsNotReportedAsSaved()
     {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "student/exam_screen.h"
 #include "student_root.h"
+#include "student_texts.h"
 
 #include "store/profile_file.h"
 #include "ui/scripted_prompts.h"
@@ -301,7 +302,7 @@ private slots:
         m_prompts.accept();
         QVERIFY(screen->requestFinish());
         QVERIFY(screen->isFinished());
-        QCOMPARE(m_prompts.texts().last(), ExamAttempt::savedMessage());
+        QCOMPARE(m_prompts.texts().last(), texts::saved);
         QCOMPARE(m_quits, 1);
         QVERIFY(screen->requestFinish());
         QCOMPARE(m_quits, 1);
@@ -323,7 +324,7 @@ private slots:
         });
         QVERIFY(screen->requestFinish());
         QCOMPARE(prompts.texts(),
-                 (QStringList{ExamScreen::finishQuestion(), ExamAttempt::savedMessage()}));
+                 (QStringList{texts::finishQuestion, texts::saved}));
         QCOMPARE(m_quits, 1);
         const store::ProfileSnapshot record =
             store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();

@@ -5,12 +5,16 @@
 #include "student/exam_window.h"
 #include "student/option_box.h"
 #include "student_root.h"
+#include "student_texts.h"
+#include "test_files.h"
 
 #include "store/profile_file.h"
 #include "ui/scripted_prompts.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -326,7 +330,7 @@ private slots:
         QTest::mouseClick(named(u"Command6"_s), Qt::LeftButton);
         QVERIFY(!window->isVisible());
         QCOMPARE(m_prompts.texts(), (QStringList{u"Will you finsh the test really?"_s,
-                                                 ExamAttempt::scoreMessage(30, 0)}));
+                                                 texts::score(30, 0)}));
         QCOMPARE(recordValue(u"TIME2"_s), u"00:30:00"_s);
         QCOMPARE(m_quits, 1);
     }
@@ -340,7 +344,7 @@ private slots:
         QVERIFY(m_prompts.texts().isEmpty());
         window->countdownTick();
         QCOMPARE(window->findChild<QLabel *>(u"Lab_TIMER"_s)->text(), u"00:00:00"_s);
-        QCOMPARE(m_prompts.texts(), QStringList{ExamAttempt::savedMessage()});
+        QCOMPARE(m_prompts.texts(), QStringList{texts::saved});
         QCOMPARE(recordValue(u"TIME2"_s), u"00:00:00"_s);
         QVERIFY(!window->isVisible());
         QVERIFY(!window->countdownActive());
@@ -376,6 +380,37 @@ private slots:
         });
         QTest::mouseClick(named(u"Command5"_s), Qt::LeftButton);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Saving failed three times in a row: the testee sees it and goes on; the
+    // warning goes as soon as a save succeeds.
+    void failingSavesShowAWarning()
+    {
+        open(3);
+        auto *warning = m_window->findChild<QLabel *>(u"Lab_warning"_s);
+        QVERIFY(warning && warning->isHidden());
+        const QString folder = m_root->path() + u"/CHENGJI/Maths"_s;
+        const QByteArray kept = testing::readBytes(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s));
+        QVERIFY(QDir(folder).removeRecursively());
+        for (int i = 0; i < 3; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"autosave not written"_s));
+        m_window->autosaveTick();
+        m_window->countdownTick();
+        QVERIFY(warning->isHidden());
+        m_window->countdownTick();
+        QVERIFY(warning->isVisible());
+        QCOMPARE(warning->text(),
+                 u"Your answers cannot be saved at the moment! Go on with the test and tell the teacher."_s);
+        QVERIFY(m_prompts.shown().isEmpty()); // nothing in the testee's way
+        QVERIFY(named(u"Command2"_s)->isEnabled());
+
+        QVERIFY(QDir().mkpath(folder));
+        testing::writeBytes(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s), kept);
+        m_window->countdownTick();
+        QVERIFY(warning->isHidden());
+        QCOMPARE(store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s))
+                     .readValue(u"A1", u"7TIME"),
+                 u"00:29:58"_s); // saved at the third tick, before it counted
     }
 
     void missingDocumentShowsAnEmptyPane()

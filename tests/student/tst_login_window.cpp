@@ -2,18 +2,22 @@
 // by typing and clicking, with the exact texts of every refusal.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "student/about_test_window.h"
+#include "student/admission.h"
 #include "student/login_window.h"
 #include "student/student_program.h"
 #include "student_root.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
+#include "ui/password_dialog.h"
 #include "ui/scripted_prompts.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -209,6 +213,116 @@ private slots:
         login->show();
         QTest::mouseClick(child<QPushButton>(login.get(), u"Cmd_cancel"_s), Qt::LeftButton);
         QVERIFY(!login->isVisible());
+        QCOMPARE(m_quits, 1);
+    }
+
+    // The paper changed by keyboard, the list never lost the focus, and Enter went to
+    // "OK": the class of the previous paper's list is checked against this paper.
+    void classIsCheckedAgainAtOk()
+    {
+        roster();
+        m_root->admit(u"Maths"_s, u"B2"_s, u"0"_s);
+        m_root->admit(u"English"_s, u"A1"_s, u"0"_s);
+        m_root->admit(u"English"_s, u"B2"_s, u"1"_s);
+        m_root->createPaper(u"English"_s, {});
+        auto login = window();
+        QVERIFY(login->start());
+        login->show();
+        login->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(login.get()));
+        auto *papers = child<QComboBox>(login.get(), u"Combo_test"_s);
+        auto *classes = child<QComboBox>(login.get(), u"Combo_class"_s);
+        classes->setCurrentIndex(0);
+        QCOMPARE(classes->currentText(), u"A1"_s);
+        QTest::keyClicks(child<QLineEdit>(login.get(), u"Text_number"_s), u"7"_s);
+        QTest::keyClicks(child<QLineEdit>(login.get(), u"Text_first"_s), u"Tom"_s);
+        papers->setFocus();
+        QTRY_VERIFY(papers->hasFocus());
+        QTest::keyClick(papers, Qt::Key_Down);
+        QCOMPARE(papers->currentText(), u"English"_s);
+        QCOMPARE(classes->currentText(), u"A1"_s); // the old list, as the focus never moved
+
+        QStringList listedWhileTold;
+        m_prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+            for (int i = 0; i < classes->count(); ++i)
+                listedWhileTold.append(classes->itemText(i));
+        });
+        QTest::keyClick(papers, Qt::Key_Return);
+        m_prompts.whileShown({});
+        QCOMPARE(m_prompts.texts(), QStringList{u"Please choose class name!"_s});
+        QCOMPARE(listedWhileTold, QStringList{u"B2"_s});
+        QCOMPARE(classes->currentText(), QString());
+        QVERIFY(login->isVisible());
+        QVERIFY(!QFile::exists(m_root->recordFile(u"English"_s, u"A1"_s, u"7"_s)));
+    }
+
+    // A class without an admission key for the paper is admitted at "OK".
+    void missingAdmissionFlagStillAdmits()
+    {
+        roster();
+        m_root->createPaper(u"English"_s, {});
+        Admission admission(m_root->root(), m_prompts);
+        QCOMPARE(admission.open(), Admission::Opening::Ready);
+        const Admission::Outcome outcome =
+            admission.admit({u"English"_s, u"B2"_s, u"101"_s, u"Ann"_s, QString()});
+        QVERIFY(outcome.admitted);
+        QVERIFY(!outcome.classesChanged);
+        QVERIFY(m_prompts.texts().isEmpty());
+    }
+
+    // The paper's texts are shown as typed, markup and entities included.
+    void aboutTestShowsPlainText()
+    {
+        roster();
+        m_root->createPaper(u"Maths"_s, {{u"about_test"_s, u"Chapter <b>3</b>: A &lt; B"_s},
+                                         {u"full_mark"_s, u"<i>30</i>"_s}});
+        AboutTestWindow about(m_root->root(),
+                              {u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false},
+                              [this] { ++m_quits; });
+        for (const QString &name :
+             {u"Lab_about"_s, u"Lab_fullmark"_s, u"Lab_testtime"_s, u"Lab_total"_s})
+            QCOMPARE(child<QLabel>(&about, name)->textFormat(), Qt::PlainText);
+        QCOMPARE(child<QLabel>(&about, u"Lab_about"_s)->text(), u"  Chapter <b>3</b>: A &lt; B"_s);
+        QCOMPARE(child<QLabel>(&about, u"Lab_fullmark"_s)->text(), u"<i>30</i>"_s);
+    }
+
+    // The relogin password window shows "*" for each typed character.
+    void passwordWindowMasksWithStars()
+    {
+        ui::PasswordDialog dialog(u"Input relogin password:"_s);
+        auto *entry = child<QLineEdit>(&dialog, u"Text1"_s);
+        QTest::keyClicks(entry, u"579"_s);
+        QCOMPARE(entry->displayText(), u"***"_s);
+        QCOMPARE(dialog.windowTitle(), u"Input relogin password:"_s);
+    }
+
+    // The start stamp cannot be written (the result folder went away after the
+    // login): the testee is told, no exam window opens, and the program ends.
+    void startThatCannotBeSavedEndsTheProgram()
+    {
+        roster();
+        testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
+        store::ScriptedRandom random({0.5});
+        StudentProgram program(
+            m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
+            ExamWindow::Ticks::Manual);
+        QVERIFY(program.start());
+        LoginWindow *login = program.loginWindow();
+        child<QComboBox>(login, u"Combo_class"_s)->setCurrentIndex(0);
+        QTest::keyClicks(child<QLineEdit>(login, u"Text_number"_s), u"7"_s);
+        QTest::keyClicks(child<QLineEdit>(login, u"Text_first"_s), u"Tom"_s);
+        QTest::mouseClick(child<QPushButton>(login, u"Cmd_ok"_s), Qt::LeftButton);
+        AboutTestWindow *about = program.aboutTestWindow();
+        QVERIFY(about && about->isVisible());
+        const QString folder = m_root->path() + u"/CHENGJI/Maths"_s;
+        QVERIFY(QDir(folder).removeRecursively());
+        for (int i = 0; i < ExamAttempt::startTries; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"start stamp not written"_s));
+        QTest::mouseClick(child<QPushButton>(about, u"Cmd_start"_s), Qt::LeftButton);
+        QCOMPARE(m_prompts.texts().size(), 1);
+        QVERIFY(m_prompts.texts().first().startsWith(
+            u"Your test cannot be saved, so it cannot start.\nPlease call the teacher.\n("_s));
+        QVERIFY(!program.examWindow() || !program.examWindow()->isVisible());
         QCOMPARE(m_quits, 1);
     }
 

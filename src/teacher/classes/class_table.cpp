@@ -27,8 +27,7 @@ double number(const QString &text)
 ClassTable::ClassTable(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))
     , m_prompts(prompts)
-{
-}
+{}
 
 void ClassTable::readClassList()
 {
@@ -140,7 +139,7 @@ bool ClassTable::create()
     return true;
 }
 
-void ClassTable::deleteSelected()
+void ClassTable::deleteSelected(const std::function<void()> &redraw)
 {
     if (!hasSelection())
         return;
@@ -153,6 +152,8 @@ void ClassTable::deleteSelected()
         return;
     m_classes.removeAt(m_selected);
     select(qMin(m_selected, int(m_classes.size()) - 1));
+    if (redraw)
+        redraw();
     m_prompts.message(QStringLiteral("The present calss had been deleted?"), title());
 }
 

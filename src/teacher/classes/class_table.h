@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <QStringList>
 #include <optional>
 
@@ -46,8 +47,9 @@ public:
 
     /// Asks for a name and appends the class with the numbers 0, 0, 0.
     bool create();
-    /// Deletes the selected class after asking.
-    void deleteSelected();
+    /// Deletes the selected class after asking; `redraw` shows the list without it
+    /// before the closing message is read.
+    void deleteSelected(const std::function<void()> &redraw = {});
     void moveUp();
     void moveDown();
 

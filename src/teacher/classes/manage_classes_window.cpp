@@ -182,7 +182,7 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
         showList();
     });
     connect(remove, &QPushButton::clicked, this, [this] {
-        m_table.deleteSelected();
+        m_table.deleteSelected([this] { showList(); });
         showList();
     });
     connect(up, &QPushButton::clicked, this, [this] {

@@ -18,6 +18,7 @@ struct GradeThresholds
     int b = 0;
     int c = 0;
     int d = 0;
+    bool operator==(const GradeThresholds &) const = default;
 };
 
 /// One pair of the statistics list.

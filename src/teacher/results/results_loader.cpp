@@ -11,6 +11,7 @@ ResultsLoader::ResultsLoader(store::DataRoot root, QObject *parent)
     : QObject(parent)
     , m_root(std::move(root))
     , m_latest(std::make_shared<std::atomic<quint64>>(0))
+    , m_cache(std::make_shared<RecordCache>())
 {}
 
 // Reads still running finish on their own; their watchers go with this object,
@@ -33,10 +34,10 @@ void ResultsLoader::request(const QString &test, const QString &className)
     watcher->setFuture(promise->future());
 
     QThreadPool::globalInstance()->start(
-        [promise, latest = m_latest, generation, root = m_root, test, className] {
+        [promise, latest = m_latest, cache = m_cache, generation, root = m_root, test, className] {
             promise->start();
             if (generation == latest->load())
-                promise->addResult(ResultsReader::read(root, test, className));
+                promise->addResult(ResultsReader::read(root, test, className, cache.get()));
             promise->finish();
         });
 }

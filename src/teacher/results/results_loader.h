@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "record_cache.h"
 #include "results_reader.h"
 
 #include "store/data_root.h"
@@ -35,6 +36,8 @@ private:
     store::DataRoot m_root;
     /// Shared with the reads in flight, which skip their work when they are stale.
     std::shared_ptr<std::atomic<quint64>> m_latest;
+    /// The files of the last refresh: an automatic refresh opens only those that changed.
+    std::shared_ptr<RecordCache> m_cache;
     int m_pending = 0;
 };
 

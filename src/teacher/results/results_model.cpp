@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_model.h"
 
+#include "record_cache.h"
+
 #include "store/numeric.h"
 #include "store/profile_file.h"
 #include "store/result_record.h"
@@ -39,7 +41,12 @@ QList<int> identity(int n)
 
 ResultsModel::ResultsModel(store::DataRoot root)
     : m_root(std::move(root))
+    , m_cache(std::make_unique<RecordCache>())
 {}
+
+ResultsModel::~ResultsModel() = default;
+ResultsModel::ResultsModel(ResultsModel &&) noexcept = default;
+ResultsModel &ResultsModel::operator=(ResultsModel &&) noexcept = default;
 
 ResultsModel::OpenOutcome ResultsModel::open()
 {
@@ -55,7 +62,7 @@ ResultsModel::OpenOutcome ResultsModel::open()
 
 void ResultsModel::refreshResults(const QString &test, const QString &className)
 {
-    apply(ResultsReader::read(m_root, test, className));
+    apply(ResultsReader::read(m_root, test, className, m_cache.get()));
 }
 
 void ResultsModel::apply(ResultsInput input)

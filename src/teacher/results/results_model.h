@@ -17,8 +17,11 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 
 namespace results {
+
+class RecordCache;
 
 /// The five sortable columns of the testee lists, in header order.
 enum class TesteeColumn { Number, Name, Score, Rank, SurplusTime };
@@ -48,6 +51,9 @@ class ResultsModel
 {
 public:
     explicit ResultsModel(store::DataRoot root);
+    ~ResultsModel();
+    ResultsModel(ResultsModel &&) noexcept;
+    ResultsModel &operator=(ResultsModel &&) noexcept;
 
     static QString noTestText() { return QStringLiteral("Sorry!No test now."); }
     static QString noAchievementText() { return QStringLiteral("Sorry!No achievement now."); }
@@ -130,6 +136,8 @@ private:
     void orderTestees(TesteeColumn column, SortDirection direction);
 
     store::DataRoot m_root;
+    /// What the last refresh read; refreshResults opens only files that changed since.
+    std::unique_ptr<RecordCache> m_cache;
     QStringList m_testNames;
     QStringList m_classNames;
 

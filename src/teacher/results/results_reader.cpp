@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_reader.h"
 
+#include "record_cache.h"
+
 #include "store/folder_index.h"
 #include "store/numeric.h"
 #include "store/profile_file.h"
@@ -36,17 +38,32 @@ TesteeRecord readTestee(const store::ProfileSnapshot &file, const QString &secti
     return record;
 }
 
+// One profile file, from the cache when it has not changed since it was read.
+store::ProfileSnapshot readProfile(const QString &path, RecordCache *cache)
+{
+    const std::optional<FileStamp> stamp = cache ? FileStamp::of(path) : std::nullopt;
+    if (stamp) {
+        if (std::optional<store::ProfileSnapshot> kept = cache->snapshot(path, *stamp))
+            return *kept;
+    }
+    store::ProfileSnapshot snapshot = store::ProfileFile(path).read();
+    if (stamp && snapshot.status() == store::ReadStatus::Ok)
+        cache->keepSnapshot(path, *stamp, snapshot);
+    return snapshot;
+}
+
 } // namespace
 
 ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &test,
-                                 const QString &className)
+                                 const QString &className, RecordCache *cache)
 {
     ResultsInput input;
     input.test = test.trimmed();
     input.className = className.trimmed();
-    input.classEntry = store::Roster(root).read().classEntry(input.className);
+    input.classEntry =
+        store::RosterReader(readProfile(root.rosterFile(), cache)).classEntry(input.className);
 
-    const store::ProfileSnapshot paper = store::ProfileFile(root.paperFile(input.test)).read();
+    const store::ProfileSnapshot paper = readProfile(root.paperFile(input.test), cache);
     input.questionCount =
         std::max(0, store::wholeNumber(paper.value(mainSection, u"Question_conut", zero)));
     input.thresholds =
@@ -61,24 +78,42 @@ ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &tes
 
     const int first = input.classEntry.firstNumber;
     const int last = input.classEntry.lastNumber;
-    if (last < first)
+    if (last < first) {
+        if (cache)
+            cache->endRefresh();
         return input;
+    }
     const store::FolderIndex folder(root.recordFolder(input.test));
     input.testees.reserve(last - first + 1);
     for (int n = first; n <= last; ++n) {
         const QString file =
             folder.find(store::DataRoot::recordFileName(input.className, QString::number(n)));
+        const std::optional<FileStamp> stamp =
+            cache && !file.isEmpty() ? FileStamp::of(file) : std::nullopt;
+        if (stamp) {
+            if (std::optional<TesteeRecord> kept =
+                    cache->record(file, *stamp, input.className, n, input.questionCount)) {
+                input.testees.append(std::move(*kept));
+                continue;
+            }
+        }
         store::ProfileSnapshot snapshot;
+        // Listed a moment ago: a share may report it missing while it is replaced.
         if (!file.isEmpty())
-            snapshot = store::ProfileFile(file).read();
+            snapshot = store::ProfileFile(file).read(store::ProfileFile::Existence::Expected);
         if (snapshot.status() == store::ReadStatus::Ok) {
             input.testees.append(readTestee(snapshot, input.className, n, input.questionCount));
+            if (stamp)
+                cache->keepRecord(file, *stamp, input.className, n, input.questionCount,
+                                  input.testees.last());
         } else {
             TesteeRecord empty;
             empty.number = n;
             input.testees.append(std::move(empty));
         }
     }
+    if (cache)
+        cache->endRefresh();
     return input;
 }
 

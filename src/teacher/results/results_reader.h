@@ -24,6 +24,7 @@ struct TesteeRecord
     QString surplusTime;                      ///< "TIME2"
     QString answerText;                       ///< "DA" without a question number
     QList<qint32> answers;                    ///< "DA" + q for q = 1..Q; empty without a record
+    bool operator==(const TesteeRecord &) const = default;
 };
 
 /// The inputs of one refresh, read off the files and handed to ResultsModel::apply.
@@ -36,16 +37,21 @@ struct ResultsInput
     GradeThresholds thresholds;
     QList<store::AnswerCode> correctAnswers; ///< [q - 1] for question q
     QList<TesteeRecord> testees;             ///< numbers first..last, in order
+    bool operator==(const ResultsInput &) const = default;
 };
+
+class RecordCache;
 
 /// Reads the roster once, the paper file once, the record folder's listing once
 /// and each existing record file once; absent records cost no file operation at
-/// all. Safe to run off the window's thread: it only reads.
+/// all. With a cache of the last refresh, a file whose size, modification time
+/// and identity did not change since is not opened again (one stat instead), and
+/// the result is the same. Safe to run off the window's thread: it only reads.
 class ResultsReader
 {
 public:
     static ResultsInput read(const store::DataRoot &root, const QString &test,
-                             const QString &className);
+                             const QString &className, RecordCache *cache = nullptr);
 };
 
 } // namespace results

@@ -2,6 +2,7 @@
 #include "login_window.h"
 
 #include "ui/help.h"
+#include "ui/password_dialog.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &h
     , m_model(std::move(root), prompts)
     , m_help(help)
     , m_entry(new QLineEdit(this))
+    , m_reason(new QLabel(this))
     , m_ok(new QPushButton(QStringLiteral("OK"), this))
     , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
     , m_helpButton(new QPushButton(QStringLiteral("Help"), this))
@@ -33,8 +35,13 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &h
     label->setBuddy(m_entry);
     m_entry->setObjectName(QStringLiteral("Text1"));
     m_entry->setAccessibleName(prompt);
-    m_entry->setEchoMode(QLineEdit::Password);
+    ui::maskEntry(m_entry);
     m_entry->setMinimumWidth(240);
+    // Why the password cannot be checked, while the roster cannot be read.
+    m_reason->setObjectName(QStringLiteral("Lab_reason"));
+    m_reason->setWordWrap(true);
+    m_reason->setMaximumWidth(320);
+    m_reason->hide();
 
     m_ok->setObjectName(QStringLiteral("Cmd_ok"));
     m_ok->setAccessibleName(QStringLiteral("OK"));
@@ -63,6 +70,7 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &h
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_entry);
+    layout->addWidget(m_reason);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
@@ -74,6 +82,7 @@ bool LoginWindow::event(QEvent *event)
     // meanwhile lets the teacher straight through.
     if (event->type() == QEvent::WindowActivate && !m_done) {
         m_model.refresh();
+        showReason();
         if (!m_model.isPasswordSet()) {
             const bool handled = QDialog::event(event);
             pass();
@@ -87,12 +96,23 @@ void LoginWindow::submit()
 {
     if (m_done)
         return;
-    if (m_model.submit(m_entry->text())) {
+    const bool right = m_model.submit(m_entry->text(), [this] {
+        // Emptied before the message is read, not after it is closed.
+        m_entry->clear();
+        m_entry->setFocus();
+    });
+    showReason();
+    if (right)
         pass();
-        return;
-    }
-    m_entry->clear();
-    m_entry->setFocus();
+}
+
+void LoginWindow::showReason()
+{
+    const QString reason = m_model.reason();
+    m_reason->setText(reason);
+    m_reason->setAccessibleName(reason);
+    m_reason->setVisible(!reason.isEmpty());
+    setFixedSize(sizeHint());
 }
 
 void LoginWindow::pass()

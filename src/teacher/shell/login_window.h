@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -43,10 +44,12 @@ protected:
 private:
     void submit();
     void pass();
+    void showReason();
 
     TeacherLogin m_model;
     ui::Help &m_help;
     QLineEdit *m_entry;
+    QLabel *m_reason;
     QPushButton *m_ok;
     QPushButton *m_cancel;
     QPushButton *m_helpButton;

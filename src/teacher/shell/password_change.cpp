@@ -10,8 +10,7 @@ namespace teacher {
 PasswordChange::PasswordChange(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))
     , m_prompts(prompts)
-{
-}
+{}
 
 void PasswordChange::load()
 {
@@ -19,18 +18,27 @@ void PasswordChange::load()
 }
 
 PasswordChange::Outcome PasswordChange::submit(const QString &oldPassword,
-                                               const QString &newPassword, const QString &again)
+                                               const QString &newPassword, const QString &again,
+                                               const std::function<void(Outcome)> &beforeMessage)
 {
+    auto refuse = [&beforeMessage](Outcome outcome) {
+        if (beforeMessage)
+            beforeMessage(outcome);
+        return outcome;
+    };
     if (oldPassword.trimmed() != m_kept) {
+        refuse(Outcome::WrongOld);
         m_prompts.message(texts::incorrect);
         return Outcome::WrongOld;
     }
     const QString chosen = newPassword.trimmed();
     if (chosen != again.trimmed()) {
+        refuse(Outcome::Mismatch);
         m_prompts.message(texts::incorrect);
         return Outcome::Mismatch;
     }
     if (chosen.size() > maxLength) {
+        refuse(Outcome::Refused);
         m_prompts.message(QStringLiteral("The new password is longer than %1 characters. "
                                          "Please choose a shorter one.")
                               .arg(maxLength),
@@ -40,6 +48,7 @@ PasswordChange::Outcome PasswordChange::submit(const QString &oldPassword,
     for (QChar c : chosen) {
         // The file would keep a space instead, and the password would never match again.
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            refuse(Outcome::Refused);
             m_prompts.message(QStringLiteral("The new password holds a control character. "
                                              "Please choose another one."),
                               QStringLiteral("SetPassword"));
@@ -48,6 +57,7 @@ PasswordChange::Outcome PasswordChange::submit(const QString &oldPassword,
     }
     const store::WriteStatus status = store::Roster(m_root).writeTeacherPassword(chosen);
     if (status != store::WriteStatus::Ok) {
+        refuse(Outcome::NotSaved);
         m_prompts.message(QStringLiteral("The password was not changed: %1 (%2).")
                               .arg(store::describe(status), store::Roster(m_root).file()),
                           QStringLiteral("SetPassword"));

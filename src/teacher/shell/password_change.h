@@ -5,6 +5,7 @@
 #include "store/data_root.h"
 
 #include <QString>
+#include <functional>
 
 namespace ui {
 class Prompts;
@@ -29,8 +30,10 @@ public:
     void load();
 
     /// Checks the entries in order and writes the new password, trimmed. Every
-    /// outcome but Saved has told the teacher why.
-    Outcome submit(const QString &oldPassword, const QString &newPassword, const QString &again);
+    /// outcome but Saved has told the teacher why, after `beforeMessage` (with the
+    /// outcome) let the window empty the entries that the outcome names.
+    Outcome submit(const QString &oldPassword, const QString &newPassword, const QString &again,
+                   const std::function<void(Outcome)> &beforeMessage = {});
 
     /// A longer password would be cut when read back and never match again.
     static constexpr qsizetype maxLength = 255;

@@ -2,6 +2,7 @@
 #include "set_password_window.h"
 
 #include "ui/help.h"
+#include "ui/password_dialog.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -20,7 +21,7 @@ QLineEdit *maskedEntry(const QString &name, const QString &label, QWidget *paren
     auto *entry = new QLineEdit(parent);
     entry->setObjectName(name);
     entry->setAccessibleName(label);
-    entry->setEchoMode(QLineEdit::Password);
+    ui::maskEntry(entry);
     entry->setMinimumWidth(200);
     return entry;
 }
@@ -84,23 +85,27 @@ SetPasswordWindow::SetPasswordWindow(store::DataRoot root, ui::Prompts &prompts,
 
 void SetPasswordWindow::submit()
 {
-    switch (m_model.submit(m_old->text(), m_new->text(), m_again->text())) {
-    case PasswordChange::Outcome::WrongOld:
-        m_old->clear();
-        m_old->setFocus();
-        break;
-    case PasswordChange::Outcome::Mismatch:
-    case PasswordChange::Outcome::Refused:
-        m_new->clear();
-        m_again->clear();
-        m_new->setFocus();
-        break;
-    case PasswordChange::Outcome::NotSaved:
-        break;
-    case PasswordChange::Outcome::Saved:
+    // The entries are emptied before the message shows, not after it is closed.
+    const auto empty = [this](PasswordChange::Outcome outcome) {
+        switch (outcome) {
+        case PasswordChange::Outcome::WrongOld:
+            m_old->clear();
+            m_old->setFocus();
+            break;
+        case PasswordChange::Outcome::Mismatch:
+        case PasswordChange::Outcome::Refused:
+            m_new->clear();
+            m_again->clear();
+            m_new->setFocus();
+            break;
+        case PasswordChange::Outcome::NotSaved:
+        case PasswordChange::Outcome::Saved:
+            break;
+        }
+    };
+    if (m_model.submit(m_old->text(), m_new->text(), m_again->text(), empty) ==
+        PasswordChange::Outcome::Saved)
         accept();
-        break;
-    }
 }
 
 } // namespace teacher

@@ -5,24 +5,42 @@
 #include "store/roster.h"
 #include "ui/prompts.h"
 
+#include <QDir>
+
 namespace teacher {
 
 TeacherLogin::TeacherLogin(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))
     , m_prompts(prompts)
-{
-}
+{}
 
 void TeacherLogin::refresh()
 {
-    m_password = store::Roster(m_root).read().teacherPassword().trimmed();
+    const store::RosterReader roster = store::Roster(m_root).read();
+    m_status = roster.snapshot().status();
+    m_password = roster.teacherPassword().trimmed();
 }
 
-bool TeacherLogin::submit(const QString &typed)
+QString TeacherLogin::reason() const
 {
-    if (typed.trimmed() == m_password)
+    if (!isUnreadable())
+        return {};
+    return QStringLiteral("The password cannot be checked: %1 (%2).")
+        .arg(store::describe(m_status), QDir::toNativeSeparators(store::Roster(m_root).file()));
+}
+
+bool TeacherLogin::submit(const QString &typed, const std::function<void()> &beforeMessage)
+{
+    if (isUnreadable()) {
+        refresh();
+        if (!isPasswordSet())
+            return true;
+    }
+    if (!isUnreadable() && typed.trimmed() == m_password)
         return true;
-    m_prompts.message(texts::incorrect);
+    if (beforeMessage)
+        beforeMessage();
+    m_prompts.message(isUnreadable() ? reason() : texts::incorrect);
     return false;
 }
 

@@ -185,7 +185,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         clickRow(window.classList(), 2);
         prompts.accept();
+        // The list already shows the class gone when the message says so.
+        QStringList listedWhileTold;
+        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
+            if (shown.kind != ui::ScriptedPrompts::Kind::Message)
+                return;
+            for (int row = 0; row < window.classList()->count(); ++row)
+                listedWhileTold.append(window.classList()->item(row)->text());
+        });
         QTest::mouseClick(window.button(QStringLiteral("Cmd_delete")), Qt::LeftButton);
+        prompts.whileShown({});
+        QCOMPARE(listedWhileTold, (QStringList{QStringLiteral("A1"), QStringLiteral("A2")}));
         QCOMPARE(window.classList()->count(), 2);
         QCOMPARE(window.classList()->currentRow(), 1); // the new last class
         QCOMPARE(window.nameBox()->text(), QStringLiteral("A2"));

@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/password_change.h"
 #include "shell/teacher_login.h"
+#include "store/profile_document.h"
 #include "store/roster.h"
 #include "temp_root.h"
 #include "ui/scripted_prompts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 using teacher::PasswordChange;
@@ -51,6 +54,40 @@ private slots:
         QCOMPARE(login.isPasswordSet(), needed);
         QCOMPARE(login.submit(typed), accepted);
         QCOMPARE(prompts.messages(), accepted ? QStringList{} : QStringList{incorrect});
+    }
+
+    // Only a missing file, section or key means "no password"; a roster that is
+    // there but cannot be read keeps the login and says why.
+    void unreadableRosterKeepsTheLogin_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("too large") << QByteArray(17 * 1024 * 1024, ';')
+                                   << store::describe(store::ReadStatus::TooLarge);
+        QByteArray sections;
+        for (int i = 0; i <= store::ProfileDocument::maxSections; ++i)
+            sections += '[' + QByteArray::number(i) + "]\r\n";
+        QTest::newRow("too many sections") << sections << store::describe(store::ReadStatus::TooLarge);
+    }
+    void unreadableRosterKeepsTheLogin()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, why);
+        testing::TempRoot root;
+        QFile file(root.rosterFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[admin]\r\npwd=Admin\r\n" + bytes);
+        file.close();
+        ui::ScriptedPrompts prompts;
+        TeacherLogin login(root.root(), prompts);
+        login.refresh();
+        QVERIFY(login.isPasswordSet());
+        const QString told = QStringLiteral("The password cannot be checked: %1 (%2).")
+                                 .arg(why, QDir::toNativeSeparators(root.rosterFile()));
+        QCOMPARE(login.reason(), told);
+        QVERIFY(!login.submit(QStringLiteral("Admin")));
+        QVERIFY(!login.submit(QString()));
+        QCOMPARE(prompts.messages(), (QStringList{told, told}));
     }
 
     void change_data()

@@ -12,6 +12,9 @@
 #include "temp_root.h"
 #include "ui/scripted_prompts.h"
 
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -167,12 +170,21 @@ private slots:
         QCOMPARE(login.cancelButton()->toolTip(), QStringLiteral("Exit"));
         QCOMPARE(login.helpButton()->toolTip(), QStringLiteral("How to login"));
 
+        // Each typed character shows as "*"; the entry is empty by the time the
+        // message is read.
+        QStringList heldWhileTold;
+        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+            heldWhileTold.append(login.entry()->text());
+        });
         for (const QString &wrong : {QStringLiteral("admin"), QStringLiteral("Admin1")}) {
             QTest::keyClicks(login.entry(), wrong);
+            QCOMPARE(login.entry()->displayText(), QString(wrong.size(), u'*'));
             QTest::mouseClick(login.okButton(), Qt::LeftButton);
             QVERIFY(login.entry()->text().isEmpty());
             QVERIFY(login.entry()->hasFocus());
         }
+        prompts.whileShown({});
+        QCOMPARE(heldWhileTold, (QStringList{QString(), QString()}));
         QCOMPARE(prompts.messages(), (QStringList{incorrect, incorrect}));
         QTest::mouseClick(login.helpButton(), Qt::LeftButton);
         QCOMPARE(help.pages(), QStringList{QStringLiteral("login")});
@@ -180,6 +192,37 @@ private slots:
         QTest::keyClick(login.entry(), Qt::Key_Return);
         QCOMPARE(passed.size(), 1);
         QCOMPARE(cancelled.size(), 0);
+    }
+
+    // A roster that exists but cannot be read may hold a password: the login stays
+    // and says why, instead of letting anybody in.
+    void loginStaysWhenTheRosterCannotBeRead()
+    {
+        testing::TempRoot root;
+        QFile::remove(root.rosterFile());
+        QVERIFY(QDir().mkpath(root.rosterFile())); // a folder where the file belongs
+        ui::ScriptedPrompts prompts;
+        testing::RecordingHelp help;
+        LoginWindow login(root.root(), prompts, help);
+        QSignalSpy passed(&login, &LoginWindow::passed);
+        login.show();
+        QVERIFY(QTest::qWaitForWindowActive(&login));
+        QCOMPARE(passed.size(), 0);
+        const QString why = QStringLiteral("The password cannot be checked: the file could not be read (%1).")
+                                .arg(QDir::toNativeSeparators(root.rosterFile()));
+        auto *reason = login.findChild<QLabel *>(QStringLiteral("Lab_reason"));
+        QVERIFY(reason && reason->isVisible());
+        QCOMPARE(reason->text(), why);
+        QTest::keyClicks(login.entry(), QStringLiteral("guess"));
+        QTest::mouseClick(login.okButton(), Qt::LeftButton);
+        QCOMPARE(passed.size(), 0);
+        QCOMPARE(prompts.messages(), QStringList{why});
+
+        // Readable again, and holding no password: the next OK lets the teacher in.
+        QVERIFY(QDir(root.rosterFile()).removeRecursively());
+        QTest::mouseClick(login.okButton(), Qt::LeftButton);
+        QCOMPARE(passed.size(), 1);
+        QCOMPARE(prompts.messages().size(), 1);
     }
 
     void loginCancelEnds()
@@ -230,7 +273,17 @@ private slots:
         QTest::keyClicks(window.oldEntry(), oldEntry);
         QTest::keyClicks(window.newEntry(), newEntry);
         QTest::keyClicks(window.againEntry(), again);
+        QCOMPARE(window.againEntry()->displayText(), QString(again.size(), u'*'));
+        QStringList heldWhileTold;
+        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+            heldWhileTold = {window.oldEntry()->text(), window.newEntry()->text(),
+                             window.againEntry()->text()};
+        });
         QTest::mouseClick(window.okButton(), Qt::LeftButton);
+        prompts.whileShown({});
+        // Emptied before the message is read, not after it is closed.
+        if (!closed)
+            QCOMPARE(heldWhileTold, left);
         QCOMPARE((QStringList{window.oldEntry()->text(), window.newEntry()->text(), window.againEntry()->text()}), left);
         QCOMPARE(window.result() == QDialog::Accepted, closed);
         QCOMPARE(prompts.messages(), closed ? QStringList{} : QStringList{incorrect});
