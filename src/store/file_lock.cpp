@@ -283,8 +283,9 @@ constexpr quint32 localLockCount = 64;
 
 } // namespace
 
-FileLock::FileLock(QString lockPath)
+FileLock::FileLock(QString lockPath, Purpose purpose)
     : m_path(std::move(lockPath))
+    , m_purpose(purpose)
 {}
 
 FileLock::~FileLock()
@@ -322,7 +323,7 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
 
     // The local lock first. Without its folder the lock beside the file still
     // orders every share that passes record locks on properly.
-    const QString local = localFolder();
+    const QString local = m_purpose == Purpose::Write ? localFolder() : QString();
     if (!local.isEmpty()) {
         const QString absolute = QFileInfo(m_path).absoluteFilePath();
         const QByteArray localPath = QFile::encodeName(
@@ -405,6 +406,11 @@ FileLock::Outcome FileLock::acquire(int timeoutMs)
         }
         wait.pauseOnce();
     }
+}
+
+bool FileLock::isLockFileName(QStringView name)
+{
+    return name.endsWith(u".cho.lock", Qt::CaseInsensitive);
 }
 
 void FileLock::closeKept(const QString &folder)

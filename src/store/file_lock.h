@@ -25,7 +25,13 @@ namespace store {
 class FileLock
 {
 public:
-    explicit FileLock(QString lockPath);
+    /// What the lock is held for. A write holds it for a moment and takes the local
+    /// lock first; a claim (a folder that one program owns while it runs) is held for a
+    /// long time and takes none, since it would hold up the writes of every file that
+    /// shares its local lock.
+    enum class Purpose { Write, Claim };
+
+    explicit FileLock(QString lockPath, Purpose purpose = Purpose::Write);
     ~FileLock();
     FileLock(const FileLock &) = delete;
     FileLock &operator=(const FileLock &) = delete;
@@ -44,6 +50,10 @@ public:
     void release();
     bool isLocked() const { return m_fd >= 0; }
 
+    /// Whether a file name is that of a profile file's lock ("A17.cho.lock" in any letter
+    /// case): the store's own bookkeeping, no part of a paper or a result.
+    static bool isLockFileName(QStringView name);
+
     /// Closes the lock files kept open below a folder, before the folder is removed
     /// (a share may refuse to remove a folder in which a file is open).
     static void closeKept(const QString &folder);
@@ -54,6 +64,7 @@ public:
 
 private:
     QString m_path;
+    Purpose m_purpose;
     int m_fd = -1;
     int m_localFd = -1;
     bool m_perDescription = true; ///< how m_fd is locked: per open file description or per process

@@ -2,6 +2,7 @@
 #include "folder_ops.h"
 
 #include "case_path.h"
+#include "file_lock.h"
 #include "folder_index.h"
 
 #include <QDir>
@@ -31,6 +32,12 @@ QString systemReason()
 QDir::Filters fileFilter()
 {
     return QDir::Files | QDir::Hidden | QDir::System;
+}
+
+// Every file, the lock files of profile files included.
+QStringList allFiles(const QString &folder)
+{
+    return QDir(folder).entryList(fileFilter(), QDir::Name);
 }
 
 } // namespace
@@ -71,10 +78,11 @@ QStringList listFiles(const QString &folder, const QString &suffix)
 {
     if (isUnsafeFolder(folder))
         return {};
-    QStringList names = QDir(folder).entryList(fileFilter(), QDir::Name);
-    if (!suffix.isEmpty())
-        names.removeIf(
-            [&](const QString &name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
+    QStringList names = allFiles(folder);
+    names.removeIf([&](const QString &name) {
+        return FileLock::isLockFileName(name) ||
+               (!suffix.isEmpty() && !name.endsWith(suffix, Qt::CaseInsensitive));
+    });
     return names;
 }
 
@@ -107,8 +115,10 @@ FolderOutcome emptyFolder(const QString &folder)
         return {};
     if (!info.isDir())
         return failure(FolderStatus::NotAFolder, folder);
+    // A share may refuse to delete a file that this program holds open.
+    FileLock::closeKept(folder);
     int removed = 0;
-    for (const QString &name : listFiles(folder)) {
+    for (const QString &name : allFiles(folder)) {
         QFile file(CasePath::join(folder, name));
         if (!file.remove()) {
             // Gone already (another program emptied it too) is what was wanted.

@@ -35,7 +35,9 @@ bool isUnsafeFolder(const QString &folder);
 
 /// The names of the files of a folder (ordinary files, hidden ones too; no folders),
 /// in name order. With a suffix (".RTF"), only names that end in it in any letter case.
-/// A missing folder lists nothing.
+/// A missing folder lists nothing. The lock files of profile files ("A17.cho.lock") are
+/// the store's bookkeeping and are not listed, held or copied; emptying or removing a
+/// folder deletes them with the rest.
 QStringList listFiles(const QString &folder, const QString &suffix = {});
 
 /// Whether a folder holds at least one file (sub-folders do not count).
@@ -44,7 +46,7 @@ bool holdsFiles(const QString &folder);
 /// Creates a folder and any missing folders above it. An existing folder is fine.
 FolderOutcome makeFolder(const QString &folder);
 
-/// Deletes every file of a folder; sub-folders and their content stay. A missing
+/// Deletes every file of a folder, lock files included; sub-folders and their content stay. A missing
 /// folder is already empty. Stops at the first file that cannot be deleted.
 FolderOutcome emptyFolder(const QString &folder);
 

@@ -1,6 +1,7 @@
 // Several programs on one file: no write is lost, no reader sees half a file,
 // and a writer killed at any moment leaves the old file or the new one.
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/file_lock.h"
 #include "store/profile_file.h"
 #include "test_files.h"
 
@@ -73,6 +74,20 @@ private slots:
             QCOMPARE(snapshot.value(u"A1", QStringLiteral("first%1").arg(i)), QString::number(i));
             QCOMPARE(snapshot.value(u"A1", QStringLiteral("second%1").arg(i)), QString::number(i));
         }
+    }
+
+    // A claim is held while a program runs (the editor's working folder); it must not
+    // hold up the writes of this program to any other file, whatever local lock they use.
+    void aClaimHoldsUpNoWrite()
+    {
+        FileLock claim(m_dir.filePath(QStringLiteral("editor.lock")), FileLock::Purpose::Claim);
+        QCOMPARE(claim.acquire(0), FileLock::Outcome::Locked);
+        for (int i = 0; i < 400; ++i) {
+            FileLock write(m_dir.filePath(QStringLiteral("A%1.cho.lock").arg(i)));
+            QCOMPARE(write.acquire(0), FileLock::Outcome::Locked);
+        }
+        FileLock second(m_dir.filePath(QStringLiteral("editor.lock")), FileLock::Purpose::Claim);
+        QCOMPARE(second.acquire(0), FileLock::Outcome::Busy);
     }
 
     void readerNeverSeesHalfAFile()

@@ -74,7 +74,7 @@ WorkingFolder::Claim WorkingFolder::claim()
         return Claim::Claimed;
     if (m_path.isEmpty() || !QDir().mkpath(m_path))
         return Claim::Failed;
-    m_lock = std::make_unique<store::FileLock>(lockPath());
+    m_lock = std::make_unique<store::FileLock>(lockPath(), store::FileLock::Purpose::Claim);
     switch (m_lock->acquire(0)) {
     case store::FileLock::Outcome::Locked:
     case store::FileLock::Outcome::Unsupported:

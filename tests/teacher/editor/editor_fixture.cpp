@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor_fixture.h"
 
+#include "store/file_lock.h"
+
 #include "richtext/plain_text.h"
 #include "test_files.h"
 
@@ -101,6 +103,8 @@ QString EditorFixture::paperText(const QString &paper) const
 QStringList EditorFixture::paperFiles(const QString &paper) const
 {
     QStringList names = QDir(paperFolder(paper)).entryList(QDir::Files | QDir::Hidden);
+    // The paper file's lock file stays beside it after every write.
+    names.removeIf([](const QString &name) { return store::FileLock::isLockFileName(name); });
     names.sort();
     return names;
 }

@@ -159,8 +159,7 @@ private Q_SLOTS:
         QCOMPARE(last.openPaperEditor(), PaperEditor::OpenResult::Opened);
         last.showFirstQuestion();
         QVERIFY(last.savePaperEdits());
-        const QStringList left =
-            QDir(files.paperFolder(paper)).entryList(QDir::Files | QDir::Hidden);
+        const QStringList left = files.paperFiles(paper);
         QCOMPARE(left.filter(QStringLiteral(".quorin-save-")), QStringList());
         QCOMPARE(left.size(), 2 * last.questionCount() + 1);
     }

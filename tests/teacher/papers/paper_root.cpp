@@ -3,6 +3,8 @@
 
 #include "test_files.h"
 
+#include "store/file_lock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -61,8 +63,11 @@ QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &sec
 
 QStringList entriesOf(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    // A profile file's lock file stays beside it after every write.
+    names.removeIf([](const QString &name) { return store::FileLock::isLockFileName(name); });
+    return names;
 }
 
 

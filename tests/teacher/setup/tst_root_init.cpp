@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(testing::treeSnapshot(folder).keys(),
                  (QStringList{u"CHENGJI/"_s, u"SHIJUAN/"_s, u"help/"_s, u"help/index.html"_s,
                               u"help/login.html"_s, u"sys/"_s, u"sys/paper.dotx"_s,
-                              u"sys/score.xltx"_s, u"sys/sys.cho"_s}));
+                              u"sys/score.xltx"_s, u"sys/sys.cho"_s, u"sys/sys.cho.lock"_s}));
         // As the Windows programs write it: GBK, CRLF, no classes and no papers.
         QCOMPARE(
             testing::readBytes(folder + u"/sys/sys.cho"_s),
