@@ -126,36 +126,6 @@ private slots:
         QCOMPARE(result.out, QString());
     }
 
-    void recognisesTheCommand_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("command");
-        QTest::newRow("plain") << QStringList{QStringLiteral("teacher"), QStringLiteral("results")}
-                               << true;
-        QTest::newRow("after the data root")
-            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"),
-                           QStringLiteral("results"), QStringLiteral("results")}
-            << true;
-        QTest::newRow("data root named results")
-            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"),
-                           QStringLiteral("results")}
-            << false;
-        QTest::newRow("data root with equals")
-            << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root=/x"),
-                           QStringLiteral("results")}
-            << true;
-        QTest::newRow("not first") << QStringList{QStringLiteral("teacher"), QStringLiteral("-x"),
-                                                  QStringLiteral("results")}
-                                   << false;
-        QTest::newRow("no arguments") << QStringList{QStringLiteral("teacher")} << false;
-    }
-    void recognisesTheCommand()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, command);
-        QCOMPARE(isResultsCommand(arguments), command);
-    }
-
     void theProgramNeedsNoDisplay()
     {
         QProcess teacher;

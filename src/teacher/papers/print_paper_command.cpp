@@ -18,20 +18,6 @@ const QString usage = QStringLiteral(
     "usage: teacher [--data-root DIR] print-paper --paper NAME [--explanations] --output "
     "FILE.docx [--template FILE]");
 
-QString firstWord(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        if (arg == u"--data-root") {
-            ++i;
-            continue;
-        }
-        if (!arg.startsWith(u"--data-root="))
-            return arg;
-    }
-    return {};
-}
-
 // Messages are one line: a reason that spans lines is joined up.
 QString oneLine(const QString &text)
 {
@@ -39,19 +25,6 @@ QString oneLine(const QString &text)
 }
 
 } // namespace
-
-bool isPrintPaperCommand(const QStringList &arguments)
-{
-    return firstWord(arguments) == commandName;
-}
-
-bool isPrintPaperCommand(int argc, const char *const *argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return isPrintPaperCommand(arguments);
-}
 
 int runPrintPaperCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &,
                          QTextStream &err)
@@ -113,19 +86,6 @@ int runPrintPaperCommand(const store::DataRoot &root, const QStringList &argumen
         return 2;
     }
     return 0;
-}
-
-int runPrintPaperCommand(const QStringList &arguments, const QString &executableFolder)
-{
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    out.setEncoding(QStringConverter::Utf8);
-    err.setEncoding(QStringConverter::Utf8);
-    const int code = runPrintPaperCommand(store::DataRoot::locate(arguments, executableFolder),
-                                          arguments, out, err);
-    out.flush();
-    err.flush();
-    return code;
 }
 
 } // namespace papers

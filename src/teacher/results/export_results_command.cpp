@@ -17,20 +17,6 @@ const QString commandName = QStringLiteral("export-results");
 const QString usage = QStringLiteral("usage: teacher [--data-root DIR] export-results --paper NAME "
                                      "--class NAME --output FILE.xlsx [--template FILE]");
 
-QString firstWord(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        if (arg == u"--data-root") {
-            ++i;
-            continue;
-        }
-        if (!arg.startsWith(u"--data-root="))
-            return arg;
-    }
-    return {};
-}
-
 QString findName(const QStringList &names, const QString &wanted)
 {
     for (const QString &name : names) {
@@ -41,19 +27,6 @@ QString findName(const QStringList &names, const QString &wanted)
 }
 
 } // namespace
-
-bool isExportResultsCommand(const QStringList &arguments)
-{
-    return firstWord(arguments) == commandName;
-}
-
-bool isExportResultsCommand(int argc, const char *const *argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return isExportResultsCommand(arguments);
-}
 
 int runExportResultsCommand(const store::DataRoot &root, const QStringList &arguments,
                             QTextStream &, QTextStream &err)
@@ -114,19 +87,6 @@ int runExportResultsCommand(const store::DataRoot &root, const QStringList &argu
         return 2;
     }
     return 0;
-}
-
-int runExportResultsCommand(const QStringList &arguments, const QString &executableFolder)
-{
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    out.setEncoding(QStringConverter::Utf8);
-    err.setEncoding(QStringConverter::Utf8);
-    const int code = runExportResultsCommand(store::DataRoot::locate(arguments, executableFolder),
-                                             arguments, out, err);
-    out.flush();
-    err.flush();
-    return code;
 }
 
 } // namespace results

@@ -9,16 +9,11 @@
 
 namespace results {
 
-/// Whether the command word (past `--data-root DIR`) is `export-results`.
-bool isExportResultsCommand(int argc, const char *const *argv);
-bool isExportResultsCommand(const QStringList &arguments);
-
 /// Runs `teacher [--data-root DIR] export-results --paper NAME --class NAME --output
 /// FILE.xlsx [--template FILE]`: the figures of one refresh (those `teacher results`
 /// prints) in the template (sys/score.xltx unless given), written to FILE, which
 /// replaces a file there. Gives 0, or 2 with one line on `err`.
 int runExportResultsCommand(const store::DataRoot &root, const QStringList &arguments,
                             QTextStream &out, QTextStream &err);
-int runExportResultsCommand(const QStringList &arguments, const QString &executableFolder);
 
 } // namespace results

@@ -62,19 +62,6 @@ QString csvField(const QString &text)
     return u'"' + escaped + u'"';
 }
 
-bool isResultsCommand(const QStringList &arguments)
-{
-    return commandIndex(arguments) >= 0;
-}
-
-bool isResultsCommand(int argc, const char *const *argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return isResultsCommand(arguments);
-}
-
 int runResultsCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
                       QTextStream &err)
 {
@@ -149,19 +136,6 @@ int runResultsCommand(const store::DataRoot &root, const QStringList &arguments,
     }
     out.flush();
     return 0;
-}
-
-int runResultsCommand(const QStringList &arguments, const QString &executableFolder)
-{
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    out.setEncoding(QStringConverter::Utf8);
-    err.setEncoding(QStringConverter::Utf8);
-    const int code = runResultsCommand(store::DataRoot::locate(arguments, executableFolder),
-                                       arguments, out, err);
-    out.flush();
-    err.flush();
-    return code;
 }
 
 } // namespace results

@@ -3,12 +3,27 @@
 
 #include "office/xlsx_template.h"
 
+#include <QRegularExpression>
+
 namespace results {
 
 namespace {
 
 using office::CellAddress;
 using office::Failure;
+
+// Figures go in as numbers where the text is one, so that a teacher can sort and sum
+// them: the spreadsheet program of the Windows setting turned every numeric text it
+// was handed into a number in the same way. Names, and a time such as "00:05:12",
+// stay text.
+void setFigure(office::XlsxTemplate &book, int sheet, CellAddress cell, const QString &text)
+{
+    static const QRegularExpression plainNumber(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    if (plainNumber.match(text).hasMatch())
+        book.setNumber(sheet, cell, text.toDouble());
+    else
+        book.setText(sheet, cell, text);
+}
 
 } // namespace
 
@@ -46,8 +61,12 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
         const QString rank = row.score.isEmpty() ? QString() : row.rank;
         const QString values[] = {row.number, row.firstName, row.lastName,
                                   row.score,  rank,          row.surplusTime};
-        for (int column = 1; column <= 6; ++column)
-            book.setText(1, CellAddress{5 + i, column}, values[column - 1]);
+        for (int column = 1; column <= 6; ++column) {
+            if (column == 2 || column == 3)
+                book.setText(1, CellAddress{5 + i, column}, values[column - 1]);
+            else
+                setFigure(book, 1, CellAddress{5 + i, column}, values[column - 1]);
+        }
     }
 
     // 2: statistics.
@@ -56,7 +75,7 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
     book.setText(2, QStringLiteral("B2"), test);
     book.setText(2, QStringLiteral("B1"), className);
     if (scored)
-        book.setText(2, QStringLiteral("B6"), summary.averageText());
+        setFigure(book, 2, CellAddress{6, 2}, summary.averageText());
     const qint64 figures[] = {summary.highest(),
                               summary.lowest(),
                               summary.count(),
@@ -68,12 +87,12 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
                               summary.gradeCount(Grade::F),
                               summary.passTotal()};
     for (int k = 0; k < 10; ++k)
-        book.setText(2, CellAddress{7 + k, 2}, QString::number(figures[k]));
+        book.setNumber(2, CellAddress{7 + k, 2}, double(figures[k]));
     if (scored) {
         const Grade grades[] = {Grade::A, Grade::B, Grade::C, Grade::D, Grade::F};
         for (int k = 0; k < 5; ++k)
-            book.setText(2, CellAddress{17 + k, 2}, summary.percentText(grades[k]));
-        book.setText(2, CellAddress{22, 2}, summary.passPercentText());
+            setFigure(book, 2, CellAddress{17 + k, 2}, summary.percentText(grades[k]));
+        setFigure(book, 2, CellAddress{22, 2}, summary.passPercentText());
     }
 
     // 3: questions, in paper order.
@@ -99,7 +118,7 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
     const AnswerMatrix &answers = model.answerMatrix();
     for (int i = 1; i <= rows; ++i) {
         const ResultRow &row = table.row(i);
-        book.setText(4, CellAddress{5 + i, 1}, row.number);
+        setFigure(book, 4, CellAddress{5 + i, 1}, row.number);
         book.setText(4, CellAddress{5 + i, 2}, row.firstName);
         book.setText(4, CellAddress{5 + i, 3}, row.lastName);
         if (!row.hasScore)

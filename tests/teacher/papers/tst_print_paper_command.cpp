@@ -50,38 +50,11 @@ class TestPrintPaperCommand : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void recognised_data();
-    void recognised();
     void writesTheDocument();
     void misuseAndFailures_data();
     void misuseAndFailures();
     void runsWithoutDisplay();
 };
-
-void TestPrintPaperCommand::recognised_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("plain") << QStringList{QStringLiteral("teacher"), QStringLiteral("print-paper")}
-                           << true;
-    QTest::newRow("after the data root")
-        << QStringList{QStringLiteral("teacher"), QStringLiteral("--data-root"),
-                       QStringLiteral("/x"),      QStringLiteral("print-paper"),
-                       QStringLiteral("--paper"), QStringLiteral("M")}
-        << true;
-    QTest::newRow("a paper called print-paper")
-        << QStringList{QStringLiteral("teacher"), QStringLiteral("results"),
-                       QStringLiteral("--paper"), QStringLiteral("print-paper")}
-        << false;
-    QTest::newRow("the window") << QStringList{QStringLiteral("teacher")} << false;
-}
-
-void TestPrintPaperCommand::recognised()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, expected);
-    QCOMPARE(papers::isPrintPaperCommand(arguments), expected);
-}
 
 void TestPrintPaperCommand::writesTheDocument()
 {
