@@ -5,8 +5,10 @@
 #include "store/profile_file.h"
 #include "test_files.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,6 +82,11 @@ private slots:
     // hold up the writes of this program to any other file, whatever local lock they use.
     void aClaimHoldsUpNoWrite()
     {
+        // Local locks of this test alone: other programs' writes must not be in the way.
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&runtime] { qputenv("XDG_RUNTIME_DIR", runtime); });
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("runtime"))));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.filePath(QStringLiteral("runtime"))));
         FileLock claim(m_dir.filePath(QStringLiteral("editor.lock")), FileLock::Purpose::Claim);
         QCOMPARE(claim.acquire(0), FileLock::Outcome::Locked);
         for (int i = 0; i < 400; ++i) {
