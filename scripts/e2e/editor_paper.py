@@ -150,10 +150,7 @@ def write_questions(run, app, editor, picture):
     app.right_click(question)
     app.key("Up")
     app.key("Return")
-    dialog = app.window("Insert picture")
-    app.type(picture)
-    app.key("Return")
-    app.wait_gone(dialog)
+    app.choose_file(app.window("Insert picture"), picture)
     harness.wait_until(lambda: "\ufffc" in question.text(), what="the picture in the question")
     # Back into the pane behind the picture: a click below the text's end.
     click_at(app, question, -30, -8)

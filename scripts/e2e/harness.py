@@ -312,6 +312,21 @@ class App:
         self.type(text)
         wait_until(lambda: text in node.text(), what="%r to hold %r" % (node, text))
 
+    def choose_file(self, dialog, path, attempts=3):
+        """Picks a file in a file dialog by its full path. The path is put into the file name
+        box as a whole (typed keys race the box's completer), then "Open" is pressed."""
+        box = dialog.find_labelled("File name:", role="text")
+        for attempt in range(attempts):
+            box.acc.queryEditableText().setTextContents(path)
+            wait_until(lambda: box.text() == path, what="%r to hold %r" % (box, path))
+            self.click(dialog.find("Open", role="push button"))
+            try:
+                self.wait_gone(dialog, timeout=5)
+                return
+            except TimeoutError:
+                continue
+        self.wait_gone(dialog)
+
     def choose(self, combo, item, attempts=3):
         """Picks an entry of a drop-down list."""
         for attempt in range(attempts):
@@ -499,6 +514,13 @@ def main(scenario, argv=None):
         failed = False
     except Exception:
         traceback.print_exc()
+        signal.alarm(0)
+        try:
+            # What the screen showed when it went wrong, kept with the run's folder.
+            print("e2e: the screen at the failure: %s" % run.screenshot(os.path.join(run.folder, "failure.png")),
+                  file=sys.stderr)
+        except Exception as error:
+            print("e2e: no screenshot of the failure: %s" % error, file=sys.stderr)
     finally:
         signal.alarm(0)
         run.close(failed)
