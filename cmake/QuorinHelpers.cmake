@@ -43,9 +43,14 @@ function(quorin_add_test)
   if(T_AREA)
     list(APPEND labels ${T_AREA})
   endif()
+  # A runtime folder of its own: the programs' local write locks live there, and a
+  # test that times its writers must not wait on another test's writers.
+  set(runtime ${CMAKE_BINARY_DIR}/tests/runtime/${T_NAME})
+  file(MAKE_DIRECTORY ${runtime})
+  file(CHMOD ${runtime} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS "${labels}"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false;XDG_RUNTIME_DIR=${runtime}")
 endfunction()
 
 # quorin_add_benchmark(NAME <name> SOURCES <files...> LIBS <targets...>)
