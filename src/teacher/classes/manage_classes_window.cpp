@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "manage_classes_window.h"
 
+#include "ui/form_widgets.h"
 #include "ui/help.h"
 
 #include <QApplication>
@@ -48,19 +49,6 @@ QLineEdit *numberBox(const QString &name, const QString &label, const QString &t
     return box;
 }
 
-QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-void setTextKeepingCursor(QLineEdit *box, const QString &text)
-{
-    if (box->text() != text)
-        box->setText(text);
-}
-
 } // namespace
 
 ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prompts,
@@ -91,45 +79,41 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
     // Names are fixed when a class is created; a new name means a new class.
     m_name->setReadOnly(true);
 
-    auto makeButton = [this](const QString &caption, const QString &name, const QString &tip) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAccessibleName(caption);
-        button->setAutoDefault(false);
-        if (!tip.isEmpty())
-            button->setToolTip(tip);
-        return button;
-    };
-    QPushButton *create = makeButton(QStringLiteral("Create"), QStringLiteral("Cmd_create"), {});
-    QPushButton *remove = makeButton(QStringLiteral("Delete "), QStringLiteral("Cmd_delete"), {});
-    QPushButton *up = makeButton(QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
-    QPushButton *down = makeButton(QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
-    QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                 QStringLiteral("Save and return to main menu"));
+    QPushButton *create =
+        ui::makeButton(this, QStringLiteral("Create"), QStringLiteral("Cmd_create"), {});
+    QPushButton *remove =
+        ui::makeButton(this, QStringLiteral("Delete "), QStringLiteral("Cmd_delete"), {});
+    QPushButton *up = ui::makeButton(this, QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
+    QPushButton *down =
+        ui::makeButton(this, QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
+    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
+                                     QStringLiteral("Save and return to main menu"));
     ok->setDefault(true);
-    m_cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"), {});
-    QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                                         QStringLiteral("How to manage classes"));
+    m_cancel = ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"), {});
+    QPushButton *helpButton =
+        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
+                       QStringLiteral("How to manage classes"));
 
     auto *numbers = new QGroupBox(QStringLiteral("Set up testee number"), this);
     numbers->setObjectName(QStringLiteral("Frame2"));
     auto *numbersGrid = new QGridLayout(numbers);
-    numbersGrid->addWidget(labelFor(QStringLiteral("first"), m_first, numbers), 0, 0);
+    numbersGrid->addWidget(ui::labelFor(QStringLiteral("first"), m_first, numbers), 0, 0);
     numbersGrid->addWidget(m_first, 0, 1);
-    numbersGrid->addWidget(labelFor(QStringLiteral("last "), m_last, numbers), 1, 0);
+    numbersGrid->addWidget(ui::labelFor(QStringLiteral("last "), m_last, numbers), 1, 0);
     numbersGrid->addWidget(m_last, 1, 1);
 
     auto *situation = new QGroupBox(QStringLiteral("Class situation"), this);
     situation->setObjectName(QStringLiteral("Frame1"));
     auto *situationGrid = new QGridLayout(situation);
     situationGrid->addWidget(m_name, 0, 0, 1, 2);
-    situationGrid->addWidget(labelFor(QStringLiteral("Testee account"), m_count, situation), 1, 0);
+    situationGrid->addWidget(ui::labelFor(QStringLiteral("Testee account"), m_count, situation), 1,
+                             0);
     situationGrid->addWidget(m_count, 1, 1);
     situationGrid->addWidget(numbers, 2, 0, 1, 2);
     situationGrid->setRowStretch(3, 1);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(labelFor(QStringLiteral("Choose the class "), m_list, this));
+    left->addWidget(ui::labelFor(QStringLiteral("Choose the class "), m_list, this));
     left->addWidget(m_list);
     auto *edit = new QHBoxLayout;
     edit->addWidget(create);
@@ -211,13 +195,7 @@ void ManageClassesWindow::showList()
 {
     m_showing = true;
     const QStringList names = m_table.names();
-    bool same = m_list->count() == names.size();
-    for (int i = 0; same && i < names.size(); ++i)
-        same = m_list->item(i)->text() == names.at(i);
-    if (!same) {
-        m_list->clear();
-        m_list->addItems(names);
-    }
+    ui::showNames(m_list, names);
     m_list->setCurrentRow(m_table.selected());
     m_showing = false;
     showBoxes();
@@ -226,10 +204,10 @@ void ManageClassesWindow::showList()
 void ManageClassesWindow::showBoxes()
 {
     const bool selected = m_table.selected() >= 0;
-    setTextKeepingCursor(m_name, m_table.nameText());
-    setTextKeepingCursor(m_count, m_table.countText());
-    setTextKeepingCursor(m_first, m_table.firstText());
-    setTextKeepingCursor(m_last, m_table.lastText());
+    ui::setTextKeepingCursor(m_name, m_table.nameText());
+    ui::setTextKeepingCursor(m_count, m_table.countText());
+    ui::setTextKeepingCursor(m_first, m_table.firstText());
+    ui::setTextKeepingCursor(m_last, m_table.lastText());
     m_count->setEnabled(selected);
     m_first->setEnabled(selected);
     m_last->setEnabled(selected);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "manage_test_window.h"
 
+#include "ui/form_widgets.h"
 #include "ui/help.h"
 
 #include <QGroupBox>
@@ -91,25 +92,20 @@ ManageTestWindow::ManageTestWindow(store::DataRoot root, ui::Prompts &prompts, u
     setWindowTitle(TestRoomTable::title());
     setAccessibleName(TestRoomTable::title());
 
-    auto makeButton = [this](const QString &caption, const QString &name, const QString &tip) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAccessibleName(caption);
-        button->setToolTip(tip);
-        button->setAutoDefault(false);
-        return button;
-    };
-    QPushButton *all = makeButton(QStringLiteral("Select all"), QStringLiteral("Cmd_all"),
-                                  QStringLiteral("Allow all class to test"));
-    QPushButton *none = makeButton(QStringLiteral("Forbid all"), QStringLiteral("Cmd_none"),
-                                   QStringLiteral("prohibit all class to test"));
-    QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                 QStringLiteral("Save and return to main menu"));
+    QPushButton *all = ui::makeButton(this, QStringLiteral("Select all"), QStringLiteral("Cmd_all"),
+                                      QStringLiteral("Allow all class to test"));
+    QPushButton *none =
+        ui::makeButton(this, QStringLiteral("Forbid all"), QStringLiteral("Cmd_none"),
+                       QStringLiteral("prohibit all class to test"));
+    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
+                                     QStringLiteral("Save and return to main menu"));
     ok->setDefault(true);
-    QPushButton *cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
-                                     QStringLiteral("return to main menu"));
-    QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                                         QStringLiteral("How to manage test room"));
+    QPushButton *cancel =
+        ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
+                       QStringLiteral("return to main menu"));
+    QPushButton *helpButton =
+        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
+                       QStringLiteral("How to manage test room"));
 
     auto *offer = new QGroupBox(QStringLiteral("Offer or forbid test:"), this);
     offer->setObjectName(QStringLiteral("Frame1"));

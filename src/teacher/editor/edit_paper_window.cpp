@@ -4,6 +4,7 @@
 #include "pane_menu.h"
 #include "store/random_source.h"
 #include "test_pool_frame.h"
+#include "ui/form_widgets.h"
 #include "ui/help.h"
 #include "ui/prompts.h"
 #include "ui/rich_text_pane.h"
@@ -35,19 +36,6 @@ int twipsToPixels(int twips, int dotsPerInch)
     return (twips * dotsPerInch + 720) / 1440;
 }
 
-QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-void setTextKeepingCursor(QLineEdit *box, const QString &text)
-{
-    if (box->text() != text)
-        box->setText(text);
-}
-
 } // namespace
 
 EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::Help &help,
@@ -70,21 +58,26 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
     m_defaultMark->setAccessibleName(QStringLiteral("Default  mark"));
     m_defaultMark->setMaxLength(12);
     m_defaultMark->setMaximumWidth(90);
-    m_poolButton = makeButton(QStringLiteral("Use test pool"), QStringLiteral("CmdPool"),
-                              QStringLiteral("Use test pool,you can input question from test "
-                                             "pool directly."));
-    QPushButton *insert = makeButton(QStringLiteral("Insert"), QStringLiteral("CmdInsert"));
-    QPushButton *remove = makeButton(QStringLiteral("Delete"), QStringLiteral("CmdDelete"));
-    QPushButton *up = makeButton(QStringLiteral("Move Up"), QStringLiteral("CmdUp"));
-    QPushButton *down = makeButton(QStringLiteral("Move Down"), QStringLiteral("CmdDown"));
-    QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                 QStringLiteral("Save the paper and return"));
-    QPushButton *cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"));
-    QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                                         QStringLiteral("How to edit a paper"));
+    m_poolButton = ui::makeButton(this, QStringLiteral("Use test pool"), QStringLiteral("CmdPool"),
+                                  QStringLiteral("Use test pool,you can input question from test "
+                                                 "pool directly."));
+    QPushButton *insert =
+        ui::makeButton(this, QStringLiteral("Insert"), QStringLiteral("CmdInsert"));
+    QPushButton *remove =
+        ui::makeButton(this, QStringLiteral("Delete"), QStringLiteral("CmdDelete"));
+    QPushButton *up = ui::makeButton(this, QStringLiteral("Move Up"), QStringLiteral("CmdUp"));
+    QPushButton *down =
+        ui::makeButton(this, QStringLiteral("Move Down"), QStringLiteral("CmdDown"));
+    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
+                                     QStringLiteral("Save the paper and return"));
+    QPushButton *cancel =
+        ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"));
+    QPushButton *helpButton =
+        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
+                       QStringLiteral("How to edit a paper"));
 
     auto *tools = new QVBoxLayout;
-    tools->addWidget(labelFor(QStringLiteral("Default  mark"), m_defaultMark, this));
+    tools->addWidget(ui::labelFor(QStringLiteral("Default  mark"), m_defaultMark, this));
     tools->addWidget(m_defaultMark);
     tools->addSpacing(8);
     tools->addWidget(m_poolButton);
@@ -153,19 +146,6 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
 }
 
 EditPaperWindow::~EditPaperWindow() = default;
-
-QPushButton *EditPaperWindow::makeButton(const QString &caption, const QString &name,
-                                         const QString &tip)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    // Enter in a mark box must not save and close the paper.
-    button->setAutoDefault(false);
-    if (!tip.isEmpty())
-        button->setToolTip(tip);
-    return button;
-}
 
 QPushButton *EditPaperWindow::button(const QString &objectName) const
 {
@@ -259,12 +239,13 @@ void EditPaperWindow::buildQuestionFrame()
     m_default = new QCheckBox(QStringLiteral("Default"), m_questionFrame);
     m_default->setObjectName(QStringLiteral("ChkDefault"));
     m_default->setAccessibleName(m_default->text());
-    QPushButton *previous = makeButton(QStringLiteral("< Previous"), QStringLiteral("CmdPrevious"));
-    QPushButton *next = makeButton(QStringLiteral("Next >"), QStringLiteral("CmdNext"));
+    QPushButton *previous =
+        ui::makeButton(this, QStringLiteral("< Previous"), QStringLiteral("CmdPrevious"));
+    QPushButton *next = ui::makeButton(this, QStringLiteral("Next >"), QStringLiteral("CmdNext"));
     previous->setParent(m_questionFrame);
     next->setParent(m_questionFrame);
     auto *marks = new QHBoxLayout;
-    marks->addWidget(labelFor(QStringLiteral("Mark:"), m_mark, m_questionFrame));
+    marks->addWidget(ui::labelFor(QStringLiteral("Mark:"), m_mark, m_questionFrame));
     marks->addWidget(m_mark);
     marks->addWidget(m_default);
     marks->addStretch(1);
@@ -273,7 +254,7 @@ void EditPaperWindow::buildQuestionFrame()
 
     auto *layout = new QVBoxLayout(m_questionFrame);
     layout->addWidget(m_questionPane, 3);
-    layout->addWidget(labelFor(QStringLiteral("explain"), m_explanationPane, m_questionFrame));
+    layout->addWidget(ui::labelFor(QStringLiteral("explain"), m_explanationPane, m_questionFrame));
     layout->addWidget(m_explanationPane, 1);
     m_explanationPane->setMinimumHeight(80);
     layout->addLayout(options);
@@ -414,7 +395,7 @@ void EditPaperWindow::showMarks()
     m_presenting = true;
     m_questionFrame->setTitle(m_editor.frameCaption());
     m_questionFrame->setAccessibleName(m_questionFrame->title());
-    setTextKeepingCursor(m_mark, m_editor.markBoxText());
+    ui::setTextKeepingCursor(m_mark, m_editor.markBoxText());
     m_mark->setEnabled(m_editor.isMarkBoxEnabled());
     m_default->setChecked(m_editor.isDefaultTicked());
     m_presenting = presenting;

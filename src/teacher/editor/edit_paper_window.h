@@ -76,7 +76,6 @@ protected:
 private:
     void buildQuestionFrame();
     void buildGrid();
-    QPushButton *makeButton(const QString &caption, const QString &name, const QString &tip = {});
 
     /// Runs an operation of the editor that may change the current question or the
     /// rows: the panes are written first, the window shows the outcome after.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "manage_paper_window.h"
 
+#include "ui/form_widgets.h"
 #include "ui/help.h"
 #include "ui/prompts.h"
 
@@ -26,20 +27,6 @@ namespace {
 constexpr int numberLength = 10;
 constexpr int textLength = 255;
 
-QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-// Rewrites a line only when the rule changed what was typed, so the cursor stays put.
-void setLine(QLineEdit *line, const QString &text)
-{
-    if (line->text() != text)
-        line->setText(text);
-}
-
 } // namespace
 
 ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &help,
@@ -60,37 +47,32 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
     m_list->setToolTip(QStringLiteral("Click to choose paper,Dbclick to edit paper"));
     m_list->setMinimumSize(220, 300);
 
-    auto makeButton = [this](const QString &caption, const QString &name, const QString &tip) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAccessibleName(caption);
-        // No button is the default: Enter moves along the fields, it never saves.
-        button->setAutoDefault(false);
-        if (!tip.isEmpty())
-            button->setToolTip(tip);
-        return button;
-    };
     QPushButton *create =
-        makeButton(QStringLiteral("Create paper"), QStringLiteral("Cmd_create"), {});
+        ui::makeButton(this, QStringLiteral("Create paper"), QStringLiteral("Cmd_create"), {});
     QPushButton *remove =
-        makeButton(QStringLiteral("Delete paper"), QStringLiteral("Cmd_delete"), {});
-    QPushButton *up = makeButton(QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
-    QPushButton *down = makeButton(QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
-    QPushButton *edit = makeButton(QStringLiteral("Edit paper"), QStringLiteral("Cmd_edit"),
-                                   QStringLiteral("Click to edit paper"));
-    QPushButton *save = makeButton(QStringLiteral("Save"), QStringLiteral("Cmd_save"),
-                                   QStringLiteral("Save change"));
-    QPushButton *input = makeButton(QStringLiteral("Input paper"), QStringLiteral("Cmd_input"), {});
+        ui::makeButton(this, QStringLiteral("Delete paper"), QStringLiteral("Cmd_delete"), {});
+    QPushButton *up = ui::makeButton(this, QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
+    QPushButton *down =
+        ui::makeButton(this, QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
+    QPushButton *edit =
+        ui::makeButton(this, QStringLiteral("Edit paper"), QStringLiteral("Cmd_edit"),
+                       QStringLiteral("Click to edit paper"));
+    QPushButton *save = ui::makeButton(this, QStringLiteral("Save"), QStringLiteral("Cmd_save"),
+                                       QStringLiteral("Save change"));
+    QPushButton *input =
+        ui::makeButton(this, QStringLiteral("Input paper"), QStringLiteral("Cmd_input"), {});
     QPushButton *output =
-        makeButton(QStringLiteral("Output paper"), QStringLiteral("Cmd_output"), {});
+        ui::makeButton(this, QStringLiteral("Output paper"), QStringLiteral("Cmd_output"), {});
     QPushButton *word =
-        makeButton(QStringLiteral("Output to WORD"), QStringLiteral("Cmd_word"), {});
-    QPushButton *ok = makeButton(QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                 QStringLiteral("Save and return to main menu"));
-    QPushButton *cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
-                                     QStringLiteral("return to main menu"));
-    QPushButton *helpButton = makeButton(QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                                         QStringLiteral("How to manage paper"));
+        ui::makeButton(this, QStringLiteral("Output to WORD"), QStringLiteral("Cmd_word"), {});
+    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
+                                     QStringLiteral("Save and return to main menu"));
+    QPushButton *cancel =
+        ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
+                       QStringLiteral("return to main menu"));
+    QPushButton *helpButton =
+        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
+                       QStringLiteral("How to manage paper"));
 
     auto *panel = new QGroupBox(QStringLiteral("Set up test information"), this);
     panel->setObjectName(QStringLiteral("Frame1"));
@@ -125,25 +107,25 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
     QLineEdit *relogin = addLine(PaperColumn::ReloginPassword, QStringLiteral("Text_relogin"),
                                  QStringLiteral("relogin password"));
 
-    grid->addWidget(labelFor(QStringLiteral("test time"), time, panel), 0, 0);
+    grid->addWidget(ui::labelFor(QStringLiteral("test time"), time, panel), 0, 0);
     grid->addWidget(time, 0, 1);
-    grid->addWidget(labelFor(QStringLiteral("author"), author, panel), 0, 2);
+    grid->addWidget(ui::labelFor(QStringLiteral("author"), author, panel), 0, 2);
     grid->addWidget(author, 0, 3, 1, 3);
-    grid->addWidget(labelFor(QStringLiteral("default mark"), mark, panel), 1, 0);
+    grid->addWidget(ui::labelFor(QStringLiteral("default mark"), mark, panel), 1, 0);
     grid->addWidget(mark, 1, 1);
-    grid->addWidget(labelFor(QStringLiteral("full mark"), full, panel), 1, 2);
+    grid->addWidget(ui::labelFor(QStringLiteral("full mark"), full, panel), 1, 2);
     grid->addWidget(full, 1, 3);
-    grid->addWidget(labelFor(QStringLiteral("Question count"), count, panel), 1, 4);
+    grid->addWidget(ui::labelFor(QStringLiteral("Question count"), count, panel), 1, 4);
     grid->addWidget(count, 1, 5);
     auto *grades = new QHBoxLayout;
     for (auto [label, line] :
          {std::pair{QStringLiteral("A score"), a}, std::pair{QStringLiteral("B score"), b},
           std::pair{QStringLiteral("C score"), c}, std::pair{QStringLiteral("D score"), d}}) {
-        grades->addWidget(labelFor(label, line, panel));
+        grades->addWidget(ui::labelFor(label, line, panel));
         grades->addWidget(line);
     }
     grid->addLayout(grades, 2, 0, 1, 6);
-    grid->addWidget(labelFor(QStringLiteral("About test"), m_about, panel), 3, 0, Qt::AlignTop);
+    grid->addWidget(ui::labelFor(QStringLiteral("About test"), m_about, panel), 3, 0, Qt::AlignTop);
     grid->addWidget(m_about, 3, 1, 1, 5);
     grid->addWidget(addBox(PaperColumn::RetestPassword, QStringLiteral("Check_retest"),
                            QStringLiteral("retest password")),
@@ -184,7 +166,7 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     auto *left = new QVBoxLayout;
-    left->addWidget(labelFor(QStringLiteral("Paper list"), m_list, this));
+    left->addWidget(ui::labelFor(QStringLiteral("Paper list"), m_list, this));
     left->addWidget(m_list, 1);
     auto *listButtons = new QGridLayout;
     listButtons->addWidget(create, 0, 0);
@@ -215,13 +197,13 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
     for (QLineEdit *line : {time, a, b, c, d}) {
         const PaperColumn column = m_fields.key(line);
         connect(line, &QLineEdit::textEdited, this, [this, line, column](const QString &text) {
-            setLine(line, m_papers.editNumber(column, text));
+            ui::setTextKeepingCursor(line, m_papers.editNumber(column, text));
         });
     }
     connect(author, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_papers.editAuthor(text); });
     connect(author, &QLineEdit::editingFinished, this,
-            [this, author] { setLine(author, m_papers.leaveAuthor()); });
+            [this, author] { ui::setTextKeepingCursor(author, m_papers.leaveAuthor()); });
     connect(m_about, &QPlainTextEdit::textChanged, this, [this] {
         if (m_showing)
             return;
@@ -326,13 +308,7 @@ void ManagePaperWindow::showList()
 {
     m_showing = true;
     const QStringList names = m_papers.names();
-    bool same = m_list->count() == names.size();
-    for (int i = 0; same && i < names.size(); ++i)
-        same = m_list->item(i)->text() == names.at(i);
-    if (!same) {
-        m_list->clear();
-        m_list->addItems(names);
-    }
+    ui::showNames(m_list, names);
     m_list->setCurrentRow(m_papers.selected() - 1);
     if (m_papers.hasSelection())
         m_list->scrollToItem(m_list->currentItem());
@@ -347,7 +323,7 @@ void ManagePaperWindow::showPanel()
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
         const QString text = panel.field(it.key());
         if (auto *line = qobject_cast<QLineEdit *>(it.value())) {
-            setLine(line, text);
+            ui::setTextKeepingCursor(line, text);
             if (!isEditorColumn(it.key()))
                 line->setEnabled(panel.enabled);
         } else if (m_about->toPlainText() != text) {

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 shipped="$here/../../../data/sys"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-convert() { # FILTER-SPEC OUTDIR INPUT
+convert() { # FILTER OUTDIR INPUT
   soffice -env:UserInstallation="file://$work/profile" --headless --norestore \
     --convert-to "$1" --outdir "$2" "$3" >/dev/null
 }
