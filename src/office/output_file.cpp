@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output_file.h"
 
+#include "store/atomic_file.h"
+
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -62,6 +64,18 @@ Result<Delivered> deliver(const Delivery &delivery, const QString &name, const Q
     return delivered;
 }
 
+namespace {
+
+QString failureText(const QString &path, const store::WriteOutcome &outcome)
+{
+    QString text = QStringLiteral("%1 was not written").arg(QDir::toNativeSeparators(path));
+    const QString why =
+        outcome.reason().isEmpty() ? store::describe(outcome.status) : outcome.reason();
+    return text + QStringLiteral(" (%1); nothing was changed").arg(why);
+}
+
+} // namespace
+
 Result<QString> writeNewFile(const QString &folder, const QString &baseName,
                              const QString &extension, const QByteArray &bytes)
 {
@@ -73,24 +87,15 @@ Result<QString> writeNewFile(const QString &folder, const QString &baseName,
     for (int n = 1; n <= 1000; ++n) {
         const QString name = n == 1 ? base : QStringLiteral("%1 (%2)").arg(base).arg(n);
         const QString path = QDir(folder).filePath(name + u'.' + extension);
-        if (QFile::exists(path))
+        if (QFileInfo::exists(path))
             continue;
-        QFile file(path);
-        // NewOnly fails when another program took the name in the meantime.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (QFile::exists(path))
-                continue;
-            return Failure{QStringLiteral("%1 cannot be written (%2)")
-                               .arg(QDir::toNativeSeparators(path), file.errorString())};
-        }
-        const bool written = file.write(bytes) == bytes.size() && file.flush();
-        const QString error = file.errorString();
-        file.close();
-        if (!written || file.error() != QFileDevice::NoError) {
-            QFile::remove(path);
-            return Failure{QStringLiteral("%1 cannot be written (%2)")
-                               .arg(QDir::toNativeSeparators(path), error)};
-        }
+        // Never over a file another program took the name for in the meantime.
+        const store::WriteOutcome written =
+            store::AtomicFile::write(path, bytes, store::AtomicFile::Replace::Never);
+        if (written.status == store::WriteStatus::Exists)
+            continue;
+        if (!written.ok())
+            return Failure{failureText(path, written)};
         return path;
     }
     return Failure{QStringLiteral("the folder %1 holds too many files named %2")
@@ -99,14 +104,8 @@ Result<QString> writeNewFile(const QString &folder, const QString &baseName,
 
 Status writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure{QStringLiteral("%1 cannot be written (%2)")
-                           .arg(QDir::toNativeSeparators(path), file.errorString())};
-    file.write(bytes);
-    if (!file.commit())
-        return Failure{QStringLiteral("%1 cannot be written (%2)")
-                           .arg(QDir::toNativeSeparators(path), file.errorString())};
+    if (const store::WriteOutcome written = store::AtomicFile::write(path, bytes); !written.ok())
+        return Failure{failureText(path, written)};
     return {};
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "template_source.h"
 
+#include "store/atomic_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
@@ -112,8 +114,8 @@ Status convertWithOffice(const QString &office, const QString &source, const QSt
         return Failure{QStringLiteral("no room for the conversion next to %1").arg(target)};
     // The input goes in under a plain name: LibreOffice names its output after it.
     const QString input = work.path() + QStringLiteral("/template.") + QFileInfo(source).suffix();
-    if (!QFile::copy(source, input))
-        return Failure{QStringLiteral("%1 cannot be copied").arg(source)};
+    if (const store::WriteOutcome copied = store::AtomicFile::copy(source, input); !copied.ok())
+        return Failure{QStringLiteral("%1 cannot be copied (%2)").arg(source, copied.reason())};
     const QString outFolder = work.path() + QStringLiteral("/out");
     QDir().mkpath(outFolder);
 
@@ -150,9 +152,8 @@ Status convertWithOffice(const QString &office, const QString &source, const QSt
             QStringLiteral("LibreOffice made no file%1")
                 .arg(said.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(said.left(200)))};
     }
-    QFile::remove(target);
-    if (!QFile::rename(output, target))
-        return Failure{QStringLiteral("%1 cannot be written").arg(target)};
+    if (const store::WriteOutcome kept = store::AtomicFile::copy(output, target); !kept.ok())
+        return Failure{QStringLiteral("%1 cannot be written (%2)").arg(target, kept.reason())};
     return {};
 }
 

@@ -5,7 +5,6 @@
 #include "rtf_writer.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <algorithm>
 #include <fcntl.h>
@@ -47,19 +46,9 @@ bool loadFile(const QString &path, QTextDocument &document)
     return true;
 }
 
-bool saveFile(const QString &path, const QTextDocument &document)
+store::WriteOutcome saveFile(const QString &path, const QTextDocument &document)
 {
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = RtfWriter::write(document);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return store::AtomicFile::write(path, RtfWriter::write(document));
 }
 
 } // namespace richtext

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/atomic_file.h"
+
 #include <QString>
 
 class QTextDocument;
@@ -14,7 +16,7 @@ namespace richtext {
 bool loadFile(const QString &path, QTextDocument &document);
 
 /// Writes `document` to `path` as RTF, atomically: the old file stays whole until the new
-/// one is complete.
-bool saveFile(const QString &path, const QTextDocument &document);
+/// one is complete, and a failed write leaves it byte for byte.
+store::WriteOutcome saveFile(const QString &path, const QTextDocument &document);
 
 } // namespace richtext

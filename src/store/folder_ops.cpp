@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "folder_ops.h"
 
+#include "atomic_file.h"
 #include "case_path.h"
 #include "file_lock.h"
 #include "folder_index.h"
@@ -8,15 +9,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace store {
 
 namespace {
-
-constexpr qint64 copyChunk = 1024 * 1024;
 
 FolderOutcome failure(FolderStatus status, const QString &path, const QString &reason = {},
                       int files = 0)
@@ -131,14 +130,32 @@ FolderOutcome emptyFolder(const QString &folder)
     return FolderOutcome{FolderStatus::Ok, {}, {}, removed};
 }
 
-FolderOutcome removeFolder(const QString &folder)
+FolderOutcome checkRemovable(const QString &folder)
 {
     if (isUnsafeFolder(folder))
         return failure(FolderStatus::InvalidPath, folder);
-    // A folder that cannot go as a whole is left as it is, not half emptied.
+    const QFileInfo info(folder);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (!info.isDir() || info.isSymLink())
+        return failure(FolderStatus::NotAFolder, folder);
     const QDir::Filters folders = QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-    if (QFileInfo(folder).isDir() && !QDir(folder).entryList(folders).isEmpty())
+    if (!QDir(folder).entryList(folders).isEmpty())
         return failure(FolderStatus::HasSubfolders, folder);
+    // Its files go from the folder, the folder from its parent: both must let us.
+    const QByteArray self = QFile::encodeName(folder);
+    const QByteArray parent = QFile::encodeName(info.absolutePath());
+    if (::access(self.constData(), W_OK | X_OK) != 0 ||
+        ::access(parent.constData(), W_OK | X_OK) != 0)
+        return failure(FolderStatus::Failed, folder, systemReason());
+    return {};
+}
+
+FolderOutcome removeFolder(const QString &folder)
+{
+    // A folder that cannot go as a whole is left as it is, not half emptied.
+    if (FolderOutcome check = checkRemovable(folder); !check.ok())
+        return check;
     FolderOutcome emptied = emptyFolder(folder);
     if (!emptied.ok() || !QFileInfo::exists(folder))
         return emptied;
@@ -153,25 +170,10 @@ FolderOutcome copyFile(const QString &source, const QString &target)
 {
     if (isUnsafeFolder(source) || isUnsafeFolder(target))
         return failure(FolderStatus::InvalidPath, target);
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return failure(FolderStatus::Failed, source, in.errorString());
-    QSaveFile out(target);
-    // Never write in place: a copy cut short must leave the old file whole.
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly))
-        return failure(FolderStatus::Failed, target, out.errorString());
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(copyChunk);
-        if (in.error() != QFileDevice::NoError) {
-            out.cancelWriting();
-            return failure(FolderStatus::Failed, source, in.errorString());
-        }
-        if (out.write(chunk) != chunk.size())
-            break;
-    }
-    if (!out.commit())
-        return failure(FolderStatus::Failed, target, out.errorString());
+    const WriteOutcome copied = AtomicFile::copy(source, target);
+    if (!copied.ok())
+        return failure(FolderStatus::Failed, copied.path,
+                       copied.reason().isEmpty() ? describe(copied.status) : copied.reason());
     return FolderOutcome{FolderStatus::Ok, {}, {}, 1};
 }
 

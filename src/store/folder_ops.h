@@ -50,6 +50,11 @@ FolderOutcome makeFolder(const QString &folder);
 /// folder is already empty. Stops at the first file that cannot be deleted.
 FolderOutcome emptyFolder(const QString &folder);
 
+/// Whether removeFolder() could remove the folder as a whole: it is a folder (a missing one
+/// is fine), holds no folders of its own, and both it and its parent may be changed.
+/// Changes nothing.
+FolderOutcome checkRemovable(const QString &folder);
+
 /// Empties a folder and removes it. A missing folder is fine; a folder that still
 /// holds folders of its own is left whole (HasSubfolders): none of its files is deleted.
 FolderOutcome removeFolder(const QString &folder);

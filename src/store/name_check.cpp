@@ -89,6 +89,11 @@ NameCheck checkName(const QString &name, NameKind kind)
         if (isDecimalNumber(name))
             return refuse(NameProblem::Number,
                           QStringLiteral("The test name must not be a number alone."));
+        // A paper's name is read back from its file name up to the first ".cho": "Unit.chores"
+        // would come back from an exchange as a paper "Unit".
+        if (name.contains(QStringLiteral(".cho"), Qt::CaseInsensitive))
+            return refuse(NameProblem::ProfileSuffix,
+                          QStringLiteral("The test name must not hold \".cho\"."));
         static const QStringList reserved{
             QStringLiteral("TestNameCount"), QStringLiteral("TestName"),
             QStringLiteral("ClassName"),     QStringLiteral("ClassNameCount"),

@@ -14,19 +14,20 @@ enum class NameKind { Class, Paper };
 enum class NameProblem {
     None,
     Empty,
-    Blanks,          ///< blanks at the start or the end
+    Blanks, ///< blanks at the start or the end
     TooLong,
-    Separator,       ///< "/" or "\"
-    DotDot,          ///< ".." or a name of dots only
-    Bracket,         ///< "[" or "]"
-    EqualsSign,      ///< "="
-    Semicolon,       ///< ";" at the start would read as a comment
+    Separator,  ///< "/" or "\"
+    DotDot,     ///< ".." or a name of dots only
+    Bracket,    ///< "[" or "]"
+    EqualsSign, ///< "="
+    Semicolon,  ///< ";" at the start would read as a comment
     ControlCharacter,
     FileNameCharacter, ///< a character Windows refuses in file names: < > : " | ? *
-    TrailingDot,     ///< Windows drops a dot at the end of a file name
-    DeviceName,      ///< CON, PRN, AUX, NUL, COM1..9, LPT1..9
-    Number,          ///< a paper name that is a decimal number (a key of the paper list)
-    ReservedName,    ///< a fixed key or section name of the roster
+    TrailingDot,       ///< Windows drops a dot at the end of a file name
+    DeviceName,        ///< CON, PRN, AUX, NUL, COM1..9, LPT1..9
+    Number,            ///< a paper name that is a decimal number (a key of the paper list)
+    ReservedName,      ///< a fixed key or section name of the roster
+    ProfileSuffix, ///< a paper name holding ".cho": the paper's file name would not give it back
 };
 
 struct NameCheck

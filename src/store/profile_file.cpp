@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile_file.h"
 
+#include "atomic_file.h"
 #include "file_lock.h"
 #include "profile_document.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QThread>
 #include <algorithm>
 #include <cerrno>
@@ -190,7 +190,7 @@ bool looksTyped(QByteArrayView suffix)
            (isUpper(word[0]) && std::all_of(rest.begin(), rest.end(), isLower));
 }
 
-// QSaveFile names its temporary file NAME.XXXXXX beside the target (six characters
+// Writers name their temporary file NAME.XXXXXX beside the target (six characters
 // of A-Z, a-z and 0-9); a writer killed between making it and the rename leaves it
 // behind. Another writer may be using its own right now (without record locks), so
 // only those a minute old are removed, and never one whose ending a person may
@@ -273,19 +273,15 @@ WriteStatus rewrite(const QString &path, Edit edit)
         return WriteStatus::Ok;
 
     for (int attempt = 0;; ++attempt) {
-        QSaveFile file(path);
-        file.setDirectWriteFallback(false);
-        errno = 0;
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        const WriteOutcome written = AtomicFile::write(path, bytes);
+        if (written.ok()) {
             ++IoCounters::renames;
             return WriteStatus::Ok;
         }
-        const int error = errno;
-        file.cancelWriting();
         if (!QFileInfo(path).dir().exists())
             return WriteStatus::FolderMissing;
-        if (!isTransient(error) || attempt + 1 >= attempts)
-            return WriteStatus::Error;
+        if (!isTransient(written.error) || attempt + 1 >= attempts)
+            return written.status;
         pause(attempt);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exam_attempt.h"
 
+#include "store/atomic_file.h"
 #include "store/case_path.h"
 #include "store/numeric.h"
 #include "ui/prompts.h"
@@ -194,9 +195,9 @@ QString ExamAttempt::copyToLocal(const QString &source, const QString &name) con
     if (source.isEmpty() || !store::CasePath::isSafeComponent(name) || !QFileInfo(source).isFile())
         return {};
     const QString target = store::CasePath::join(m_localFolder, name);
-    QFile::remove(target);
-    if (!QFile::copy(source, target)) {
-        qCWarning(lcAttempt) << "could not copy" << source << "to" << target;
+    const store::WriteOutcome copied = store::AtomicFile::copy(source, target);
+    if (!copied.ok()) {
+        qCWarning(lcAttempt) << "could not copy" << source << "to" << target << copied.reason();
         return {};
     }
     return target;
@@ -385,6 +386,8 @@ void ExamAttempt::finishAttempt()
         m_prompts.message(scoreMessage(m_paper.fullMark, score));
     else if (saved)
         m_prompts.message(savedMessage());
+    if (!saved)
+        m_prompts.message(notSavedMessage());
 
     if (m_remote)
         removeLocalCopies({QStringLiteral("*.rtf"), QStringLiteral("*.cho")});
@@ -403,6 +406,12 @@ QString ExamAttempt::savedMessage()
 {
     return QStringLiteral("        Your test mark is saved.          \n"
                           "       Thank you very much! Good Bye!         ");
+}
+
+QString ExamAttempt::notSavedMessage()
+{
+    return QStringLiteral("Your test mark was NOT saved.\n"
+                          "Please call the teacher before you leave this computer.");
 }
 
 QString ExamAttempt::cannotStartMessage()

@@ -134,6 +134,8 @@ public:
     static QString scoreMessage(int fullMark, qint64 score);
     static QString savedMessage();
     static QString saveFailedQuestion();
+    /// The last words of an attempt whose score did not reach the record.
+    static QString notSavedMessage();
     /// Shown when the start stamp cannot be written; the reason follows it.
     static QString cannotStartMessage();
 

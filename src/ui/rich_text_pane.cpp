@@ -74,14 +74,14 @@ bool RichTextPane::loadFile(const QString &path)
     return loaded;
 }
 
-bool RichTextPane::save()
+store::WriteOutcome RichTextPane::save()
 {
     if (m_fileName.isEmpty())
-        return false;
-    if (!richtext::saveFile(m_fileName, *document()))
-        return false;
-    document()->setModified(false);
-    return true;
+        return store::WriteOutcome{store::WriteStatus::Error, 0, {}, QStringLiteral("no file")};
+    store::WriteOutcome saved = richtext::saveFile(m_fileName, *document());
+    if (saved.ok())
+        document()->setModified(false);
+    return saved;
 }
 
 void RichTextPane::setRtf(const QByteArray &rtf)

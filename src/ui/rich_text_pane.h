@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/atomic_file.h"
+
 #include <QColor>
 #include <QString>
 #include <QTextCharFormat>
@@ -23,9 +25,9 @@ public:
 
     /// Shows the RTF file at `path`; false when it cannot be read.
     bool loadFile(const QString &path);
-    /// Writes the document to the file it was loaded from; false when there is none or
-    /// the file system refused the write.
-    bool save();
+    /// Writes the document to the file it was loaded from; a failure (no file, a full
+    /// disk) says why and leaves the file as it was, the document still modified.
+    store::WriteOutcome save();
     /// The file the pane is bound to; empty when none.
     QString fileName() const { return m_fileName; }
 

@@ -92,6 +92,38 @@ private slots:
         QCOMPARE(result.out, expectedCsv());
     }
 
+    void fieldsStayText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("a formula typed as a name") << "=HYPERLINK(\"http://x\")"
+                                                   << "\"'=HYPERLINK(\"\"http://x\"\")\"";
+        QTest::newRow("plus") << "+1+2"
+                              << "'+1+2";
+        QTest::newRow("minus, no number") << "-x"
+                                          << "'-x";
+        QTest::newRow("at") << "@SUM(A1)"
+                            << "'@SUM(A1)";
+        QTest::newRow("tab") << "\tx"
+                             << "'\tx";
+        QTest::newRow("carriage return") << "\rx"
+                                         << "\"'\rx\"";
+        QTest::newRow("a negative number") << "-3"
+                                           << "-3";
+        QTest::newRow("a fraction") << "-1.5"
+                                    << "-1.5";
+        QTest::newRow("a comma") << "Li, Jr."
+                                 << "\"Li, Jr.\"";
+        QTest::newRow("Chinese") << "张三"
+                                 << "张三";
+    }
+    void fieldsStayText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        QCOMPARE(csvField(text), field);
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments");

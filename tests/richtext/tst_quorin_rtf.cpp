@@ -1,9 +1,12 @@
 // Tests of the quorin-rtf command: its outputs and exit codes.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtf_fixtures.h"
+#include "test_files.h"
+#include "write_faults.h"
 
 #include "richtext/plain_text.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,8 +89,24 @@ void TestQuorinRtf::convertWritesWhatReadsBack()
     QCOMPARE(result.code, 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(richtext::plainText(file.readAll()),
+    const QByteArray written = file.readAll();
+    QCOMPARE(richtext::plainText(written),
              fixtures::libreOfficeText(QStringLiteral("lo_pictures.rtf")));
+
+    // A full disk: the conversion fails with one line, and the document it would have
+    // replaced keeps its bytes.
+    Run full;
+    {
+        testing::FileSizeLimit limit(256);
+        full = run(
+            {QStringLiteral("convert"), fixtures::path(QStringLiteral("wordpad_gbk.rtf")), out});
+    }
+    QVERIFY(full.code != 0);
+    QVERIFY2(full.err.startsWith("quorin-rtf: cannot write ") &&
+                 full.err.trimmed().endsWith("it was not changed"),
+             full.err.constData());
+    QCOMPARE(testing::readBytes(out), written);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out.rtf")});
 }
 
 QTEST_MAIN(TestQuorinRtf)

@@ -2,6 +2,8 @@
 // bytes are what older readers of code page 936 understand.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtf_fixtures.h"
+#include "test_files.h"
+#include "write_faults.h"
 
 #include "richtext/picture.h"
 #include "richtext/plain_text.h"
@@ -435,12 +437,21 @@ void TestRtfWriter::saveIsAtomicAndLoadFailsCleanly()
     const QString path = dir.filePath(QStringLiteral("q.rtf"));
     QTextDocument document;
     QTextCursor(&document).insertText(QStringLiteral("答案"));
-    QVERIFY(richtext::saveFile(path, document));
+    QVERIFY(richtext::saveFile(path, document).ok());
     QTextDocument loaded;
     QVERIFY(richtext::loadFile(path, loaded));
     QCOMPARE(richtext::plainText(loaded), QStringLiteral("答案"));
 
-    QVERIFY(!richtext::saveFile(dir.filePath(QStringLiteral("missing/q.rtf")), document));
+    QCOMPARE(richtext::saveFile(dir.filePath(QStringLiteral("missing/q.rtf")), document).status,
+             store::WriteStatus::FolderMissing);
+    {
+        // A disk that fills: the document keeps its bytes and the reason is told.
+        const QByteArray before = testing::readBytes(path);
+        QTextCursor(&document).insertText(QString(4000, u'长'));
+        testing::FileSizeLimit limit(1024);
+        QCOMPARE(richtext::saveFile(path, document).status, store::WriteStatus::DiskFull);
+        QCOMPARE(testing::readBytes(path), before);
+    }
     QVERIFY(!richtext::loadFile(dir.filePath(QStringLiteral("none.rtf")), loaded));
     QVERIFY(loaded.isEmpty());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("q.rtf")});

@@ -162,6 +162,9 @@ private slots:
         QTest::newRow("device name") << "con" << paper << int(NameProblem::DeviceName);
         QTest::newRow("comment") << ";x" << cls << int(NameProblem::Semicolon);
         QTest::newRow("paper number") << "12" << paper << int(NameProblem::Number);
+        QTest::newRow("paper holding .cho")
+            << "Unit.CHOres" << paper << int(NameProblem::ProfileSuffix);
+        QTest::newRow("class holding .cho") << "A.cho" << cls << int(NameProblem::None);
         QTest::newRow("paper list count key") << "testnamecount" << paper << int(NameProblem::ReservedName);
         QTest::newRow("roster section") << "FirstNumber" << paper << int(NameProblem::ReservedName);
         QTest::newRow("too long") << QString(65, u'x') << paper << int(NameProblem::TooLong);

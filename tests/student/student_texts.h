@@ -37,6 +37,10 @@ inline const QString saveFailed =
     QStringLiteral("Your test mark could not be saved!\n"
                    "Please tell the teacher. OK tries again, Cancel ends the test.");
 
+inline const QString notSaved = QStringLiteral("Your test mark was NOT saved.\n"
+                                               "Please call the teacher before you leave this "
+                                               "computer.");
+
 inline QString score(int fullMark, int score)
 {
     return QStringLiteral("        The test full mark is:") + QString::number(fullMark) +

@@ -7,6 +7,7 @@
 #include "student_root.h"
 #include "student_texts.h"
 #include "test_files.h"
+#include "write_faults.h"
 
 #include "store/profile_file.h"
 #include "store/result_record.h"
@@ -65,7 +66,88 @@ private slots:
     void interruptedAttemptResumesAndFinishes();
     void retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd();
     void remoteAttemptCopiesOnce();
+    void aFullShareLosesNoAnswer_data();
+    void aFullShareLosesNoAnswer();
 };
+
+void TestAttemptLifecycle::aFullShareLosesNoAnswer_data()
+{
+    QTest::addColumn<bool>("roomMade");
+    QTest::newRow("the teacher makes room, OK tries again") << true;
+    QTest::newRow("no room, the student ends") << false;
+}
+
+// The share fills during the test: the autosaves fail and are tried again at each tick, the
+// answers stay in memory, and the end never reports a score that the record did not get.
+void TestAttemptLifecycle::aFullShareLosesNoAnswer()
+{
+    QFETCH(bool, roomMade);
+    QTemporaryDir dir;
+    StudentRoot root(dir.path());
+    root.setClasses({{u"A1"_s, 30, 1, 30}});
+    root.setPapers({{u"Maths"_s, u"1"_s}});
+    root.admit(u"Maths"_s, u"A1"_s);
+    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s},
+                                  {u"DISPLAY_SCORE"_s, u"1"_s},
+                                  {u"full_mark"_s, u"15"_s},
+                                  {u"Mark"_s, u"5"_s}});
+    root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"1"_s, QString()},
+                                   {u"q2.RTF"_s, u"e2.RTF"_s, u"2"_s, QString()},
+                                   {u"q3.RTF"_s, u"e3.RTF"_s, u"3"_s, QString()}});
+    testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
+    store::ScriptedRandom random({0.5});
+    ui::ScriptedPrompts prompts;
+    Admission admission(root.root(), prompts);
+    QCOMPARE(admission.open(), Admission::Opening::Ready);
+    const Admission::Outcome admitted =
+        admission.admit({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, u"Lee"_s});
+    QVERIFY(admitted.admitted);
+    int quits = 0;
+    ExamAttempt attempt(
+        root.root(), clock, random, prompts, [&] { ++quits; }, dir.filePath(u"cache"_s));
+    QVERIFY(attempt.startAttempt(admitted.identity));
+    // The key of question q is option q.
+    auto answerRightly = [&](int p) {
+        attempt.goToPosition(p);
+        attempt.registerAnswer(options(QString(QChar(u'A' + attempt.questionAt(p) - 1))));
+    };
+    answerRightly(1);
+    QVERIFY(attempt.autosave());
+    const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
+    const QByteArray saved = testing::readBytes(file);
+
+    // From here on no record can be written whole.
+    auto full = std::make_unique<testing::FileSizeLimit>(saved.size() - 1);
+    for (int p = 2; p <= 3; ++p) {
+        answerRightly(p);
+        QVERIFY(!attempt.autosave());
+        QVERIFY(attempt.retryAutosave()); // still owed
+    }
+    QCOMPARE(testing::readBytes(file), saved);
+    QVERIFY(attempt.failedAutosaves() >= ExamAttempt::autosaveFailuresBeforeWarning);
+
+    prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
+        if (roomMade && shown.text == texts::saveFailed)
+            full.reset();
+    });
+    if (roomMade)
+        prompts.accept();
+    else
+        prompts.refuse();
+    attempt.finishAttempt();
+    QCOMPARE(quits, 1);
+    const store::ProfileSnapshot record = store::ProfileFile(file).read();
+    if (roomMade) {
+        QCOMPARE(prompts.texts(), (QStringList{texts::saveFailed, texts::score(15, 15)}));
+        QCOMPARE(record.value(u"A1", u"7DF"), u"15"_s);
+        for (int q = 1; q <= 3; ++q)
+            QCOMPARE(record.value(u"A1", u"7DA%1"_s.arg(q)), QString::number(q));
+    } else {
+        QCOMPARE(prompts.texts(),
+                 (QStringList{texts::saveFailed, texts::score(15, 15), texts::notSaved}));
+        QCOMPARE(testing::readBytes(file), saved);
+    }
+}
 
 void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
 {

@@ -449,12 +449,10 @@ private slots:
         QTest::addColumn<QString>("displayScore");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("score not shown")
-            << u"0"_s
-            << QStringList{texts::saveFailed, texts::saveFailed};
-        QTest::newRow("score shown")
-            << u"1"_s
-            << QStringList{texts::saveFailed, texts::saveFailed,
-                           texts::score(0, 0)};
+            << u"0"_s << QStringList{texts::saveFailed, texts::saveFailed, texts::notSaved};
+        QTest::newRow("score shown") << u"1"_s
+                                     << QStringList{texts::saveFailed, texts::saveFailed,
+                                                    texts::score(0, 0), texts::notSaved};
     }
     void failedFinishIsNotReportedAsSaved()
     {

@@ -3,10 +3,10 @@
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
+#include "store/atomic_file.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <cstdio>
 
@@ -78,10 +78,12 @@ int main(int argc, char **argv)
         print(document.toHtml());
         return 0;
     }
-    QSaveFile output(args.at(3));
-    const QByteArray bytes = richtext::RtfWriter::write(document);
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() ||
-        !output.commit())
-        return fail(QStringLiteral("cannot write %1").arg(args.at(3)));
+    const store::WriteOutcome written =
+        store::AtomicFile::write(args.at(3), richtext::RtfWriter::write(document));
+    if (!written.ok())
+        return fail(QStringLiteral("cannot write %1: %2; it was not changed")
+                        .arg(args.at(3), written.reason().isEmpty()
+                                             ? store::describe(written.status)
+                                             : written.reason()));
     return 0;
 }

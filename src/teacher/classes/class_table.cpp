@@ -59,9 +59,9 @@ bool ClassTable::writeClassList()
     }
     const store::WriteStatus status = store::Roster(m_root).writeClassList(m_classes);
     if (status != store::WriteStatus::Ok) {
-        m_prompts.message(QStringLiteral("The classes were not saved: %1 (%2).")
-                              .arg(store::describe(status), store::Roster(m_root).file()),
-                          title());
+        m_prompts.message(
+            store::notSavedMessage(status, QStringLiteral("the class list was not saved")),
+            title());
         return false;
     }
     return true;

@@ -43,9 +43,8 @@ bool TestRoomTable::writeTestRoom()
     }
     const store::WriteStatus status = store::Roster(m_root).writeTestRoom(m_room);
     if (status != store::WriteStatus::Ok) {
-        m_prompts.message(QStringLiteral("The test room was not saved: %1 (%2).")
-                              .arg(store::describe(status), store::Roster(m_root).file()),
-                          title());
+        m_prompts.message(
+            store::notSavedMessage(status, QStringLiteral("the test room was not saved")), title());
         return false;
     }
     QStringList left;

@@ -1,64 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document_batch.h"
 
+#include "richtext/rtf_reader.h"
+#include "store/regular_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace editor {
 
 namespace {
 
-// Not a ".rtf" name, so that a copy left by a killed save is never taken for a document.
-const QString prefix = QStringLiteral(".quorin-save-");
-
-// Copies into a new file and starts its writing to the disk; the descriptor stays open so
-// that the commit can wait for it. -1 when the copy failed.
-int copyFile(const QString &source, const QString &target)
+// A temporary file of the atomic writer: the document's name, a dot and six letters or digits.
+bool isTemporaryDocument(const QString &name)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return -1;
-    const int fd = ::open(QFile::encodeName(target).constData(),
-                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return -1;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        qint64 written = 0;
-        while (n > 0 && written < n) {
-            const ssize_t step = ::write(fd, buffer + written, size_t(n - written));
-            if (step < 0 && errno == EINTR)
-                continue;
-            if (step <= 0)
-                break;
-            written += step;
-        }
-        if (n < 0 || written < n) {
-            ::close(fd);
-            return -1;
-        }
-    }
-    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    return fd;
-}
-
-void flushFolder(const QString &folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 5 || name.size() - dot != 7 ||
+        !name.first(dot).endsWith(u".rtf", Qt::CaseInsensitive))
+        return false;
+    return std::all_of(name.begin() + dot + 1, name.end(),
+                       [](QChar c) { return c.isDigit() || (c.unicode() < 128 && c.isLetter()); });
 }
 
 } // namespace
@@ -69,57 +32,75 @@ DocumentBatch::DocumentBatch(QString folder)
 
 DocumentBatch::~DocumentBatch()
 {
-    for (const Pending &pending : std::as_const(m_pending)) {
-        if (pending.fd >= 0)
-            ::close(pending.fd);
-        QFile::remove(pending.temporary);
-    }
+    if (!m_finished)
+        discard();
 }
 
-bool DocumentBatch::stage(const QString &source, const QString &target)
+store::WriteOutcome DocumentBatch::add(const QString &source, const QString &name)
 {
-    const QString temporary = m_folder + u'/' + prefix +
-                              QString::number(QRandomGenerator::global()->generate(), 36) + u'-' +
-                              QFileInfo(target).fileName();
-    const int fd = copyFile(source, temporary);
-    if (fd < 0) {
-        QFile::remove(temporary);
-        return false;
-    }
-    m_pending.append({temporary, target, fd});
-    return true;
+    const store::FileContent content =
+        store::readRegularFile(source, richtext::RtfReader::maxInputSize);
+    if (content.status != store::ReadStatus::Ok)
+        return store::WriteOutcome{store::WriteStatus::Error, content.error, source,
+                                   store::describe(content.status)};
+    auto file = std::make_unique<store::AtomicFile>(m_folder + u'/' + name,
+                                                    store::AtomicFile::Replace::Never);
+    if (store::WriteOutcome opened = file->open(); !opened.ok())
+        return opened;
+    if (store::WriteOutcome written = file->write(content.bytes); !written.ok())
+        return written;
+    file->startWriting();
+    m_open.push_back(std::move(file));
+    if (int(m_open.size()) >= maxOpen)
+        return commitOpen();
+    return {};
 }
 
-bool DocumentBatch::commit()
+store::WriteOutcome DocumentBatch::commitOpen()
 {
-    if (m_pending.isEmpty())
-        return true;
-    // The disk has been writing since each copy was staged; wait for all of it.
-    for (Pending &pending : m_pending) {
-        const bool flushed = ::fdatasync(pending.fd) == 0 || errno == EINVAL || errno == EROFS;
-        ::close(pending.fd);
-        pending.fd = -1;
-        if (!flushed)
-            return false;
+    // The disk has been writing each file since it was added; each commit waits for it.
+    store::WriteOutcome first;
+    for (auto &file : m_open) {
+        store::WriteOutcome committed = file->commit(store::AtomicFile::Durability::FolderLater);
+        if (committed.ok())
+            m_written.append(file->target());
+        else if (first.ok())
+            first = committed;
     }
-    while (!m_pending.isEmpty()) {
-        const Pending pending = m_pending.first();
-        if (std::rename(QFile::encodeName(pending.temporary).constData(),
-                        QFile::encodeName(pending.target).constData()) != 0)
-            return false; // the destructor removes this copy and the ones after it
-        m_pending.removeFirst();
-    }
-    flushFolder(m_folder);
-    return true;
+    m_open.clear();
+    return first;
+}
+
+store::WriteOutcome DocumentBatch::finish()
+{
+    store::WriteOutcome outcome = commitOpen();
+    if (!outcome.ok())
+        return outcome;
+    store::AtomicFile::syncFolder(m_folder);
+    m_finished = true;
+    return {};
+}
+
+void DocumentBatch::discard()
+{
+    m_open.clear();
+    for (const QString &path : std::as_const(m_written))
+        QFile::remove(path);
+    m_written.clear();
+    m_finished = true;
 }
 
 void DocumentBatch::removeLeftovers(const QString &folder)
 {
+    // One editor saves a paper at a time, so a document's temporary file is always a
+    // killed save's, whatever its age.
     QDir dir(folder);
-    const QStringList names =
-        dir.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names)
-        dir.remove(name);
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (name.startsWith(QStringLiteral(".quorin-save-")) || isTemporaryDocument(name))
+            dir.remove(name);
+    }
 }
 
 } // namespace editor

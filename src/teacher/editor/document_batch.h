@@ -1,18 +1,21 @@
-// Replacing many documents of a paper folder at once, each one atomically, with one
-// flush to the disk for all of them instead of one per document.
+// Writing many new documents into a paper folder, each one complete under its name,
+// with the disk's syncs of a group overlapping instead of one after the other.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
+#include "store/atomic_file.h"
+
 #include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
 
 namespace editor {
 
-/// Each document is first written beside its target under a name of its own, and the disk
-/// starts writing it at once; when all are written, the batch waits for the disk and then
-/// renames them over their targets. A student who opens a document at any moment reads
-/// the old one or the new one, never a part, and a power cut after the renames finds the
-/// new ones complete. A batch that is not committed removes what it wrote.
+/// The documents of a save go in under names that no paper file names yet, so that
+/// until the paper file is written the paper is exactly as it was. A batch keeps at most
+/// maxOpen files open (a save of thousands of documents stays within any open-file
+/// limit). A batch that is not finished, or is discarded, removes what it wrote.
 class DocumentBatch
 {
 public:
@@ -21,25 +24,26 @@ public:
     DocumentBatch(const DocumentBatch &) = delete;
     DocumentBatch &operator=(const DocumentBatch &) = delete;
 
-    /// Writes a copy of `source` that will replace `target` (a file of the folder).
-    bool stage(const QString &source, const QString &target);
-    /// Flushes the staged copies and renames them over their targets. False when a rename
-    /// failed; the targets renamed before it hold their new content.
-    bool commit();
-    int staged() const { return int(m_pending.size()); }
+    /// Writes a copy of the document `source` as the new file `name` of the folder.
+    store::WriteOutcome add(const QString &source, const QString &name);
+    /// Waits for the disk: afterwards every added document is complete under its name.
+    store::WriteOutcome finish();
+    /// Removes every document the batch wrote (a save that failed after them).
+    void discard();
 
-    /// Removes copies that a batch killed before its commit left in the folder.
+    static constexpr int maxOpen = 16;
+
+    /// Removes what older saves that were killed left in the folder: copies named
+    /// ".quorin-save-*", and temporary files of documents ("12.RTF.a8Zk3Q").
     static void removeLeftovers(const QString &folder);
 
 private:
-    struct Pending
-    {
-        QString temporary;
-        QString target;
-        int fd = -1; ///< open until the disk has the copy
-    };
+    store::WriteOutcome commitOpen();
+
     QString m_folder;
-    QList<Pending> m_pending;
+    std::vector<std::unique_ptr<store::AtomicFile>> m_open;
+    QStringList m_written; ///< paths of the documents in place
+    bool m_finished = false;
 };
 
 } // namespace editor

@@ -118,11 +118,7 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
         showMarks();
     });
     connect(m_poolButton, &QPushButton::clicked, this, &EditPaperWindow::togglePool);
-    connect(insert, &QPushButton::clicked, this, [this] {
-        act([this] { return m_editor.insertQuestion(); });
-        if (m_questionPane->isVisible())
-            m_questionPane->setFocus(Qt::OtherFocusReason);
-    });
+    connect(insert, &QPushButton::clicked, this, &EditPaperWindow::insertBlank);
     connect(remove, &QPushButton::clicked, this,
             [this] { act([this] { return m_editor.deleteQuestion(); }); });
     connect(up, &QPushButton::clicked, this,
@@ -191,7 +187,8 @@ void EditPaperWindow::buildGrid()
         QAction *action = m_gridMenu->addAction(text);
         connect(action, &QAction::triggered, this, [this, operation] { act(operation); });
     };
-    item(QStringLiteral("Insert blank"), [this] { return m_editor.insertQuestion(); });
+    QAction *blank = m_gridMenu->addAction(QStringLiteral("Insert blank"));
+    connect(blank, &QAction::triggered, this, &EditPaperWindow::insertBlank);
     item(QStringLiteral("Move up"), [this] { return m_editor.moveQuestionUp(); });
     item(QStringLiteral("Move down"), [this] { return m_editor.moveQuestionDown(); });
     item(QStringLiteral("Delete   "), [this] { return m_editor.deleteQuestion(); });
@@ -270,7 +267,8 @@ void EditPaperWindow::buildQuestionFrame()
         connect(pane, &QWidget::customContextMenuRequested, this, [pane, menu](const QPoint &at) {
             menu->popupAt(pane->viewport()->mapToGlobal(at));
         });
-        connect(pane, &ui::RichTextPane::focusLost, this, [this, pane] { savePane(pane); });
+        connect(pane, &ui::RichTextPane::focusLost, this,
+                [this, pane] { savePane(pane, Report::Once); });
     }
     connect(m_questionPane, &QTextEdit::textChanged, this, [this] {
         if (m_presenting)
@@ -289,7 +287,12 @@ void EditPaperWindow::buildQuestionFrame()
     connect(m_mark, &QLineEdit::textEdited, this, [this](const QString &text) {
         if (!m_editor.setMark(text))
             m_mark->setText(m_editor.markBoxText());
-        m_questionFrame->setTitle(m_editor.frameCaption());
+        showCaption();
+    });
+    // An emptied box means the default mark: once the teacher leaves it, it says so.
+    connect(m_mark, &QLineEdit::editingFinished, this, [this] {
+        if (m_mark->text().trimmed().isEmpty())
+            showMarks();
     });
     connect(m_default, &QCheckBox::clicked, this, [this](bool ticked) {
         m_editor.setUseDefaultMark(ticked);
@@ -323,22 +326,31 @@ template<typename Operation> void EditPaperWindow::act(Operation operation)
     showCurrent();
 }
 
-void EditPaperWindow::savePanes()
+bool EditPaperWindow::savePanes(Report report)
 {
-    savePane(m_questionPane);
-    savePane(m_explanationPane);
+    const bool question = savePane(m_questionPane, report);
+    const bool explanation = savePane(m_explanationPane, report);
+    return question && explanation;
 }
 
-void EditPaperWindow::savePane(ui::RichTextPane *pane)
+bool EditPaperWindow::savePane(ui::RichTextPane *pane, Report report)
 {
     if (pane->fileName().isEmpty() || !pane->document()->isModified())
-        return;
-    if (pane->save() || m_paneWriteReported)
-        return;
+        return true;
+    const store::WriteOutcome saved = pane->save();
+    if (saved.ok())
+        return true;
+    // A pane that keeps failing as the focus moves is reported once; "OK" reports each time.
+    if (report == Report::Once && m_paneWriteReported)
+        return false;
     m_paneWriteReported = true;
-    m_prompts.message(QStringLiteral("The document %1 cannot be written; check the free space "
-                                     "and the rights of its folder.")
-                          .arg(pane->fileName()));
+    QString lost = QStringLiteral("the edit of %1 was not saved").arg(pane->fileName());
+    if (!saved.reason().isEmpty())
+        lost += QStringLiteral(" (%1)").arg(saved.reason());
+    m_prompts.message(
+        store::notSavedMessage(saved.status, lost, QStringLiteral("the editor's local folder")) +
+        QStringLiteral(" The text stays in the window."));
+    return false;
 }
 
 void EditPaperWindow::rebuildQuestionGrid()
@@ -393,12 +405,25 @@ void EditPaperWindow::showMarks()
 {
     const bool presenting = m_presenting;
     m_presenting = true;
-    m_questionFrame->setTitle(m_editor.frameCaption());
-    m_questionFrame->setAccessibleName(m_questionFrame->title());
+    showCaption();
     ui::setTextKeepingCursor(m_mark, m_editor.markBoxText());
     m_mark->setEnabled(m_editor.isMarkBoxEnabled());
     m_default->setChecked(m_editor.isDefaultTicked());
     m_presenting = presenting;
+}
+
+void EditPaperWindow::showCaption()
+{
+    // Assistive technology reads the frame by its name: it follows every change of the title.
+    m_questionFrame->setTitle(m_editor.frameCaption());
+    m_questionFrame->setAccessibleName(m_questionFrame->title());
+}
+
+void EditPaperWindow::insertBlank()
+{
+    act([this] { return m_editor.insertQuestion(); });
+    if (m_questionPane->isVisible())
+        m_questionPane->setFocus(Qt::OtherFocusReason);
 }
 
 void EditPaperWindow::colourOption(int k)
@@ -441,7 +466,9 @@ void EditPaperWindow::afterImport()
 
 void EditPaperWindow::saveAndClose()
 {
-    savePanes();
+    // A pane whose edit could not be written would be saved without it: stop and stay open.
+    if (!savePanes(Report::Always))
+        return;
     if (m_editor.savePaperEdits())
         accept();
 }

@@ -80,8 +80,12 @@ private:
     /// Runs an operation of the editor that may change the current question or the
     /// rows: the panes are written first, the window shows the outcome after.
     template<typename Operation> void act(Operation operation);
-    void savePanes();
-    void savePane(ui::RichTextPane *pane);
+    enum class Report { Once, Always };
+    /// Writes the panes' edits into their documents; false when one could not be written.
+    bool savePanes(Report report = Report::Once);
+    bool savePane(ui::RichTextPane *pane, Report report);
+    void showCaption();
+    void insertBlank();
     void rebuildQuestionGrid();
     void showCurrent();
     void showMarks();

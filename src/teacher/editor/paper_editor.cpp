@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
+#include <cmath>
 
 namespace editor {
 
@@ -133,16 +135,19 @@ void PaperEditor::bringIn(int q)
     // A question whose document is missing gets an empty one, so that what the teacher
     // types into it is kept and saved like any other document. One that names none (a
     // paper file cut short) gets a new name for it; that alone is no change to ask about.
+    // A name that is no plain document name ("../x.rtf", "notes.doc") could not hold
+    // what is typed either: it gets a new one.
     store::Question &entry = m_paper.questions[q];
     for (QString *name : {&entry.question, &entry.explain}) {
-        if (name->trimmed().isEmpty()) {
+        const QString trimmed = name->trimmed();
+        if (trimmed.isEmpty() || !isDocumentName(trimmed) ||
+            m_folder.documentPath(trimmed).isEmpty()) {
             const QString fresh = newDocumentName();
-            if (!fresh.isEmpty() && m_folder.writeEmptyDocument(fresh))
+            if (!fresh.isEmpty() && m_folder.writeEmptyDocument(fresh).ok())
                 *name = fresh;
             continue;
         }
-        if (isDocumentName(name->trimmed()))
-            m_folder.bringIn(name->trimmed(), m_root.paperDocument(m_name, name->trimmed()));
+        m_folder.bringIn(trimmed, m_root.paperDocument(m_name, trimmed));
     }
 }
 
@@ -340,12 +345,12 @@ bool PaperEditor::insertQuestion()
 
     // Each name is taken before the next is drawn, so the two always differ.
     entry.question = newDocumentName();
-    if (entry.question.isEmpty() || !m_folder.writeEmptyDocument(entry.question)) {
+    if (entry.question.isEmpty() || !m_folder.writeEmptyDocument(entry.question).ok()) {
         refuse(QStringLiteral("A new question cannot be written into %1.").arg(m_folder.path()));
         return false;
     }
     entry.explain = newDocumentName();
-    if (entry.explain.isEmpty() || !m_folder.writeEmptyDocument(entry.explain)) {
+    if (entry.explain.isEmpty() || !m_folder.writeEmptyDocument(entry.explain).ok()) {
         refuse(QStringLiteral("A new question cannot be written into %1.").arg(m_folder.path()));
         return false;
     }
@@ -421,7 +426,12 @@ bool PaperEditor::importPoolQuestion(const store::Question &source, const QStrin
     }
     store::Question entry;
     entry.answer = source.answer;
-    entry.mark = source.mark;
+    entry.mark = source.mark.trimmed();
+    if (!entry.mark.isEmpty() && !inRange(store::roundHalfEven(store::numericValue(entry.mark)))) {
+        refuse(QStringLiteral("The question is not copied: its mark %1 does not lie between %2.")
+                   .arg(entry.mark, rangeText()));
+        return false;
+    }
     QList<store::Question> questions = m_paper.questions;
     questions.insert(count + 1, entry);
     if (!fitsFullMark(questions, count + 1, m_paper.defaultMark))
@@ -436,9 +446,9 @@ bool PaperEditor::importPoolQuestion(const store::Question &source, const QStrin
         const QString from = sourceName.trimmed().isEmpty()
                                  ? QString()
                                  : m_root.paperDocument(sourcePaper, sourceName);
-        if (!from.isEmpty() && QFileInfo(from).isFile() && m_folder.copyIn(from, name))
+        if (!from.isEmpty() && QFileInfo(from).isFile() && m_folder.copyIn(from, name).ok())
             return true;
-        return m_folder.writeEmptyDocument(name);
+        return m_folder.writeEmptyDocument(name).ok();
     };
     if (!bringIn(source.question, entry.question) || !bringIn(source.explain, entry.explain)) {
         refuse(QStringLiteral("The question cannot be copied into %1.").arg(m_folder.path()));
@@ -462,64 +472,118 @@ bool PaperEditor::savePaperEdits()
         return false;
     }
 
-    // 1. The documents, so that the paper file written next names only files that exist.
+    // 1. Every changed document goes in under a name the paper file does not name yet, so
+    // that until the paper file is written the paper is exactly as it was saved last:
+    // its texts never meet answer keys they were not written with.
     DocumentBatch::removeLeftovers(paperFolder);
     // One listing of each folder answers every look-up of the loop.
     const store::FolderIndex target(paperFolder);
     const store::FolderIndex workingFolder(m_folder.path());
     DocumentBatch documents(paperFolder);
-    QStringList written;
-    QSet<QString> done;
+    QHash<QString, QString> newNames; ///< case-folded name -> the name it is saved under
+    QSet<QString> kept;               ///< case-folded names that stay as they are
+    QSet<QString> taken;              ///< case-folded names given out in this save
+    QStringList failures;
+    auto freshName = [&] {
+        for (;;) {
+            const qint64 n = std::clamp<qint64>(
+                qint64(std::floor(m_random.uniform() * 100000000.0 + 1.0)), 1, 100000000);
+            const QString name = QString::number(n) + QStringLiteral(".RTF");
+            if (target.find(name).isEmpty() && workingFolder.find(name).isEmpty() &&
+                !taken.contains(name.toCaseFolded())) {
+                taken.insert(name.toCaseFolded());
+                return name;
+            }
+        }
+    };
     for (int q = 1; q <= m_paper.questionCount; ++q) {
         const store::Question &entry = m_paper.questions.at(q);
         for (const QString &raw : {entry.question, entry.explain}) {
             const QString name = raw.trimmed();
-            if (!isDocumentName(name) || done.contains(name.toCaseFolded()))
+            const QString key = name.toCaseFolded();
+            if (!isDocumentName(name) || kept.contains(key) || newNames.contains(key))
                 continue;
-            done.insert(name.toCaseFolded());
             const QString existing = target.find(name);
             QString working = workingFolder.find(name);
             if (working.isEmpty()) {
                 // Never shown: the paper's own document is the one to keep. A document
                 // the paper names but never had is written as an empty one.
-                if (!existing.isEmpty() || !m_folder.writeEmptyDocument(name))
+                if (!existing.isEmpty()) {
+                    kept.insert(key);
                     continue;
+                }
+                if (const store::WriteOutcome empty = m_folder.writeEmptyDocument(name);
+                    !empty.ok()) {
+                    failures.append(documentFailure(name, empty,
+                                                    QStringLiteral("the editor's "
+                                                                   "local folder")));
+                    continue;
+                }
                 working = m_folder.documentPath(name);
             }
-            if (!existing.isEmpty() && !m_folder.isChanged(name, working))
+            if (!existing.isEmpty() && !m_folder.isChanged(name, working)) {
+                kept.insert(key);
                 continue;
-            const QString destination = existing.isEmpty() ? target.resolve(name) : existing;
-            if (destination.isEmpty() || QFileInfo(destination).isDir() ||
-                !documents.stage(working, destination)) {
-                refuse(QStringLiteral("The paper is not saved: the document %1 cannot be written "
-                                      "into %2.")
-                           .arg(name, paperFolder));
-                return false;
             }
-            written.append(name);
+            const QString saved = existing.isEmpty() ? name : freshName();
+            taken.insert(saved.toCaseFolded());
+            if (const store::WriteOutcome added = documents.add(working, saved); !added.ok()) {
+                failures.append(documentFailure(name, added, QStringLiteral("the data root")));
+                continue;
+            }
+            newNames.insert(key, saved);
         }
     }
-    if (!documents.commit()) {
-        refuse(QStringLiteral("The paper is not saved: its documents cannot be replaced in %1.")
-                   .arg(paperFolder));
+    if (failures.isEmpty()) {
+        if (const store::WriteOutcome finished = documents.finish(); !finished.ok())
+            failures.append(documentFailure(QFileInfo(finished.path).fileName(), finished,
+                                            QStringLiteral("the data root")));
+    }
+    if (!failures.isEmpty()) {
+        documents.discard();
+        refuse(QStringLiteral("The paper is not saved; it stays as it was saved last.\n") +
+               failures.join(u'\n'));
         return false;
     }
-    for (const QString &name : std::as_const(written))
-        m_folder.markUnchanged(name);
 
-    // 2. The paper file, in one write.
+    // 2. The paper file, in one write: the moment the edits take effect.
+    store::Paper saved = m_paper;
+    for (int q = 1; q <= saved.questionCount; ++q) {
+        store::Question &entry = saved.questions[q];
+        for (QString *name : {&entry.question, &entry.explain})
+            *name = newNames.value(name->trimmed().toCaseFolded(), *name);
+    }
     const QString paperFile = m_root.paperFile(m_name);
-    const store::WriteStatus status = store::PaperFile(paperFile).savePaperQuestions(m_paper);
+    const store::WriteStatus status = store::PaperFile(paperFile).savePaperQuestions(saved);
     if (status != store::WriteStatus::Ok) {
-        refuse(QStringLiteral("The paper is not saved: %1 cannot be written (%2).")
-                   .arg(paperFile, store::describe(status)));
+        documents.discard();
+        refuse(store::notSavedMessage(
+            status, QStringLiteral("the paper was not saved (%1)").arg(paperFile)));
         return false;
     }
+
+    // The working folder follows the names the paper now has.
+    for (auto it = newNames.constBegin(); it != newNames.constEnd(); ++it) {
+        const QString from = m_folder.documentPath(it.key());
+        if (QFileInfo(from).fileName().toCaseFolded() != it.value().toCaseFolded())
+            QFile::rename(from, m_folder.documentPath(it.value()));
+        m_folder.markUnchanged(it.value());
+    }
+    m_paper = std::move(saved);
 
     // 3. Only now the documents that no question names any more.
     clearGarbageDocuments();
     m_unsaved = false;
     return true;
+}
+
+QString PaperEditor::documentFailure(const QString &name, const store::WriteOutcome &outcome,
+                                     const QString &where) const
+{
+    QString lost = QStringLiteral("the document %1 was not saved").arg(name);
+    if (!outcome.reason().isEmpty())
+        lost += QStringLiteral(" (%1)").arg(outcome.reason());
+    return store::notSavedMessage(outcome.status, lost, where);
 }
 
 void PaperEditor::clearGarbageDocuments() const

@@ -113,9 +113,10 @@ public:
 
     bool unsavedChanges() const { return m_unsaved; }
 
-    /// Writes the changed documents into the paper folder (each one atomically), then
-    /// the paper file in one write, then deletes the documents no question names any
-    /// more. A failure stops there, is reported, and leaves a paper that can be sat.
+    /// Writes each changed document into the paper folder under a new name, then the
+    /// paper file naming them in one write, then deletes the documents no question names
+    /// any more. Every failure is reported, and until the paper file is written the paper
+    /// stays exactly as it was saved last.
     bool savePaperEdits();
     /// Deletes the paper folder's "*.rtf" files that no question 1..Q names.
     void clearGarbageDocuments() const;
@@ -140,6 +141,8 @@ private:
     bool storeMark(const QString &mark);
     void bringIn(int q);
     void refuse(const QString &why);
+    QString documentFailure(const QString &name, const store::WriteOutcome &outcome,
+                            const QString &where) const;
 
     store::DataRoot m_root;
     QString m_name;

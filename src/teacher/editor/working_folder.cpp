@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "working_folder.h"
 
+#include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 #include "store/case_path.h"
+#include "store/regular_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,16 +26,6 @@ QStringList documentsIn(const QString &folder)
     return names;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
-}
-
 } // namespace
 
 bool isDocumentName(QStringView name)
@@ -43,12 +35,7 @@ bool isDocumentName(QStringView name)
 
 QByteArray readDocument(const QString &path)
 {
-    constexpr qint64 largest = 64 * 1024 * 1024;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > largest)
-        return {};
-    // As much as the file holds: read() allocates what it is asked for first.
-    return file.read(file.size() + 1);
+    return store::readRegularFile(path, richtext::RtfReader::maxInputSize).bytes;
 }
 
 WorkingFolder::WorkingFolder(QString path)
@@ -107,19 +94,26 @@ void WorkingFolder::removeDocuments() const
         folder.remove(name);
 }
 
-bool WorkingFolder::bringIn(const QString &name, const QString &source)
+store::WriteOutcome WorkingFolder::bringIn(const QString &name, const QString &source)
 {
     if (hasDocument(name))
-        return true;
+        return {};
     const QFileInfo from(source);
-    if (source.isEmpty() || !from.isFile())
-        return isDocumentName(name.trimmed()) && writeEmptyDocument(name);
+    if (source.isEmpty() || !from.isFile()) {
+        if (!isDocumentName(name.trimmed()))
+            return refused(name);
+        return writeEmptyDocument(name);
+    }
     const QString target = documentPath(from.fileName());
-    if (target.isEmpty() || !QFile::copy(source, target))
-        return false;
+    if (target.isEmpty())
+        return refused(from.fileName());
+    store::WriteOutcome copied =
+        store::AtomicFile::copy(source, target, richtext::RtfReader::maxInputSize);
+    if (!copied.ok())
+        return copied;
     if (const std::optional<Stamp> stamp = stampOf(target))
         m_copied.insert(key(from.fileName()), *stamp);
-    return true;
+    return {};
 }
 
 QString WorkingFolder::documentPath(const QString &name) const
@@ -136,19 +130,26 @@ bool WorkingFolder::hasDocument(const QString &name) const
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-bool WorkingFolder::writeEmptyDocument(const QString &name)
-{
-    const QString path = documentPath(name);
-    return !path.isEmpty() && writeFile(path, richtext::RtfWriter::emptyDocument());
-}
-
-bool WorkingFolder::copyIn(const QString &source, const QString &name)
+store::WriteOutcome WorkingFolder::writeEmptyDocument(const QString &name)
 {
     const QString path = documentPath(name);
     if (path.isEmpty())
-        return false;
-    QFile::remove(path);
-    return QFile::copy(source, path);
+        return refused(name);
+    return store::AtomicFile::write(path, richtext::RtfWriter::emptyDocument());
+}
+
+store::WriteOutcome WorkingFolder::copyIn(const QString &source, const QString &name)
+{
+    const QString path = documentPath(name);
+    if (path.isEmpty())
+        return refused(name);
+    return store::AtomicFile::copy(source, path, richtext::RtfReader::maxInputSize);
+}
+
+store::WriteOutcome WorkingFolder::refused(const QString &name) const
+{
+    return store::WriteOutcome{store::WriteStatus::InvalidName, 0, m_path + u'/' + name,
+                               QStringLiteral("not a plain file name")};
 }
 
 bool WorkingFolder::isChanged(const QString &name, const QString &path) const

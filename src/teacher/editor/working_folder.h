@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/atomic_file.h"
 #include "store/file_lock.h"
 
 #include <QByteArray>
@@ -40,7 +41,7 @@ public:
     /// Brings a document of the paper into the folder before it is shown or edited: a copy
     /// of `source` under the source's own spelling, or, when the paper has no such file,
     /// an empty document under `name`. Nothing happens when the folder has it already.
-    bool bringIn(const QString &name, const QString &source);
+    store::WriteOutcome bringIn(const QString &name, const QString &source);
 
     /// The path of a document: the spelling that exists in any letter case, else the
     /// name as given; empty for a name that is not a single safe file name.
@@ -48,9 +49,9 @@ public:
     bool hasDocument(const QString &name) const;
 
     /// Writes an empty rich-text document under `name`.
-    bool writeEmptyDocument(const QString &name);
-    /// Copies a file in under `name`, replacing what is there.
-    bool copyIn(const QString &source, const QString &name);
+    store::WriteOutcome writeEmptyDocument(const QString &name);
+    /// Copies a regular file in under `name`, replacing what is there.
+    store::WriteOutcome copyIn(const QString &source, const QString &name);
 
     /// Whether the document differs from the copy that came in from the paper folder:
     /// written by the editor or a pane since, or new.
@@ -72,6 +73,7 @@ private:
         bool operator==(const Stamp &) const = default;
     };
     static std::optional<Stamp> stampOf(const QString &path);
+    store::WriteOutcome refused(const QString &name) const;
     static QString key(const QString &name) { return name.toCaseFolded(); }
 
     QString m_path;

@@ -4,6 +4,7 @@
 #include "paper_folders.h"
 #include "paper_list.h"
 #include "store/case_path.h"
+#include "store/folder_index.h"
 #include "store/folder_ops.h"
 #include "store/name_check.h"
 #include "ui/prompts.h"
@@ -112,6 +113,15 @@ bool PaperExchange::inputPaper()
     }
 
     const QString source = file.absolutePath();
+    // The name comes from the file name up to its first ".cho"; the folder must hold the
+    // paper file of that name ("Unit.chores.cho" gives "Unit", and there is no "Unit.cho").
+    const QString paperFile = store::FolderIndex(source).find(name + QStringLiteral(".cho"));
+    if (paperFile.isEmpty() || !QFileInfo(paperFile).isFile()) {
+        failed(QStringLiteral("The folder %1 holds no paper file \"%2.cho\" for the paper \"%2\"; "
+                              "the paper was not input.")
+                   .arg(QDir::toNativeSeparators(source), name));
+        return false;
+    }
     const PaperFolders folders(m_root);
     if (store::isSameFolder(source, folders.resultFolder(name))) {
         failed(QStringLiteral("\"%1\" lies in the result folder of a paper and was not input.")

@@ -56,6 +56,11 @@ store::FolderOutcome PaperFolders::remove(const QString &paper) const
     const QString documents = paperFolder(paper);
     if (results.isEmpty() || documents.isEmpty())
         return {};
+    // Both or neither: a paper folder that cannot go must not lose its results first.
+    for (const QString &folder : {results, documents}) {
+        if (store::FolderOutcome check = store::checkRemovable(folder); !check.ok())
+            return check;
+    }
     store::FolderOutcome outcome = store::removeFolder(results);
     if (outcome.ok())
         outcome = store::removeFolder(documents);

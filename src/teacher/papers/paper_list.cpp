@@ -314,8 +314,7 @@ bool PaperList::commitPaperList()
     const store::Roster roster(m_root);
     if (const store::WriteStatus status = roster.writePaperList(entries);
         status != store::WriteStatus::Ok) {
-        stopped(QStringLiteral("The paper list was not saved: %1 (%2).")
-                    .arg(store::describe(status), roster.file()));
+        stopped(store::notSavedMessage(status, QStringLiteral("the paper list was not saved")));
         return false;
     }
     for (int r = 1; r <= count(); ++r) {
@@ -326,8 +325,9 @@ bool PaperList::commitPaperList()
             continue;
         const store::WriteStatus status = store::PaperFile(file).writePaperSettings(row.settings);
         if (status != store::WriteStatus::Ok) {
-            stopped(QStringLiteral("The settings of the paper \"%1\" were not saved: %2 (%3).")
-                        .arg(row.name.trimmed(), store::describe(status), file));
+            stopped(store::notSavedMessage(
+                status, QStringLiteral("the settings of the paper \"%1\" were not saved (%2)")
+                            .arg(row.name.trimmed(), file)));
             return false;
         }
     }

@@ -4,9 +4,10 @@
 #include "office/docx_template.h"
 #include "office/word_content.h"
 #include "richtext/rtf_reader.h"
+#include "store/regular_file.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
 namespace papers {
 
@@ -44,23 +45,27 @@ office::Status appendDocument(const store::DataRoot &root, const QString &paper,
                            .arg(question)
                            .arg(fileName)};
     const QString path = root.paperDocument(paper, fileName);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("the %1 document %2 of question %3 cannot be read (%4)")
-                           .arg(what, fileName)
-                           .arg(question)
-                           .arg(QFileInfo::exists(path) ? file.errorString()
-                                                        : QStringLiteral("it is missing"))};
-    if (file.size() > richtext::RtfReader::maxInputSize)
+    // A regular file only, read without waiting and within the reader's bound: a FIFO or a
+    // link to a device named like a document must not hold or sink the output.
+    const store::FileContent file = store::readRegularFile(path, richtext::RtfReader::maxInputSize);
+    switch (file.status) {
+    case store::ReadStatus::Ok:
+        break;
+    case store::ReadStatus::TooLarge:
         return Failure{QStringLiteral("the %1 document %2 of question %3 is too large")
                            .arg(what, fileName)
                            .arg(question)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Failure{QStringLiteral("the %1 document %2 of question %3 cannot be read (%4)")
-                           .arg(what, fileName)
-                           .arg(question)
-                           .arg(file.errorString())};
+    case store::ReadStatus::Missing:
+    case store::ReadStatus::Error:
+        return Failure{
+            QStringLiteral("the %1 document %2 of question %3 cannot be read (%4)")
+                .arg(what, fileName)
+                .arg(question)
+                .arg(file.status == store::ReadStatus::Missing ? QStringLiteral("it is missing")
+                     : file.error == EINVAL ? QStringLiteral("it is not a regular file")
+                                            : QString::fromLocal8Bit(std::strerror(file.error)))};
+    }
+    const QByteArray &bytes = file.bytes;
     content.appendRtf(bytes);
     return {};
 }

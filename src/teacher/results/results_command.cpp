@@ -54,6 +54,13 @@ void writeRow(QTextStream &out, const QStringList &fields)
 
 QString csvField(const QString &text)
 {
+    // A spreadsheet takes a cell that begins with one of these for a formula; a name a
+    // student typed ("=HYPERLINK(...)") must stay text. A number ("-3") stays a number.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    bool number = false;
+    text.toDouble(&number);
+    if (!text.isEmpty() && formulaStarts.contains(text.front()) && !number)
+        return csvField(u'\'' + text);
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') &&
         !text.contains(u'\r'))
         return text;

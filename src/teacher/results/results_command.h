@@ -16,7 +16,9 @@ namespace results {
 int runResultsCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
                       QTextStream &err);
 
-/// One CSV field: quoted when it holds a comma, a quote or a line break.
+/// One CSV field: quoted when it holds a comma, a quote or a line break; a text that a
+/// spreadsheet would take for a formula (it begins with =, +, -, @, a tab or a CR and is no
+/// number) gets a leading apostrophe.
 QString csvField(const QString &text);
 
 } // namespace results

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "root_init.h"
 
+#include "store/atomic_file.h"
 #include "store/data_root.h"
 #include "store/profile_file.h"
 #include "store/root_locator.h"
@@ -105,14 +106,17 @@ InitOutcome RootInit::make(const QString &folder) const
         }
         if (!makeFolders(QFileInfo(target).absolutePath(), &outcome.error))
             return outcome;
-        QFile source(shipped.filePath(relative));
-        if (!source.copy(target)) {
+        // A new file, not the installed file's mode: the root's copies belong to whoever
+        // keeps it, though the installed ones are read-only.
+        const store::WriteOutcome copied =
+            store::AtomicFile::copy(shipped.filePath(relative), target);
+        if (!copied.ok()) {
             outcome.error =
-                QStringLiteral("cannot write \"%1\": %2").arg(shown(target), source.errorString());
+                QStringLiteral("cannot write \"%1\": %2")
+                    .arg(shown(target), copied.reason().isEmpty() ? store::describe(copied.status)
+                                                                  : copied.reason());
             return outcome;
         }
-        // Installed files are read-only; the root's copies belong to whoever keeps it.
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
         ++outcome.copied;
     }
 

@@ -2,10 +2,13 @@
 #include "root_setup.h"
 
 #include "teacher_command.h"
+#include "store/atomic_file.h"
+#include "store/regular_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 namespace teacher {
 
@@ -105,14 +108,40 @@ std::optional<store::DataRoot> RootSetup::chooseRoot()
 
 void RootSetup::keepChoice(const QString &folder)
 {
-    QDir().mkpath(QFileInfo(m_userConfig).absolutePath());
-    QSettings settings(m_userConfig, QSettings::IniFormat);
-    settings.setValue(QStringLiteral("DataRoot"), folder);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
+    if (!keepInConfig(folder))
         m_prompts.message(QStringLiteral("Could not keep the data root in %1; name it there by "
                                          "hand: DataRoot=%2")
                               .arg(shown(m_userConfig), folder));
+}
+
+bool RootSetup::keepInConfig(const QString &folder) const
+{
+    // The settings writer formats the file (quoting, escapes, the other keys kept), but it
+    // can report success for a file a full disk cut short: it works on a scratch copy, and
+    // only a copy that reads back with the new value goes over the file, in one step.
+    QDir().mkpath(QFileInfo(m_userConfig).absolutePath());
+    QTemporaryFile scratch(m_userConfig + QStringLiteral(".new-XXXXXX"));
+    if (!scratch.open())
+        return false;
+    const store::FileContent old = store::readRegularFile(m_userConfig, maxConfigSize);
+    if (old.status == store::ReadStatus::Ok && scratch.write(old.bytes) != old.bytes.size())
+        return false;
+    if (old.status == store::ReadStatus::Error || old.status == store::ReadStatus::TooLarge)
+        return false;
+    scratch.close();
+    {
+        QSettings settings(scratch.fileName(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("DataRoot"), folder);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    if (QSettings(scratch.fileName(), QSettings::IniFormat).value(QStringLiteral("DataRoot")) !=
+        folder)
+        return false;
+    const store::FileContent next = store::readRegularFile(scratch.fileName(), maxConfigSize);
+    return next.status == store::ReadStatus::Ok &&
+           store::AtomicFile::write(m_userConfig, next.bytes).ok();
 }
 
 } // namespace teacher

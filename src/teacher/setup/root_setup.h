@@ -32,6 +32,8 @@ private:
     std::optional<store::DataRoot> offerNewRoot(const store::RootLocation &location);
     std::optional<store::DataRoot> chooseRoot();
     void keepChoice(const QString &folder);
+    bool keepInConfig(const QString &folder) const;
+    static constexpr qint64 maxConfigSize = 1024 * 1024;
     std::nullopt_t end(const QString &message);
 
     ui::Prompts &m_prompts;

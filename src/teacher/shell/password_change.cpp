@@ -58,9 +58,9 @@ PasswordChange::Outcome PasswordChange::submit(const QString &oldPassword,
     const store::WriteStatus status = store::Roster(m_root).writeTeacherPassword(chosen);
     if (status != store::WriteStatus::Ok) {
         refuse(Outcome::NotSaved);
-        m_prompts.message(QStringLiteral("The password was not changed: %1 (%2).")
-                              .arg(store::describe(status), store::Roster(m_root).file()),
-                          QStringLiteral("SetPassword"));
+        m_prompts.message(
+            store::notSavedMessage(status, QStringLiteral("the new password was not saved")),
+            QStringLiteral("SetPassword"));
         return Outcome::NotSaved;
     }
     m_kept = chosen;

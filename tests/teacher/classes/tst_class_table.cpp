@@ -327,7 +327,8 @@ private slots:
         QVERIFY(!table.writeClassList());
         QCOMPARE(prompts.messages().size(), 1);
         QVERIFY(prompts.messages().first().startsWith(
-            QStringLiteral("The classes were not saved: the folder does not exist (")));
+            QStringLiteral("A folder of the data root does not exist: the class list was not "
+                           "saved; nothing was changed.")));
     }
 
     void unreadableRosterIsNotOverwritten()

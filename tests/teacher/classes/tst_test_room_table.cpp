@@ -181,7 +181,8 @@ private slots:
         QVERIFY(!table.writeTestRoom());
         QCOMPARE(prompts.messages().size(), 1);
         QVERIFY(prompts.messages().first().startsWith(
-            QStringLiteral("The test room was not saved: the folder does not exist (")));
+            QStringLiteral("A folder of the data root does not exist: the test room was not "
+                           "saved; nothing was changed.")));
     }
 };
 

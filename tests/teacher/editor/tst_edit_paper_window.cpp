@@ -9,6 +9,7 @@
 #include "store/paper.h"
 #include "store/random_source.h"
 #include "test_files.h"
+#include "write_faults.h"
 #include "ui/rich_text_pane.h"
 #include "ui/scripted_prompts.h"
 
@@ -258,9 +259,9 @@ private Q_SLOTS:
         // And it reaches the paper on OK.
         s.click(QStringLiteral("Cmd_ok"));
         QVERIFY(!s.window->isVisible());
-        QCOMPARE(
-            EditorFixture::documentText(s.files.paperFolder(paper) + QStringLiteral("/1004.RTF")),
-            QStringLiteral("Explanation 2 and more"));
+        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(paper) + u'/' +
+                                             s.editor->question(2).explain),
+                 QStringLiteral("Explanation 2 and more"));
     }
 
     void optionBoxes()
@@ -436,7 +437,7 @@ private Q_SLOTS:
         QCOMPARE(s.editor->unsavedChanges(), inserted);
         s.click(QStringLiteral("Cmd_ok"));
         const QByteArray saved =
-            testing::readBytes(s.files.paperFolder(paper) + QStringLiteral("/1001.RTF"));
+            testing::readBytes(s.files.paperFolder(paper) + u'/' + s.editor->question(1).question);
         QCOMPARE(saved.contains("\\pngblip") || saved.contains("\\jpegblip"), inserted);
     }
 
@@ -480,6 +481,63 @@ private Q_SLOTS:
         QVERIFY(s.window->isVisible());
         QCOMPARE(s.prompts.messages().size(), 1);
         QVERIFY(s.editor->unsavedChanges());
+    }
+
+    // On a full disk the panes' edits cannot reach their documents: OK says so for each
+    // pane, keeps the window and the text, and leaves the paper as it was.
+    void aPaneThatCannotBeWrittenKeepsTheWindowOpen()
+    {
+        Session s;
+        const QString folder = s.files.paperFolder(paper);
+        const auto before = testing::treeSnapshot(folder);
+        for (ui::RichTextPane *pane : {s.window->questionPane(), s.window->explanationPane()})
+            pane->textCursor().insertText(QString(3000, u'长'));
+        s.grid()->setFocus();
+        {
+            testing::FileSizeLimit limit(2048);
+            s.click(QStringLiteral("Cmd_ok"));
+        }
+        QVERIFY(s.window->isVisible());
+        const QStringList said = s.prompts.messages();
+        QCOMPARE(said.size(), 2);
+        for (const QString &message : said) {
+            QVERIFY2(message.startsWith(QStringLiteral("The disk holding the editor's local folder "
+                                                       "is full: the edit of ")) &&
+                         message.endsWith(QStringLiteral("; nothing was changed. The text stays "
+                                                         "in the window.")),
+                     qPrintable(message));
+        }
+        QCOMPARE(testing::treeSnapshot(folder), before);
+        QVERIFY(s.window->questionPane()->plainText().contains(QString(3000, u'长')));
+
+        s.click(QStringLiteral("Cmd_ok"));
+        QVERIFY(!s.window->isVisible());
+        QVERIFY(EditorFixture::documentText(folder + u'/' + s.editor->question(1).explain)
+                    .contains(QString(3000, u'长')));
+    }
+
+    void smallThingsATeacherMeets()
+    {
+        Session s;
+        // The frame's accessible name follows a typed mark.
+        QTest::mouseClick(s.window->findChild<QCheckBox *>(QStringLiteral("ChkDefault")),
+                          Qt::LeftButton);
+        s.window->markBox()->selectAll();
+        QTest::keyClicks(s.window->markBox(), QStringLiteral("7"));
+        QCOMPARE(s.window->questionFrame()->title(),
+                 QStringLiteral("No.1  Total:3   Full mark:17"));
+        QCOMPARE(s.window->questionFrame()->accessibleName(), s.window->questionFrame()->title());
+        // An emptied mark box means the default mark, and says so once it is left.
+        s.window->markBox()->selectAll();
+        QTest::keyClick(s.window->markBox(), Qt::Key_Backspace);
+        QTest::keyClick(s.window->markBox(), Qt::Key_Return);
+        QCOMPARE(s.window->markBox()->text(), QStringLiteral("5"));
+        QVERIFY(!s.window->markBox()->isEnabled());
+        // "Insert blank" leaves the teacher typing into the new question.
+        s.grid()->setFocus();
+        s.window->gridMenu()->actions().at(0)->trigger();
+        QCOMPARE(s.editor->questionCount(), 4);
+        QVERIFY(s.window->questionPane()->hasFocus());
     }
 
     void theTestPool()

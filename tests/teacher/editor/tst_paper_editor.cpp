@@ -8,6 +8,7 @@
 #include "store/profile_file.h"
 #include "store/random_source.h"
 #include "test_files.h"
+#include "write_faults.h"
 #include "ui/scripted_prompts.h"
 
 #include <QDir>
@@ -633,7 +634,6 @@ private Q_SLOTS:
         s.files.writePaper(paper, questions(3));
         const QString folder = s.files.paperFolder(paper);
         const FileId untouched = idOf(folder + QStringLiteral("/1001.RTF"));
-        const FileId edited = idOf(folder + QStringLiteral("/1004.RTF"));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QTest::qWait(5);
@@ -646,15 +646,21 @@ private Q_SLOTS:
         QCOMPARE(store::IoCounters::renames.load(), 1L); // the paper file, once
         QCOMPARE(idOf(folder + QStringLiteral("/1001.RTF")).inode, untouched.inode);
         QCOMPARE(idOf(folder + QStringLiteral("/1001.RTF")).modified, untouched.modified);
-        QVERIFY(idOf(folder + QStringLiteral("/1004.RTF")).inode != edited.inode);
-        QCOMPARE(EditorFixture::documentText(folder + QStringLiteral("/1004.RTF")),
+        // The edit went in under a new name; the old document went once the paper named it.
+        const QString renamed = onDisk(s.files).question(2).explain;
+        QVERIFY(renamed != u"1004.RTF");
+        QCOMPARE(editor.question(2).explain, renamed);
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/1004.RTF")));
+        QCOMPARE(EditorFixture::documentText(folder + u'/' + renamed), QStringLiteral("新的解释"));
+        QCOMPARE(EditorFixture::documentText(editor.explanationDocument(2)),
                  QStringLiteral("新的解释"));
 
         // Saved once, neither the document nor the paper file is written again.
-        const FileId saved = idOf(folder + QStringLiteral("/1004.RTF"));
+        const FileId saved = idOf(folder + u'/' + renamed);
         QVERIFY(editor.savePaperEdits());
         QCOMPARE(store::IoCounters::renames.load(), 1L);
-        QCOMPARE(idOf(folder + QStringLiteral("/1004.RTF")).inode, saved.inode);
+        QCOMPARE(idOf(folder + u'/' + renamed).inode, saved.inode);
+        QCOMPARE(s.files.paperFiles(paper).size(), 7);
     }
 
     void documentNamesIgnoreLetterCase()
@@ -671,11 +677,11 @@ private Q_SLOTS:
         testing::writeBytes(editor.questionDocument(1),
                             EditorFixture::wordpadRtf(QStringLiteral("改了")));
         QVERIFY(editor.savePaperEdits());
+        const QString renamed = onDisk(s.files).question(1).question;
         QCOMPARE(s.files.paperFiles(paper),
-                 (QStringList{u"1001.RTF"_s, u"1002.RTF"_s, u"数学 期中.cho"_s}));
-        QCOMPARE(
-            EditorFixture::documentText(s.files.paperFolder(paper) + QStringLiteral("/1001.RTF")),
-            QStringLiteral("改了"));
+                 (QStringList{u"1002.RTF"_s, renamed, u"数学 期中.cho"_s}));
+        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(paper) + u'/' + renamed),
+                 QStringLiteral("改了"));
     }
 
     void aMissingDocumentBecomesAnEmptyOne_data()
@@ -776,7 +782,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fault");
         QTest::newRow("paper folder gone") << "folder";
-        QTest::newRow("a document cannot be replaced") << "document";
         QTest::newRow("the paper file cannot be replaced") << "paper file";
     }
     void aFailedSaveIsReported()
@@ -788,26 +793,102 @@ private Q_SLOTS:
         editor.showFirstQuestion();
         QVERIFY(editor.insertQuestion());
         const QString folder = s.files.paperFolder(paper);
-        const QByteArray paperBefore = testing::readBytes(s.files.paperFile(paper));
         if (fault == u"folder") {
             QVERIFY(QDir(folder).removeRecursively());
-        } else if (fault == u"document") {
-            // A folder in the way of the new question's document.
-            QVERIFY(QDir(folder).mkdir(editor.question(2).question));
         } else {
             QVERIFY(QFile::remove(s.files.paperFile(paper)));
             QVERIFY(QDir(folder).mkdir(QFileInfo(s.files.paperFile(paper)).fileName()));
         }
         QVERIFY(!editor.savePaperEdits());
         QCOMPARE(s.prompts.messages().size(), 1);
-        QVERIFY2(s.prompts.messages().at(0).startsWith(QStringLiteral("The paper is not saved")),
+        QVERIFY2(s.prompts.messages().at(0).contains(QStringLiteral("not saved")),
                  qPrintable(s.prompts.messages().at(0)));
         QVERIFY(editor.unsavedChanges());
-        if (fault == u"document") {
-            // The paper file still names only documents that exist.
-            QCOMPARE(testing::readBytes(s.files.paperFile(paper)), paperBefore);
+        if (fault == u"paper file") {
+            // The new question's documents went again: nothing names them.
+            QVERIFY(!QFileInfo::exists(folder + u'/' + editor.question(2).question));
             QVERIFY(QFileInfo::exists(folder + QStringLiteral("/1003.RTF")));
         }
+    }
+
+    void aFailedStepLeavesThePaperAsSaved_data()
+    {
+        QTest::addColumn<QList<int>>("largeDocuments");
+        QTest::addColumn<int>("failures");
+        QTest::newRow("the first document") << QList<int>{1} << 1;
+        QTest::newRow("the last document") << QList<int>{30} << 1;
+        QTest::newRow("two documents, both reported") << QList<int>{2, 29} << 2;
+        QTest::newRow("the paper file") << QList<int>{} << 1;
+    }
+    // A disk that fills at any step of a save: until the paper file is written the paper
+    // is exactly as it was, so its texts never meet answer keys of another save.
+    void aFailedStepLeavesThePaperAsSaved()
+    {
+        auto textOf = [](int q, const QList<int> &large) {
+            return large.contains(q) ? QString(20000, u'长') : QStringLiteral("改%1").arg(q);
+        };
+        QFETCH(QList<int>, largeDocuments);
+        QFETCH(int, failures);
+        Session s;
+        s.files.writePaper(paper, questions(30));
+        const QString folder = s.files.paperFolder(paper);
+        // The lock file beside the paper file is the writers' bookkeeping, not the paper.
+        auto paperState = [&] {
+            auto files = testing::treeSnapshot(folder);
+            files.removeIf([](auto entry) { return entry.key().endsWith(u".lock"); });
+            return files;
+        };
+        const auto before = paperState();
+        PaperEditor &editor = s.open();
+        editor.showFirstQuestion();
+        for (int q = 1; q <= 30; ++q) {
+            QVERIFY(editor.showQuestion(q));
+            testing::writeBytes(editor.questionDocument(q),
+                                EditorFixture::wordpadRtf(textOf(q, largeDocuments)));
+            editor.setOptionTicked(4, true);
+        }
+        {
+            // Documents of a few hundred bytes fit; the large ones, or the paper file, do not.
+            const qint64 paperFileSize = QFileInfo(s.files.paperFile(paper)).size();
+            testing::FileSizeLimit limit(largeDocuments.isEmpty() ? paperFileSize - 1 : 8192);
+            QVERIFY(!editor.savePaperEdits());
+        }
+        QCOMPARE(paperState(), before);
+        QVERIFY(editor.unsavedChanges());
+        const QString said = s.prompts.messages().last();
+        QVERIFY2(said.startsWith(QStringLiteral("The paper is not saved")) ||
+                     said.startsWith(QStringLiteral("The disk holding the data root is full")),
+                 qPrintable(said));
+        if (!largeDocuments.isEmpty())
+            QCOMPARE(said.count(QStringLiteral("is full")), failures);
+
+        // With room again the same edits save whole.
+        QVERIFY(editor.savePaperEdits());
+        PaperEditor &again = s.reopen();
+        for (int q = 1; q <= 30; ++q) {
+            QCOMPARE(again.question(q).answer, QStringLiteral("24"));
+            QVERIFY(again.showQuestion(q));
+            QCOMPARE(EditorFixture::documentText(again.questionDocument(q)),
+                     textOf(q, largeDocuments));
+        }
+        QCOMPARE(s.files.paperFiles(paper).size(), 61);
+    }
+
+    // Thousands of documents are written a few open files at a time.
+    void aLargeSaveStaysWithinTheOpenFileLimit()
+    {
+        Session s;
+        s.files.writePaper(paper, questions(1));
+        PaperEditor &editor = s.open();
+        editor.showFirstQuestion();
+        for (int q = 2; q <= 600; ++q)
+            QVERIFY(editor.insertQuestion());
+        {
+            testing::OpenFileLimit limit(64);
+            QVERIFY2(editor.savePaperEdits(), qPrintable(s.prompts.texts().join(u'|')));
+        }
+        QCOMPARE(s.reopen().questionCount(), 600);
+        QCOMPARE(s.files.paperFiles(paper).size(), 1201);
     }
 
     void closing()

@@ -159,8 +159,11 @@ private Q_SLOTS:
         QCOMPARE(last.openPaperEditor(), PaperEditor::OpenResult::Opened);
         last.showFirstQuestion();
         QVERIFY(last.savePaperEdits());
-        const QStringList left = files.paperFiles(paper);
+        QStringList left = files.paperFiles(paper);
         QCOMPARE(left.filter(QStringLiteral(".quorin-save-")), QStringList());
+        // A killed write of the paper file leaves its temporary file for a minute (another
+        // computer may be writing it); that is the profile writers' rule, not the editor's.
+        left.removeIf([](const QString &name) { return name.startsWith(u"期末.cho."); });
         QCOMPARE(left.size(), 2 * last.questionCount() + 1);
     }
 };

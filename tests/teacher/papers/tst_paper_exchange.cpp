@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using teacher::PaperColumn;
 using teacher::PaperExchange;
@@ -201,6 +203,11 @@ private slots:
             << "x"
             << "Geometry.txt"
             << "\"Geometry.txt\" is not a paper file: the name of a paper file ends in \".cho\".";
+        QTest::newRow("a name cut at its first .cho")
+            << "x"
+            << "Unit.chores.cho"
+            << "The folder %1 holds no paper file \"Unit.cho\" for the paper \"Unit\"; the paper "
+               "was not input.";
         QTest::newRow("a name the roster cannot hold")
             << "x"
             << "a=b.cho"
@@ -227,6 +234,8 @@ private slots:
                  QStringLiteral("Please choose the test paper file "));
         QCOMPARE(root.rosterBytes(), rosterBefore); // the roster learns of it at the commit
         if (!refusal.isEmpty()) {
+            if (refusal.contains(u"%1"))
+                refusal = refusal.arg(QFileInfo(chosen).absolutePath());
             QCOMPARE(prompts.messages(), QStringList{refusal});
             QCOMPARE(list.count(), 2);
             QCOMPARE(testing::entriesOf(root.path() + QStringLiteral("/SHIJUAN")),
@@ -341,15 +350,29 @@ private slots:
         QCOMPARE(list.table().row(3).column(PaperColumn::TestTime), QStringLiteral("40"));
     }
 
+    void inputFailureAddsNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("a folder in the way of a document") << "folder";
+        QTest::newRow("a FIFO named like a document") << "fifo";
+        QTest::newRow("a link to /dev/zero") << "device";
+    }
     void inputFailureAddsNothing()
     {
+        QFETCH(QString, fault);
         testing::TempRoot root;
         writeRoot(root);
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/usb"), QStringLiteral("Geometry"),
                                 QStringLiteral("Geometry.cho"));
-        QDir().mkpath(root.path() +
-                      QStringLiteral("/SHIJUAN/Geometry/78.RTF")); // a folder in the way
+        const QByteArray source =
+            QFile::encodeName(root.path() + QStringLiteral("/usb/Geometry/31.RTF"));
+        if (fault == u"folder")
+            QDir().mkpath(root.path() + QStringLiteral("/SHIJUAN/Geometry/78.RTF"));
+        else if (fault == u"fifo")
+            QCOMPARE(::mkfifo(source.constData(), 0600), 0);
+        else
+            QCOMPARE(::symlink("/dev/zero", source.constData()), 0);
         ui::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();

@@ -501,6 +501,13 @@ private slots:
                "be "
                "removed: it holds folders of its own."
             << 1 << 1;
+        // Its results must not go first and leave a listed paper without them.
+        QTest::newRow("a folder in the deleted paper's documents")
+            << "SHIJUAN/代数/kept/x.txt"
+            << "SHIJUAN/代数/kept"
+            << "The paper \"代数\" could not be deleted. The folder \"%1/SHIJUAN/代数\" could not "
+               "be removed: it holds folders of its own."
+            << 1 << 1;
         QTest::newRow("a file where the new folder goes")
             << "SHIJUAN/几何"
             << "SHIJUAN/几何"
@@ -528,7 +535,10 @@ private slots:
         prompts.accept(QStringLiteral("几何"));
         QVERIFY(list.createPaper());
         prompts.clear();
+        const auto results = testing::treeSnapshot(root.path() + QStringLiteral("/CHENGJI"));
         QVERIFY(!list.commitPaperList());
+        if (deletes > 0) // a paper that could not go keeps its results whole
+            QCOMPARE(testing::treeSnapshot(root.path() + QStringLiteral("/CHENGJI")), results);
         QCOMPARE(
             prompts.messages(),
             QStringList{message.arg(root.path()) +
@@ -559,19 +569,19 @@ private slots:
         list.open();
         // "English 1" has no folder now: its settings have nowhere to go.
         QVERIFY(!list.commitPaperList());
-        QCOMPARE(
-            prompts.messages(),
-            QStringList{
-                QStringLiteral("The settings of the paper \"English 1\" were not saved: the "
-                               "folder does not exist (%1/SHIJUAN/English 1/English 1.cho). "
-                               "Saving stopped there; what is not saved yet stays in this window.")
-                    .arg(root.path())});
+        QCOMPARE(prompts.messages(),
+                 QStringList{QStringLiteral(
+                                 "A folder of the data root does not exist: the settings of the "
+                                 "paper \"English 1\" were not saved (%1/SHIJUAN/English 1/English "
+                                 "1.cho); nothing was changed. Saving stopped there; what is not "
+                                 "saved yet stays in this window.")
+                                 .arg(root.path())});
         prompts.clear();
         root.removeSys();
         QVERIFY(!list.commitPaperList());
         QVERIFY(prompts.messages().first().startsWith(
-            QStringLiteral("The paper list was not saved: the folder "
-                           "does not exist")));
+            QStringLiteral("A folder of the data root does not exist: the paper list was not "
+                           "saved; nothing was changed.")));
     }
 
     void unreadableRosterIsNotSavedOver()

@@ -8,6 +8,7 @@
 #include "teacher/papers/paper_print.h"
 
 #include <QTest>
+#include <sys/stat.h>
 
 using papers::Explanations;
 using papers::PaperPrint;
@@ -213,6 +214,12 @@ void TestPaperPrint::failures_data()
     QTest::newRow("explanation missing")
         << QStringLiteral("remove 12.RTF")
         << QStringLiteral("explanation document 12.RTF of question 1");
+    QTest::newRow("a FIFO named like a document")
+        << QStringLiteral("fifo 21.RTF")
+        << QStringLiteral("21.RTF of question 2 cannot be read (it is not a regular file)");
+    QTest::newRow("a link to /dev/zero")
+        << QStringLiteral("zero 21.RTF")
+        << QStringLiteral("21.RTF of question 2 cannot be read (it is not a regular file)");
     QTest::newRow("document outside the paper")
         << QStringLiteral("name ../../sys/sys.cho")
         << QStringLiteral("not a file of the paper's folder");
@@ -233,8 +240,16 @@ void TestPaperPrint::failures()
     testing::PaperRoot root;
     writeThreeQuestions(root);
     QString templatePath = QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx");
+    const QString document =
+        root.path() + QStringLiteral("/SHIJUAN/Maths/") + change.section(u' ', 1);
     if (change.startsWith(u"remove ")) {
-        QVERIFY(QFile::remove(root.path() + QStringLiteral("/SHIJUAN/Maths/") + change.mid(7)));
+        QVERIFY(QFile::remove(document));
+    } else if (change.startsWith(u"fifo ") || change.startsWith(u"zero ")) {
+        QVERIFY(QFile::remove(document));
+        if (change.startsWith(u"fifo "))
+            QCOMPARE(::mkfifo(QFile::encodeName(document).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), document));
     } else if (change.startsWith(u"name ")) {
         root.writePaper(paperName, 5, {{change.mid(5), QString(), QString(), QString()}});
     } else if (change.startsWith(u"template ")) {
@@ -248,10 +263,10 @@ void TestPaperPrint::failures()
                                                             ? QByteArray("not a document")
                                                             : testing::wordTemplate(body));
     }
-    const office::Result<QByteArray> document =
+    const office::Result<QByteArray> built =
         PaperPrint::build(root.root(), paperName, row(3, 18), Explanations::Print, templatePath);
-    QVERIFY(!document);
-    QVERIFY2(document.reason().contains(reason), qPrintable(document.reason()));
+    QVERIFY(!built);
+    QVERIFY2(built.reason().contains(reason), qPrintable(built.reason()));
 }
 
 QTEST_GUILESS_MAIN(TestPaperPrint)

@@ -109,7 +109,7 @@ void TestPrintPaperCommand::misuseAndFailures_data()
         << QStringList{QStringLiteral("print-paper"), QStringLiteral("--paper"),
                        QStringLiteral("Maths"), QStringLiteral("--output"),
                        QStringLiteral("ROOT/no/such/folder/x.docx")}
-        << QStringLiteral("cannot be written");
+        << QStringLiteral("was not written (No such file or directory); nothing was changed");
     QTest::newRow("paper without documents")
         << QStringList{QStringLiteral("print-paper"), QStringLiteral("--paper"),
                        QStringLiteral("期中考试"), QStringLiteral("--output"), out}

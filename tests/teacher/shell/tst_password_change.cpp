@@ -171,7 +171,8 @@ private slots:
                  PasswordChange::Outcome::NotSaved);
         QCOMPARE(prompts.messages().size(), 1);
         QVERIFY(prompts.messages().first().startsWith(
-            QStringLiteral("The password was not changed: the folder does not exist (")));
+            QStringLiteral("A folder of the data root does not exist: the new password was not "
+                           "saved; nothing was changed.")));
     }
 };
 
