@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "package.h"
 
+#include "store/regular_file.h"
+
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <zip.h>
 
 namespace office {
@@ -45,16 +49,23 @@ bool isCompressedMedia(const QString &name)
 
 Result<Package> Package::read(const QString &path, const PackageLimits &limits)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("%1 cannot be read (%2)").arg(path, file.errorString())};
-    if (file.size() > limits.maxFileSize)
+    // A template is read like any file a person may have put there: a regular file only,
+    // never waited for, within the size limit.
+    const store::FileContent file = store::readRegularFile(path, limits.maxFileSize);
+    switch (file.status) {
+    case store::ReadStatus::Ok:
+        break;
+    case store::ReadStatus::TooLarge:
         return Failure{
             QStringLiteral("%1 is larger than %2 MB").arg(path).arg(limits.maxFileSize >> 20)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Failure{QStringLiteral("%1 cannot be read (%2)").arg(path, file.errorString())};
-    Result<Package> package = fromBytes(bytes, limits);
+    case store::ReadStatus::Missing:
+    case store::ReadStatus::Error:
+        return Failure{QStringLiteral("%1 cannot be read (%2)")
+                           .arg(path, file.error == EINVAL
+                                          ? QStringLiteral("not a regular file")
+                                          : QString::fromLocal8Bit(std::strerror(file.error)))};
+    }
+    Result<Package> package = fromBytes(file.bytes, limits);
     if (!package)
         return Failure{path + QStringLiteral(": ") + package.reason()};
     return package;

@@ -9,41 +9,37 @@
 
 namespace testing {
 
-FileSizeLimit::FileSizeLimit(off_t bytes)
+ResourceLimit::ResourceLimit(int resource, unsigned long long value)
+    : m_resource(resource)
 {
     rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
+    ::getrlimit(m_resource, &limit);
     m_soft = limit.rlim_cur;
-    m_handler = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = rlim_t(bytes);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(value);
+    ::setrlimit(m_resource, &limit);
 }
+
+ResourceLimit::~ResourceLimit()
+{
+    rlimit limit{};
+    ::getrlimit(m_resource, &limit);
+    limit.rlim_cur = rlim_t(m_soft);
+    ::setrlimit(m_resource, &limit);
+}
+
+FileSizeLimit::FileSizeLimit(off_t bytes)
+    : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    , m_limit(RLIMIT_FSIZE, (unsigned long long)bytes)
+{}
 
 FileSizeLimit::~FileSizeLimit()
 {
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = rlim_t(m_soft);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, m_handler);
 }
 
 OpenFileLimit::OpenFileLimit(unsigned long long count)
-{
-    rlimit limit{};
-    ::getrlimit(RLIMIT_NOFILE, &limit);
-    m_soft = limit.rlim_cur;
-    limit.rlim_cur = rlim_t(count);
-    ::setrlimit(RLIMIT_NOFILE, &limit);
-}
-
-OpenFileLimit::~OpenFileLimit()
-{
-    rlimit limit{};
-    ::getrlimit(RLIMIT_NOFILE, &limit);
-    limit.rlim_cur = rlim_t(m_soft);
-    ::setrlimit(RLIMIT_NOFILE, &limit);
-}
+    : ResourceLimit(RLIMIT_NOFILE, count)
+{}
 
 bool haveFaultInjection()
 {

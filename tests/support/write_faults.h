@@ -9,6 +9,20 @@
 
 namespace testing {
 
+/// While it lives, the soft limit of one resource of this process (RLIMIT_...) is `value`.
+class ResourceLimit
+{
+public:
+    ResourceLimit(int resource, unsigned long long value);
+    ~ResourceLimit();
+    ResourceLimit(const ResourceLimit &) = delete;
+    ResourceLimit &operator=(const ResourceLimit &) = delete;
+
+private:
+    int m_resource;
+    unsigned long long m_soft = 0;
+};
+
 /// While it lives, no file of this process grows past `bytes`: such a write fails with
 /// EFBIG (a full disk or quota, as the writers see it) instead of raising SIGXFSZ.
 class FileSizeLimit
@@ -20,21 +34,15 @@ public:
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
-    unsigned long long m_soft = 0;
     void (*m_handler)(int) = nullptr;
+    ResourceLimit m_limit;
 };
 
 /// While it lives, no more than `count` files can be open in this process.
-class OpenFileLimit
+class OpenFileLimit : public ResourceLimit
 {
 public:
     explicit OpenFileLimit(unsigned long long count);
-    ~OpenFileLimit();
-    OpenFileLimit(const OpenFileLimit &) = delete;
-    OpenFileLimit &operator=(const OpenFileLimit &) = delete;
-
-private:
-    unsigned long long m_soft = 0;
 };
 
 /// The failure of one call for fiu-run: "posix/io/sync/fsync" and an errno.
