@@ -2,7 +2,6 @@
 #include "atomic_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
@@ -186,13 +185,13 @@ WriteOutcome AtomicFile::write(QByteArrayView bytes)
     return {};
 }
 
-WriteOutcome AtomicFile::commit(Durability durability)
+WriteOutcome AtomicFile::commit()
 {
     if (m_error)
         return WriteOutcome{statusOfError(m_error), m_error, m_target, {}};
     if (m_fd < 0)
         return fail(EBADF);
-    if (::fsync(m_fd) != 0 && !syncRefusedHarmlessly(errno))
+    if (::fdatasync(m_fd) != 0 && !syncRefusedHarmlessly(errno))
         return fail(errno);
     const int fd = m_fd;
     m_fd = -1;
@@ -206,8 +205,6 @@ WriteOutcome AtomicFile::commit(Durability durability)
     if (error)
         return fail(error);
     m_temporary.clear();
-    if (durability == Durability::Synced)
-        syncFolder(QFileInfo(m_target).path());
     return {};
 }
 

@@ -24,8 +24,8 @@ struct WriteOutcome
 };
 
 /// Writes a file beside its target under a temporary name (NAME.XXXXXX, six letters
-/// and digits), with checked writes, flushes and syncs it, checks its close and only
-/// then renames it over the target. On any failure the temporary file goes and the
+/// and digits), with checked writes, syncs it, checks its close and only then renames
+/// it over the target. On any failure the temporary file goes and the
 /// target keeps its old bytes; the outcome names the reason (a full disk or quota, a
 /// share that failed, no permission). Plain POSIX calls, unbuffered: no error can hide
 /// in a buffer that a library flushes later.
@@ -37,10 +37,6 @@ public:
         Existing, ///< the new file takes the target's place
         Never,    ///< a target that exists is kept and the write fails (WriteStatus::Exists)
     };
-    /// What commit() waits for. Synced: the data and the new name are on the disk.
-    /// FolderLater: the data is; the caller syncs the folder once for a group of files
-    /// (syncFolder()) before anything names them.
-    enum class Durability { Synced, FolderLater };
 
     explicit AtomicFile(QString target, Replace replace = Replace::Existing);
     ~AtomicFile(); ///< cancels a write that was not committed
@@ -54,8 +50,10 @@ public:
     /// Starts writing what was written so far to the disk without waiting, so that the
     /// syncs of a group of files overlap.
     void startWriting();
-    /// Syncs, closes and renames. After a failure nothing is left of the write.
-    WriteOutcome commit(Durability durability = Durability::Synced);
+    /// Syncs the data, closes and renames. After a failure nothing is left of the write.
+    /// The folder's new entry reaches the disk with the file system's next commit; a
+    /// caller whose next step relies on it calls syncFolder().
+    WriteOutcome commit();
     /// Removes the temporary file; the target stays as it was.
     void cancel();
 

@@ -67,7 +67,8 @@ QStringList rowOf(const XlsxTemplate &book, int sheet, int row, int columns)
 }
 
 // The type of a written cell: "inlineStr" for text, "" for a number, "absent".
-QString typeOf(const QByteArray &workbook, int sheet, const char *reference)
+QString typeOf(const QByteArray &workbook, int sheet, const char *reference,
+               const char *attribute = "t")
 {
     const office::Package package = testing::parts(workbook);
     const auto xml =
@@ -77,7 +78,7 @@ QString typeOf(const QByteArray &workbook, int sheet, const char *reference)
             return std::strcmp(n.name(), "c") == 0 &&
                    std::strcmp(n.attribute("r").value(), reference) == 0;
         });
-    return c ? QString::fromUtf8(c.attribute("t").value()) : QStringLiteral("absent");
+    return c ? QString::fromUtf8(c.attribute(attribute).value()) : QStringLiteral("absent");
 }
 
 } // namespace
@@ -203,6 +204,15 @@ void TestResultsWorkbook::cellsOfTheFourSheets()
     QCOMPARE(typeOf(bytes, 4, "D8"), QStringLiteral("absent"));
     QCOMPARE(typeOf(bytes, 4, "E7"), QString());
     QCOMPARE(rowOf(book, 4, 9, 4), QStringList(4));
+    // The question headings look like the others, and the testees print on every page.
+    QCOMPARE(typeOf(bytes, 4, "F5", "s"), typeOf(bytes, 4, "A5", "s"));
+    const auto workbook =
+        testing::xmlPart(testing::parts(bytes), QStringLiteral("xl/workbook.xml"));
+    const pugi::xml_node titles =
+        workbook->document_element().child("definedNames").find_child([](const pugi::xml_node &n) {
+            return std::strcmp(n.attribute("localSheetId").value(), "3") == 0;
+        });
+    QCOMPARE(QString::fromUtf8(titles.text().get()), QStringLiteral("Answers!$A:$C,Answers!$1:$5"));
 }
 
 void TestResultsWorkbook::sortedWindowStillExportsNumberOrder()

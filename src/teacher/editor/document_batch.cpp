@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace editor {
@@ -61,7 +60,7 @@ store::WriteOutcome DocumentBatch::commitOpen()
     // The disk has been writing each file since it was added; each commit waits for it.
     store::WriteOutcome first;
     for (auto &file : m_open) {
-        store::WriteOutcome committed = file->commit(store::AtomicFile::Durability::FolderLater);
+        store::WriteOutcome committed = file->commit();
         if (committed.ok())
             m_written.append(file->target());
         else if (first.ok())
@@ -95,9 +94,8 @@ void DocumentBatch::removeLeftovers(const QString &folder)
     // One editor saves a paper at a time, so a document's temporary file is always a
     // killed save's, whatever its age.
     QDir dir(folder);
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
         if (name.startsWith(QStringLiteral(".quorin-save-")) || isTemporaryDocument(name))
             dir.remove(name);
     }

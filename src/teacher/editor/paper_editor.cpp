@@ -16,6 +16,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace editor {
 
@@ -483,6 +484,7 @@ bool PaperEditor::savePaperEdits()
     QHash<QString, QString> newNames; ///< case-folded name -> the name it is saved under
     QSet<QString> kept;               ///< case-folded names that stay as they are
     QSet<QString> taken;              ///< case-folded names given out in this save
+    QList<std::pair<QString, QString>> moved; ///< working copy -> the name it is saved under
     QStringList failures;
     auto freshName = [&] {
         for (;;) {
@@ -532,6 +534,7 @@ bool PaperEditor::savePaperEdits()
                 continue;
             }
             newNames.insert(key, saved);
+            moved.append({working, saved});
         }
     }
     if (failures.isEmpty()) {
@@ -563,11 +566,11 @@ bool PaperEditor::savePaperEdits()
     }
 
     // The working folder follows the names the paper now has.
-    for (auto it = newNames.constBegin(); it != newNames.constEnd(); ++it) {
-        const QString from = m_folder.documentPath(it.key());
-        if (QFileInfo(from).fileName().toCaseFolded() != it.value().toCaseFolded())
-            QFile::rename(from, m_folder.documentPath(it.value()));
-        m_folder.markUnchanged(it.value());
+    for (const auto &[working, name] : std::as_const(moved)) {
+        const QString to = m_folder.path() + u'/' + name;
+        if (working != to)
+            std::rename(QFile::encodeName(working).constData(), QFile::encodeName(to).constData());
+        m_folder.markUnchanged(name);
     }
     m_paper = std::move(saved);
 

@@ -874,6 +874,22 @@ private Q_SLOTS:
         QCOMPARE(s.files.paperFiles(paper).size(), 61);
     }
 
+    // A hand-edited pool paper may hold a mark no paper file can: it is not copied.
+    void anImportedMarkOutOfRangeIsRefused()
+    {
+        Session s;
+        s.files.writePaper(paper, questions(1));
+        PaperEditor &editor = s.open();
+        editor.showFirstQuestion();
+        store::Question source;
+        source.mark = QStringLiteral("40000");
+        QVERIFY(!editor.importPoolQuestion(source, paper, QStringLiteral("pool")));
+        QCOMPARE(editor.questionCount(), 1);
+        QCOMPARE(s.prompts.messages(),
+                 QStringList{QStringLiteral("The question is not copied: its mark 40000 does not "
+                                            "lie between -32768 and 32767.")});
+    }
+
     // Thousands of documents are written a few open files at a time.
     void aLargeSaveStaysWithinTheOpenFileLimit()
     {
