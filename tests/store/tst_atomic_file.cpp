@@ -241,21 +241,10 @@ private slots:
         QTest::newRow("full") << ENOSPC
                               << QStringLiteral("The disk holding the data root is full: the class "
                                                 "list was not saved; nothing was changed.");
-        QTest::newRow("too big") << EFBIG
-                                 << QStringLiteral(
-                                        "The disk holding the data root is full: the "
-                                        "class list was not saved; nothing was changed.");
-        QTest::newRow("quota") << EDQUOT
-                               << QStringLiteral("The disk quota for the data root is used up: the "
-                                                 "class list was not saved; nothing was changed.");
         QTest::newRow("share") << ESTALE
                                << QStringLiteral("The disk or network share holding the data root "
                                                  "failed: the class list was not saved; nothing "
                                                  "was changed.");
-        QTest::newRow("read-only") << EROFS
-                                   << QStringLiteral("Writing to the data root is not permitted: "
-                                                     "the class list was not saved; nothing was "
-                                                     "changed.");
     }
     void messagesSayWhatWasLost()
     {
