@@ -56,6 +56,15 @@ QMap<QString, QString> sectionKeys(const QByteArray &bytes, const QString &secti
     return keys;
 }
 
+// Class A1 (testees 1 to 30) may sit the paper Maths, which has these settings.
+void offerMaths(StudentRoot &root, const testing::KeyValues &settings)
+{
+    root.setClasses({{u"A1"_s, 30, 1, 30}});
+    root.setPapers({{u"Maths"_s, u"1"_s}});
+    root.admit(u"Maths"_s, u"A1"_s);
+    root.createPaper(u"Maths"_s, settings);
+}
+
 } // namespace
 
 class TestAttemptLifecycle : public QObject
@@ -84,13 +93,10 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
     QFETCH(bool, roomMade);
     QTemporaryDir dir;
     StudentRoot root(dir.path());
-    root.setClasses({{u"A1"_s, 30, 1, 30}});
-    root.setPapers({{u"Maths"_s, u"1"_s}});
-    root.admit(u"Maths"_s, u"A1"_s);
-    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s},
-                                  {u"DISPLAY_SCORE"_s, u"1"_s},
-                                  {u"full_mark"_s, u"15"_s},
-                                  {u"Mark"_s, u"5"_s}});
+    offerMaths(root, {{u"TESTTIME"_s, u"30"_s},
+                      {u"DISPLAY_SCORE"_s, u"1"_s},
+                      {u"full_mark"_s, u"15"_s},
+                      {u"Mark"_s, u"5"_s}});
     root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3)); // every key is A
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     store::ScriptedRandom random({0.5});
@@ -278,15 +284,12 @@ void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
 {
     QTemporaryDir dir;
     StudentRoot root(dir.path());
-    root.setClasses({{u"A1"_s, 30, 1, 30}});
-    root.setPapers({{u"Maths"_s, u"1"_s}});
-    root.admit(u"Maths"_s, u"A1"_s);
-    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"20"_s},
-                                  {u"RETESTPASSWD"_s, u"468"_s},
-                                  {u"RELOGINPASSWD"_s, u"579"_s},
-                                  {u"full_mark"_s, u"30"_s},
-                                  {u"DISPLAY_SCORE"_s, u"1"_s},
-                                  {u"Mark"_s, u"10"_s}});
+    offerMaths(root, {{u"TESTTIME"_s, u"20"_s},
+                      {u"RETESTPASSWD"_s, u"468"_s},
+                      {u"RELOGINPASSWD"_s, u"579"_s},
+                      {u"full_mark"_s, u"30"_s},
+                      {u"DISPLAY_SCORE"_s, u"1"_s},
+                      {u"Mark"_s, u"10"_s}});
     // Question 2 wants A, C, E and G.
     root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"2"_s, QString()},
                                    {u"q2.RTF"_s, u"e2.RTF"_s, u"1357"_s, u"20"_s},
