@@ -36,7 +36,8 @@ struct ClassRecords
             order.append(questions + 1 - q);
         }
         for (int n = 1; n <= testees; ++n) {
-            const ResultRecord record(root, QStringLiteral("Maths"), QStringLiteral("A1"), QString::number(n));
+            const ResultRecord record(root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                                      QString::number(n));
             record.writeAdmission(QStringLiteral("张%1").arg(n), QStringLiteral("三"));
             record.writeStart(QStringLiteral("2004,05,12  09:30:00"));
             record.writeAutosave(QStringLiteral("00:10:00"), 3, answers, order);
@@ -110,7 +111,8 @@ void BM_AutosaveBatch(benchmark::State &state)
     QTemporaryDir dir;
     const DataRoot root(dir.path());
     QDir().mkpath(dir.filePath(QStringLiteral("CHENGJI/Maths")));
-    const ResultRecord record(root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("7"));
+    const ResultRecord record(root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                              QStringLiteral("7"));
     QList<int> order;
     for (int i = 1; i <= questions; ++i)
         order.append(i);
@@ -120,8 +122,10 @@ void BM_AutosaveBatch(benchmark::State &state)
         const int position = round % questions + 1;
         record.writeAutosave(QStringLiteral("00:29:00"), position, autosaveAnswers(round++), order);
     }
-    state.counters["renames_per_step"] = double(IoCounters::renames.load()) / double(state.iterations());
-    state.counters["locks_per_step"] = double(IoCounters::locks.load()) / double(state.iterations());
+    state.counters["renames_per_step"] =
+        double(IoCounters::renames.load()) / double(state.iterations());
+    state.counters["locks_per_step"] =
+        double(IoCounters::locks.load()) / double(state.iterations());
 }
 BENCHMARK(BM_AutosaveBatch)->Unit(benchmark::kMillisecond);
 
@@ -134,11 +138,14 @@ void BM_AutosaveSingleWrites(benchmark::State &state)
     for (auto _ : state) {
         const QList<AnswerCode> answers = autosaveAnswers(round++);
         file.writeValue(QStringLiteral("A1"), QStringLiteral("7TIME"), QStringLiteral("00:29:00"));
-        file.writeValue(QStringLiteral("A1"), QStringLiteral("7DangQian"), QString::number(round % questions + 1));
+        file.writeValue(QStringLiteral("A1"), QStringLiteral("7DangQian"),
+                        QString::number(round % questions + 1));
         for (int q = 1; q <= questions; ++q)
-            file.writeValue(QStringLiteral("A1"), QStringLiteral("7DA%1").arg(q), answers.at(q - 1).toText());
+            file.writeValue(QStringLiteral("A1"), QStringLiteral("7DA%1").arg(q),
+                            answers.at(q - 1).toText());
         for (int i = 1; i <= questions; ++i)
-            file.writeValue(QStringLiteral("A1"), QStringLiteral("7SX%1").arg(i), QString::number(i));
+            file.writeValue(QStringLiteral("A1"), QStringLiteral("7SX%1").arg(i),
+                            QString::number(i));
     }
 }
 BENCHMARK(BM_AutosaveSingleWrites)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -37,8 +37,8 @@ int runWithComparisons(int argc, char **argv, const std::vector<Comparison> &com
     for (const Comparison &c : comparisons) {
         const auto base = reporter.times().find(c.baseline);
         const auto measured = reporter.times().find(c.measured);
-        if (base == reporter.times().end() || measured == reporter.times().end()
-            || measured->second <= 0)
+        if (base == reporter.times().end() || measured == reporter.times().end() ||
+            measured->second <= 0)
             continue;
         std::printf("%-40s %8.1f times faster than %s (goal: %s)\n", c.measured.c_str(),
                     base->second / measured->second, c.baseline.c_str(), c.goal.c_str());

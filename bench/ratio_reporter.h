@@ -13,7 +13,7 @@ struct Comparison
 {
     std::string baseline; ///< benchmark name as reported, e.g. "BM_ReadOneValueAtATime"
     std::string measured;
-    std::string goal;     ///< a sentence for the reader, e.g. "at least 20 times faster"
+    std::string goal; ///< a sentence for the reader, e.g. "at least 20 times faster"
 };
 
 /// Benchmark main: runs everything, then prints one line per comparison.

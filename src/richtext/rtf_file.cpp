@@ -20,7 +20,9 @@ bool loadFile(const QString &path, QTextDocument &document)
     const int fd = path.isEmpty() ? -1
                                   : ::open(QFile::encodeName(path).constData(),
                                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd);
         document.clear();

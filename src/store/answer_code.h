@@ -14,7 +14,9 @@ class AnswerCode
 {
 public:
     AnswerCode() = default;
-    explicit AnswerCode(qint32 value) : m_value(value) {}
+    explicit AnswerCode(qint32 value)
+        : m_value(value)
+    {}
 
     /// From the ticked states of options 1..7 (index 0 is option 1).
     static AnswerCode fromOptions(const std::array<bool, 7> &chosen);

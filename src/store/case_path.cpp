@@ -41,8 +41,8 @@ QString CasePath::resolve(const QString &base, const QStringList &components)
             continue;
         }
         // Only when the exact spelling is absent: look for another letter case.
-        const QStringList entries =
-            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList entries = QDir(current).entryList(QDir::AllEntries | QDir::Hidden |
+                                                            QDir::System | QDir::NoDotAndDotDot);
         QString found;
         for (const QString &entry : entries) {
             if (entry.compare(component, Qt::CaseInsensitive) == 0) {

@@ -41,8 +41,7 @@ bool isNetworkFileSystem(unsigned long type)
 
 DataRoot::DataRoot(const QString &folder)
     : m_path(folder.trimmed())
-{
-}
+{}
 
 DataRoot DataRoot::locate(const QStringList &arguments, const QString &executableFolder)
 {
@@ -108,7 +107,8 @@ QString DataRoot::recordFolder(const QString &paper) const
 QString DataRoot::recordFile(const QString &paper, const QString &className,
                              const QString &number) const
 {
-    return resolve({QStringLiteral("CHENGJI"), trimmedName(paper), recordFileName(className, number)});
+    return resolve(
+        {QStringLiteral("CHENGJI"), trimmedName(paper), recordFileName(className, number)});
 }
 
 QString DataRoot::recordFileName(const QString &className, const QString &number)
@@ -120,7 +120,9 @@ bool DataRoot::isRemote() const
 {
     if (qEnvironmentVariable("QUORIN_ROOT_REMOTE") == u"1")
         return true;
-    struct statfs info {};
+    struct statfs info
+    {
+    };
     if (statfs(QFile::encodeName(m_path).constData(), &info) != 0)
         return false;
     return isNetworkFileSystem(static_cast<unsigned long>(info.f_type));

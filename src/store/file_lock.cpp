@@ -26,7 +26,9 @@ enum class Attempt { Locked, Busy, Unsupported, Failed };
 // too; plain process locks where the file system does not know those.
 Attempt tryLockDescriptor(int fd, bool *perDescription)
 {
-    struct flock request {};
+    struct flock request
+    {
+    };
     request.l_type = F_WRLCK;
     request.l_whence = SEEK_SET;
     auto outcome = [](int error) {
@@ -67,8 +69,12 @@ void unlockDescriptor(int fd, bool perDescription)
 
 bool sameFile(int fd, const QByteArray &path)
 {
-    struct stat held {};
-    struct stat named {};
+    struct stat held
+    {
+    };
+    struct stat named
+    {
+    };
     if (::fstat(fd, &held) != 0 || ::stat(path.constData(), &named) != 0)
         return false;
     return held.st_dev == named.st_dev && held.st_ino == named.st_ino;

@@ -46,8 +46,8 @@ bool holdsFiles(const QString &folder);
 /// Creates a folder and any missing folders above it. An existing folder is fine.
 FolderOutcome makeFolder(const QString &folder);
 
-/// Deletes every file of a folder, lock files included; sub-folders and their content stay. A missing
-/// folder is already empty. Stops at the first file that cannot be deleted.
+/// Deletes every file of a folder, lock files included; sub-folders and their content stay. A
+/// missing folder is already empty. Stops at the first file that cannot be deleted.
 FolderOutcome emptyFolder(const QString &folder);
 
 /// Whether removeFolder() could remove the folder as a whole: it is a folder (a missing one

@@ -26,8 +26,8 @@ bool isDeviceName(const QString &name)
                                    QStringLiteral("AUX"), QStringLiteral("NUL")};
     if (fixed.contains(base))
         return true;
-    return base.size() == 4 && (base.startsWith(u"COM") || base.startsWith(u"LPT"))
-           && base.at(3) >= u'1' && base.at(3) <= u'9';
+    return base.size() == 4 && (base.startsWith(u"COM") || base.startsWith(u"LPT")) &&
+           base.at(3) >= u'1' && base.at(3) <= u'9';
 }
 
 bool isDecimalNumber(const QString &name)
@@ -43,17 +43,17 @@ bool isDecimalNumber(const QString &name)
 
 NameCheck checkName(const QString &name, NameKind kind)
 {
-    const QString what = kind == NameKind::Class ? QStringLiteral("class name")
-                                                 : QStringLiteral("test name");
+    const QString what =
+        kind == NameKind::Class ? QStringLiteral("class name") : QStringLiteral("test name");
     if (name.trimmed().isEmpty())
         return refuse(NameProblem::Empty, QStringLiteral("The %1 is empty.").arg(what));
     if (name.trimmed() != name)
         return refuse(NameProblem::Blanks,
                       QStringLiteral("The %1 must not begin or end with a blank.").arg(what));
     if (name.size() > maxNameLength)
-        return refuse(NameProblem::TooLong, QStringLiteral("The %1 is longer than %2 characters.")
-                                                .arg(what)
-                                                .arg(maxNameLength));
+        return refuse(
+            NameProblem::TooLong,
+            QStringLiteral("The %1 is longer than %2 characters.").arg(what).arg(maxNameLength));
     for (QChar c : name) {
         if (isControl(c))
             return refuse(NameProblem::ControlCharacter,
@@ -73,7 +73,8 @@ NameCheck checkName(const QString &name, NameKind kind)
                           QStringLiteral("The %1 must not hold any of < > : \" | ? *").arg(what));
     }
     if (name.contains(QStringLiteral("..")) || name == u".")
-        return refuse(NameProblem::DotDot, QStringLiteral("The %1 must not hold \"..\".").arg(what));
+        return refuse(NameProblem::DotDot,
+                      QStringLiteral("The %1 must not hold \"..\".").arg(what));
     if (name.startsWith(u';'))
         return refuse(NameProblem::Semicolon,
                       QStringLiteral("The %1 must not begin with \";\".").arg(what));
@@ -81,9 +82,9 @@ NameCheck checkName(const QString &name, NameKind kind)
         return refuse(NameProblem::TrailingDot,
                       QStringLiteral("The %1 must not end with \".\".").arg(what));
     if (isDeviceName(name))
-        return refuse(NameProblem::DeviceName,
-                      QStringLiteral("\"%1\" is a device name that Windows keeps for itself.")
-                          .arg(name));
+        return refuse(
+            NameProblem::DeviceName,
+            QStringLiteral("\"%1\" is a device name that Windows keeps for itself.").arg(name));
 
     if (kind == NameKind::Paper) {
         if (isDecimalNumber(name))
@@ -101,9 +102,9 @@ NameCheck checkName(const QString &name, NameKind kind)
             QStringLiteral("LastNumber"),    QStringLiteral("admin")};
         for (const QString &fixed : reserved) {
             if (name.compare(fixed, Qt::CaseInsensitive) == 0)
-                return refuse(NameProblem::ReservedName,
-                              QStringLiteral("\"%1\" is a name the system keeps for itself.")
-                                  .arg(name));
+                return refuse(
+                    NameProblem::ReservedName,
+                    QStringLiteral("\"%1\" is a name the system keeps for itself.").arg(name));
         }
     }
     return {};

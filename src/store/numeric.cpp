@@ -16,8 +16,8 @@ bool isDigit(QChar c)
 
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\0' || c == u'\f'
-           || c == u'\v';
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\0' || c == u'\f' ||
+           c == u'\v';
 }
 
 } // namespace

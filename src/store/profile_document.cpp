@@ -123,8 +123,8 @@ QStringView ProfileDocument::trimBlanks(QStringView text)
     qsizetype begin = 0;
     qsizetype end = text.size();
     auto blank = [](QChar c) {
-        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f'
-               || c == u'\0';
+        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' ||
+               c == u'\0';
     };
     while (begin < end && blank(text[begin]))
         ++begin;

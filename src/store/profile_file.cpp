@@ -27,8 +27,8 @@ constexpr int attempts = 5;
 
 bool isTransient(int error)
 {
-    return error == EACCES || error == EBUSY || error == ESTALE || error == EAGAIN
-           || error == EINTR || error == EIO;
+    return error == EACCES || error == EBUSY || error == ESTALE || error == EAGAIN ||
+           error == EINTR || error == EIO;
 }
 
 void pause(int attempt)
@@ -230,8 +230,7 @@ enum class Change { None, Rewrite, Remove };
 // Locks the file, reads it inside the lock (so whatever another program wrote
 // before is kept), lets `edit` change the document and puts the result in place
 // by one rename, or removes the file.
-template<typename Edit>
-WriteStatus rewrite(const QString &path, Edit edit)
+template<typename Edit> WriteStatus rewrite(const QString &path, Edit edit)
 {
     FileLock lock(path + QStringLiteral(".lock"));
     switch (lock.acquire(lockWaitMs)) {

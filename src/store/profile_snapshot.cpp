@@ -8,9 +8,9 @@ namespace store {
 ProfileSnapshot::ProfileSnapshot() = default;
 
 ProfileSnapshot::ProfileSnapshot(ReadStatus status, std::shared_ptr<const ProfileDocument> document)
-    : m_status(status), m_document(std::move(document))
-{
-}
+    : m_status(status)
+    , m_document(std::move(document))
+{}
 
 std::optional<QString> ProfileSnapshot::find(QStringView section, QStringView key) const
 {

@@ -25,7 +25,9 @@ public:
 class ScriptedRandom final : public RandomSource
 {
 public:
-    explicit ScriptedRandom(QList<double> values) : m_values(std::move(values)) {}
+    explicit ScriptedRandom(QList<double> values)
+        : m_values(std::move(values))
+    {}
     double uniform() override;
     int drawn() const { return m_drawn; }
 

@@ -13,8 +13,7 @@ ResultRecord::ResultRecord(const DataRoot &root, const QString &paper, const QSt
     : m_file(root.recordFile(paper, className, number))
     , m_section(className.trimmed())
     , m_number(number.trimmed())
-{
-}
+{}
 
 QString ResultRecord::key(QStringView suffix, int index) const
 {

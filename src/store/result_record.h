@@ -29,11 +29,11 @@ struct RecordState
 /// What an autosave holds, read back for a resume.
 struct SavedProgress
 {
-    QString remainingTime;   ///< "TIME"
-    int position = 0;        ///< "DangQian"
+    QString remainingTime;     ///< "TIME"
+    int position = 0;          ///< "DangQian"
     QList<AnswerCode> answers; ///< answers[q - 1] is question q
-    QList<int> order;        ///< order[i - 1] is the question shown at position i
-    bool hasAutosave = false; ///< whether "TIME" and "DangQian" were there at all
+    QList<int> order;          ///< order[i - 1] is the question shown at position i
+    bool hasAutosave = false;  ///< whether "TIME" and "DangQian" were there at all
 };
 
 class ResultRecord

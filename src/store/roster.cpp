@@ -27,8 +27,7 @@ QString flagText(bool yes)
 
 RosterReader::RosterReader(ProfileSnapshot snapshot)
     : m_snapshot(std::move(snapshot))
-{
-}
+{}
 
 int RosterReader::whole(const QString &section, const QString &key) const
 {
@@ -121,8 +120,7 @@ QString RosterReader::teacherPassword() const
 
 Roster::Roster(DataRoot root)
     : m_root(std::move(root))
-{
-}
+{}
 
 QString Roster::file() const
 {

@@ -156,10 +156,13 @@ int main(int argc, char **argv)
     };
     windows.viewAchievement = [&](QWidget *over) {
         // The help goes over the results window, which is modal, so that it is not blocked.
-        results::ResultsWindow::openModal(root, prompts, quit, [&](const QString &page) {
-            QWidget *modal = QApplication::activeModalWidget();
-            help.open(page, modal ? modal : over);
-        }, over);
+        results::ResultsWindow::openModal(
+            root, prompts, quit,
+            [&](const QString &page) {
+                QWidget *modal = QApplication::activeModalWidget();
+                help.open(page, modal ? modal : over);
+            },
+            over);
     };
 
     // The program ends when the shell says so (exit button, login cancelled, menu

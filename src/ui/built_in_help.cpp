@@ -7,8 +7,7 @@ namespace ui {
 
 BuiltInHelp::BuiltInHelp(QString helpFolder)
     : m_folder(std::move(helpFolder))
-{
-}
+{}
 
 BuiltInHelp::~BuiltInHelp()
 {

@@ -17,7 +17,8 @@ void maskEntry(QLineEdit *entry)
 }
 
 PasswordDialog::PasswordDialog(const QString &title, QWidget *parent)
-    : QDialog(parent), m_entry(new QLineEdit(this))
+    : QDialog(parent)
+    , m_entry(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("输入密码"));
     setWindowTitle(title);
@@ -27,7 +28,8 @@ PasswordDialog::PasswordDialog(const QString &title, QWidget *parent)
     m_entry->setAccessibleName(title);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel =
+        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("Cmd_ok"));
     ok->setAccessibleName(QStringLiteral("OK"));
     ok->setDefault(true);

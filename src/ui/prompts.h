@@ -26,7 +26,8 @@ public:
     /// A masked entry under the given title; nothing when cancelled.
     virtual std::optional<QString> password(const QString &title) = 0;
     /// A file to open; empty when cancelled.
-    virtual QString openFile(const QString &title, const QString &folder, const QString &filter) = 0;
+    virtual QString openFile(const QString &title, const QString &folder,
+                             const QString &filter) = 0;
     /// A folder; empty when cancelled.
     virtual QString chooseFolder(const QString &title, const QString &folder) = 0;
     /// A colour; nothing when cancelled.

@@ -22,8 +22,7 @@ QWidget *owner()
 
 QtPrompts::QtPrompts(QString defaultTitle)
     : m_defaultTitle(std::move(defaultTitle))
-{
-}
+{}
 
 QString QtPrompts::titleOr(const QString &title) const
 {
@@ -46,8 +45,8 @@ bool QtPrompts::confirm(const QString &text, const QString &title)
 
 bool QtPrompts::question(const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::Question, titleOr(title), text,
-                    QMessageBox::Yes | QMessageBox::No, owner());
+    QMessageBox box(QMessageBox::Question, titleOr(title), text, QMessageBox::Yes | QMessageBox::No,
+                    owner());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -14,12 +14,21 @@ namespace ui {
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Message, Confirm, Question, Input, Password, OpenFile, ChooseFolder, ChooseColor };
+    enum class Kind {
+        Message,
+        Confirm,
+        Question,
+        Input,
+        Password,
+        OpenFile,
+        ChooseFolder,
+        ChooseColor
+    };
 
     struct Shown
     {
         Kind kind;
-        QString text;  ///< the message, or the prompt of an input
+        QString text; ///< the message, or the prompt of an input
         QString title;
     };
 

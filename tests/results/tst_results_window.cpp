@@ -253,7 +253,8 @@ private slots:
         }
         const auto *preview = child<ui::RichTextPane>(*window, "Rich_question");
         QVERIFY(preview->fileName().endsWith(u"/SHIJUAN/Maths/q1.rtf"));
-        QCOMPARE(preview->plainText().trimmed(), QStringLiteral("Question 1: which options are right?"));
+        QCOMPARE(preview->plainText().trimmed(),
+                 QStringLiteral("Question 1: which options are right?"));
         QVERIFY(preview->isReadOnly());
 
         // Sorting by percentage keeps the selected line: question 2 (100) comes first.

@@ -19,8 +19,8 @@ private:
     QTemporaryDir m_dir;
     QString fixtureCopy()
     {
-        return testing::copyFixture(QStringLiteral("store/paper.cho"), m_dir.filePath(QStringLiteral("p")),
-                                    QStringLiteral("p.cho"));
+        return testing::copyFixture(QStringLiteral("store/paper.cho"),
+                                    m_dir.filePath(QStringLiteral("p")), QStringLiteral("p.cho"));
     }
 
 private slots:
@@ -33,8 +33,9 @@ private slots:
         QCOMPARE(paper.questionCount, 3);
         QCOMPARE(paper.defaultMark, 5);
         QCOMPARE(paper.questions.size(), 5); // entries 0..Q+1
-        QCOMPARE(paper.question(1), (Question{QStringLiteral("12345678.RTF"), QStringLiteral("87654321.RTF"),
-                                              QStringLiteral("13"), QString()}));
+        QCOMPARE(paper.question(1),
+                 (Question{QStringLiteral("12345678.RTF"), QStringLiteral("87654321.RTF"),
+                           QStringLiteral("13"), QString()}));
         QCOMPARE(paper.question(3).answer, QString());
         QCOMPARE(paper.question(4), Question{}); // the leftover section 4 is never read
     }
@@ -42,7 +43,8 @@ private slots:
     void noQuestionsLeavesTheTable()
     {
         const QString file = m_dir.filePath(QStringLiteral("settings_only.cho"));
-        QVERIFY(PaperFile(file).writePaperSettings(PaperSettings::forNewPaper(QStringLiteral("X"))) == WriteStatus::Ok);
+        QVERIFY(PaperFile(file).writePaperSettings(
+                    PaperSettings::forNewPaper(QStringLiteral("X"))) == WriteStatus::Ok);
         Paper paper;
         paper.questions = {Question{}, Question{QStringLiteral("kept"), {}, {}, {}}};
         PaperFile(file).loadPaperQuestions(paper);
@@ -136,9 +138,11 @@ private slots:
         testing::writeBytes(folder + QStringLiteral("/1.rtf"), "x");
         // The first draw names 1.RTF, which exists in another letter case.
         ScriptedRandom random({0.0, 0.0, 0.123456789, 0.99999999});
-        QCOMPARE(newRtfFileName(folder, QStringLiteral(" RTF "), random), QStringLiteral("12345679.RTF"));
+        QCOMPARE(newRtfFileName(folder, QStringLiteral(" RTF "), random),
+                 QStringLiteral("12345679.RTF"));
         QCOMPARE(random.drawn(), 3);
-        QCOMPARE(newRtfFileName(folder, QStringLiteral("RTF"), random), QStringLiteral("100000000.RTF"));
+        QCOMPARE(newRtfFileName(folder, QStringLiteral("RTF"), random),
+                 QStringLiteral("100000000.RTF"));
 
         // A source that keeps giving a taken number still yields a free name.
         ScriptedRandom stuck({0.0});

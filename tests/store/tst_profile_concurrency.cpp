@@ -32,7 +32,8 @@ QString stateOf(const ProfileSnapshot &snapshot)
         return QStringLiteral("unreadable");
     const QString first = snapshot.value(u"A1", u"7DA1", QStringLiteral("<missing>"));
     for (int k = 2; k <= 60; ++k) {
-        if (snapshot.value(u"A1", QStringLiteral("7DA%1").arg(k), QStringLiteral("<missing>")) != first)
+        if (snapshot.value(u"A1", QStringLiteral("7DA%1").arg(k), QStringLiteral("<missing>")) !=
+            first)
             return QStringLiteral("mixed");
     }
     return first;
@@ -64,8 +65,10 @@ private slots:
         const QString file = m_dir.filePath(QStringLiteral("A17.cho"));
         QProcess first;
         QProcess second;
-        first.start(hammerPath(), {QStringLiteral("keys"), file, QStringLiteral("A1"), QStringLiteral("first"), QStringLiteral("1000")});
-        second.start(hammerPath(), {QStringLiteral("keys"), file, QStringLiteral("A1"), QStringLiteral("second"), QStringLiteral("1000")});
+        first.start(hammerPath(), {QStringLiteral("keys"), file, QStringLiteral("A1"),
+                                   QStringLiteral("first"), QStringLiteral("1000")});
+        second.start(hammerPath(), {QStringLiteral("keys"), file, QStringLiteral("A1"),
+                                    QStringLiteral("second"), QStringLiteral("1000")});
         QVERIFY(first.waitForFinished(120000));
         QVERIFY(second.waitForFinished(120000));
         QVERIFY2(first.exitCode() == 0, first.readAllStandardError().constData());
@@ -179,7 +182,8 @@ private slots:
     void killedWriterLeavesOldOrNew()
     {
         const QString file = m_dir.filePath(QStringLiteral("kill.cho"));
-        QVERIFY(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("seed"), QStringLiteral("1")) == WriteStatus::Ok);
+        QVERIFY(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("seed"),
+                                             QStringLiteral("1")) == WriteStatus::Ok);
         QSet<QString> seen;
         for (int round = 0; round < 120; ++round) {
             QProcess writer;
@@ -205,7 +209,8 @@ private slots:
         // A killed writer's lock dies with it: the next write does not wait.
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("after"), QStringLiteral("1")),
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("A1"), QStringLiteral("after"),
+                                              QStringLiteral("1")),
                  WriteStatus::Ok);
         QVERIFY(clock.elapsed() < 2000);
         QVERIFY(seen.contains(QStringLiteral("x")) || seen.contains(QStringLiteral("yy")));

@@ -74,20 +74,48 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         // The file: see readRules().
-        QTest::newRow("plain") << "MAIN" << "TESTTIME" << "30";
-        QTest::newRow("section other case") << "main" << "TESTTIME" << "30";
-        QTest::newRow("key other case") << "MAIN" << "TESTtime" << "30";
-        QTest::newRow("blanks around value") << "MAIN" << "spaced" << "7";
-        QTest::newRow("empty value is not the default") << "MAIN" << "empty" << "";
-        QTest::newRow("absent key gives the default") << "MAIN" << "absent" << "DEFAULT";
-        QTest::newRow("absent section gives the default") << "nothing" << "TESTTIME" << "DEFAULT";
-        QTest::newRow("first duplicate key wins") << "MAIN" << "twice" << "first";
-        QTest::newRow("first duplicate section wins") << "MAIN" << "only_in_second" << "DEFAULT";
-        QTest::newRow("value holding =") << "MAIN" << "formula" << "a=b";
-        QTest::newRow("Chinese section and key") << "期中数学" << "高一(1)班" << "1";
-        QTest::newRow("comment is no key") << "MAIN" << ";comment" << "DEFAULT";
-        QTest::newRow("key of another section") << "MAIN" << "other" << "DEFAULT";
-        QTest::newRow("blanks around key") << "MAIN" << "padded key" << "v";
+        QTest::newRow("plain") << "MAIN"
+                               << "TESTTIME"
+                               << "30";
+        QTest::newRow("section other case") << "main"
+                                            << "TESTTIME"
+                                            << "30";
+        QTest::newRow("key other case") << "MAIN"
+                                        << "TESTtime"
+                                        << "30";
+        QTest::newRow("blanks around value") << "MAIN"
+                                             << "spaced"
+                                             << "7";
+        QTest::newRow("empty value is not the default") << "MAIN"
+                                                        << "empty"
+                                                        << "";
+        QTest::newRow("absent key gives the default") << "MAIN"
+                                                      << "absent"
+                                                      << "DEFAULT";
+        QTest::newRow("absent section gives the default") << "nothing"
+                                                          << "TESTTIME"
+                                                          << "DEFAULT";
+        QTest::newRow("first duplicate key wins") << "MAIN"
+                                                  << "twice"
+                                                  << "first";
+        QTest::newRow("first duplicate section wins") << "MAIN"
+                                                      << "only_in_second"
+                                                      << "DEFAULT";
+        QTest::newRow("value holding =") << "MAIN"
+                                         << "formula"
+                                         << "a=b";
+        QTest::newRow("Chinese section and key") << "期中数学"
+                                                 << "高一(1)班"
+                                                 << "1";
+        QTest::newRow("comment is no key") << "MAIN"
+                                           << ";comment"
+                                           << "DEFAULT";
+        QTest::newRow("key of another section") << "MAIN"
+                                                << "other"
+                                                << "DEFAULT";
+        QTest::newRow("blanks around key") << "MAIN"
+                                           << "padded key"
+                                           << "v";
     }
     void readRules()
     {
@@ -105,7 +133,8 @@ private slots:
 
     void readsWhatRealFilesHold()
     {
-        const ProfileSnapshot messy = ProfileFile(testing::fixture(QStringLiteral("store/messy.cho"))).read();
+        const ProfileSnapshot messy =
+            ProfileFile(testing::fixture(QStringLiteral("store/messy.cho"))).read();
         QCOMPARE(messy.status(), ReadStatus::Ok);
         QCOMPARE(messy.value(u"MAIN", u"key1"), QStringLiteral("spaced value"));
         QCOMPARE(messy.value(u"other", u"name"), QStringLiteral("中文")); // UTF-8 after a BOM
@@ -113,7 +142,8 @@ private slots:
         QCOMPARE(messy.value(u"other", u"last"), QStringLiteral("no line end"));
         QCOMPARE(messy.value(u"main", u"Key2", QStringLiteral("d")), QStringLiteral("d"));
 
-        const ProfileSnapshot gbk = ProfileFile(testing::fixture(QStringLiteral("store/sys.cho"))).read();
+        const ProfileSnapshot gbk =
+            ProfileFile(testing::fixture(QStringLiteral("store/sys.cho"))).read();
         QCOMPARE(gbk.value(u"ClassName", u"1"), QStringLiteral("高一(1)班"));
         QCOMPARE(gbk.value(u"admin", u"PWD"), QStringLiteral("老师 Pass"));
     }
@@ -135,8 +165,8 @@ private slots:
         QCOMPARE(ProfileFile(file).readValue(u"S", u"b"), QString(254, u'x'));
 
         // A megabyte-long line and binary garbage are read without harm.
-        QByteArray huge = "[S]\r\nbig=" + QByteArray(1 << 20, 'z')
-                          + QByteArray("\r\n\x00\x01\x02\r\nafter=1\r\n", 17);
+        QByteArray huge = "[S]\r\nbig=" + QByteArray(1 << 20, 'z') +
+                          QByteArray("\r\n\x00\x01\x02\r\nafter=1\r\n", 17);
         writeBytes(file, huge);
         QCOMPARE(ProfileFile(file).readValue(u"S", u"big").size(), 255);
         QCOMPARE(ProfileFile(file).readValue(u"S", u"after"), QStringLiteral("1"));
@@ -179,7 +209,8 @@ private slots:
         QCOMPARE(snapshot.value(u"S", u"k", QStringLiteral("d")),
                  readable ? QStringLiteral("1") : QStringLiteral("d"));
         // What could not be read in full is not rewritten either.
-        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2")),
+        QCOMPARE(ProfileFile(file).writeValue(QStringLiteral("S"), QStringLiteral("k"),
+                                              QStringLiteral("2")),
                  readable ? WriteStatus::Ok : WriteStatus::TooLarge);
         if (!readable)
             QCOMPARE(readBytes(file), bytes + "[S]\r\nk=1\r\n");
@@ -360,15 +391,18 @@ private slots:
     {
         const QString missing = path(QStringLiteral("none.cho"));
         QCOMPARE(ProfileFile(missing).read().status(), ReadStatus::Missing);
-        QCOMPARE(ProfileFile(missing).readValue(u"S", u"k", QStringLiteral("d")), QStringLiteral("d"));
+        QCOMPARE(ProfileFile(missing).readValue(u"S", u"k", QStringLiteral("d")),
+                 QStringLiteral("d"));
 
         const QString inMissingFolder = path(QStringLiteral("no/such/folder/x.cho"));
-        QCOMPARE(ProfileFile(inMissingFolder).writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")),
+        QCOMPARE(ProfileFile(inMissingFolder)
+                     .writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")),
                  WriteStatus::FolderMissing);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("no"))));
 
         // Writing into an existing folder creates the file with section and key.
-        QCOMPARE(ProfileFile(missing).writeValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")),
+        QCOMPARE(ProfileFile(missing).writeValue(QStringLiteral("S"), QStringLiteral("k"),
+                                                 QStringLiteral("v")),
                  WriteStatus::Ok);
         QCOMPARE(readBytes(missing), QByteArray("[S]\r\nk=v\r\n"));
         // The lock file stays beside it, empty: the kernel's lock is what excludes.
@@ -384,29 +418,29 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("replace keeps the key's spelling and other lines")
-            << QByteArray("[A]\r\n  Key = old \r\nother=1\n[B]\r\nkey=b\r\n")
-            << "a" << "KEY" << "new"
-            << QByteArray("[A]\r\nKey=new\r\nother=1\n[B]\r\nkey=b\r\n");
+            << QByteArray("[A]\r\n  Key = old \r\nother=1\n[B]\r\nkey=b\r\n") << "a"
+            << "KEY"
+            << "new" << QByteArray("[A]\r\nKey=new\r\nother=1\n[B]\r\nkey=b\r\n");
         QTest::newRow("new key goes last in its section, before blank lines")
-            << QByteArray("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n")
-            << "A" << "z" << "3"
-            << QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
+            << QByteArray("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n") << "A"
+            << "z"
+            << "3" << QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
         QTest::newRow("new section at the end, after a last line without line end")
-            << QByteArray("[A]\r\nx=1")
-            << "B" << "y" << "2"
-            << QByteArray("[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
+            << QByteArray("[A]\r\nx=1") << "B"
+            << "y"
+            << "2" << QByteArray("[A]\r\nx=1\r\n[B]\r\ny=2\r\n");
         QTest::newRow("empty value clears, the key stays")
-            << QByteArray("[A]\r\n7TIME2=00:10:00\r\n7DF=80\r\n")
-            << "A" << "7TIME2" << ""
-            << QByteArray("[A]\r\n7TIME2=\r\n7DF=80\r\n");
+            << QByteArray("[A]\r\n7TIME2=00:10:00\r\n7DF=80\r\n") << "A"
+            << "7TIME2"
+            << "" << QByteArray("[A]\r\n7TIME2=\r\n7DF=80\r\n");
         QTest::newRow("GBK lines around stay byte for byte")
-            << windowsText(QStringLiteral("[班级]\n张三=1\n李四=2\n"))
-            << "班级" << "李四" << "王五"
-            << windowsText(QStringLiteral("[班级]\n张三=1\n李四=王五\n"));
+            << windowsText(QStringLiteral("[班级]\n张三=1\n李四=2\n")) << "班级"
+            << "李四"
+            << "王五" << windowsText(QStringLiteral("[班级]\n张三=1\n李四=王五\n"));
         QTest::newRow("garbage lines survive a rewrite")
-            << QByteArray("\xff\xfe junk\r\n[A]\r\n\x01\x02\r\nx=1\r\n", 23)
-            << "A" << "x" << "2"
-            << QByteArray("\xff\xfe junk\r\n[A]\r\n\x01\x02\r\nx=2\r\n", 23);
+            << QByteArray("\xff\xfe junk\r\n[A]\r\n\x01\x02\r\nx=1\r\n", 23) << "A"
+            << "x"
+            << "2" << QByteArray("\xff\xfe junk\r\n[A]\r\n\x01\x02\r\nx=2\r\n", 23);
     }
     void editsInPlace()
     {
@@ -489,7 +523,8 @@ private slots:
         QCOMPARE(ProfileFile(file).apply(batch), WriteStatus::Ok);
         QCOMPARE(IoCounters::renames.load(), 1L);
         QCOMPARE(IoCounters::locks.load(), 1L);
-        QCOMPARE(readBytes(file), QByteArray("[A1]\r\n7TIME=0:28:00\r\n7DangQian=3\r\n[B]\r\nk=v\r\n"));
+        QCOMPARE(readBytes(file),
+                 QByteArray("[A1]\r\n7TIME=0:28:00\r\n7DangQian=3\r\n[B]\r\nk=v\r\n"));
 
         // Writing what is already there does not rewrite the file.
         IoCounters::reset();
@@ -504,7 +539,8 @@ private slots:
         QFile::remove(file);
         ProfileBatch admission;
         admission.set(QStringLiteral("A1"), QStringLiteral("7"), QStringLiteral("Tom\r\n7DF=100"));
-        admission.set(QStringLiteral("A1"), QStringLiteral("7LAST"), QStringLiteral("x\n[A1]\n7DF=100\u2028y"));
+        admission.set(QStringLiteral("A1"), QStringLiteral("7LAST"),
+                      QStringLiteral("x\n[A1]\n7DF=100\u2028y"));
         QCOMPARE(ProfileFile(file).apply(admission), WriteStatus::Ok);
         const ProfileSnapshot record = ProfileFile(file).read();
         QCOMPARE(record.value(u"A1", u"7DF", QStringLiteral("-1")), QStringLiteral("-1"));
@@ -540,7 +576,8 @@ private slots:
         if (!after.isEmpty())
             QCOMPARE(readBytes(file), after);
         // The remaining sections still read, and the removed one reads as absent.
-        QCOMPARE(ProfileFile(file).readValue(section, u"23DF", QStringLiteral("-1")), QStringLiteral("-1"));
+        QCOMPARE(ProfileFile(file).readValue(section, u"23DF", QStringLiteral("-1")),
+                 QStringLiteral("-1"));
 
         QFile::remove(file);
         QCOMPARE(ProfileFile(file).removeSection(section), WriteStatus::Ok);
@@ -551,16 +588,26 @@ private slots:
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
-        QTest::newRow("bracket in section") << "A]B" << "k";
-        QTest::newRow("open bracket in key") << "A" << "[k";
-        QTest::newRow("equals in key") << "A" << "k=1";
-        QTest::newRow("line break in key") << "A" << "k\r\n7DF";
-        QTest::newRow("tab in section") << "A\tB" << "k";
-        QTest::newRow("blank before key") << "A" << " k";
-        QTest::newRow("blank after section") << "A " << "k";
-        QTest::newRow("empty key") << "A" << "";
-        QTest::newRow("empty section") << "" << "k";
-        QTest::newRow("comment key") << "A" << ";k";
+        QTest::newRow("bracket in section") << "A]B"
+                                            << "k";
+        QTest::newRow("open bracket in key") << "A"
+                                             << "[k";
+        QTest::newRow("equals in key") << "A"
+                                       << "k=1";
+        QTest::newRow("line break in key") << "A"
+                                           << "k\r\n7DF";
+        QTest::newRow("tab in section") << "A\tB"
+                                        << "k";
+        QTest::newRow("blank before key") << "A"
+                                          << " k";
+        QTest::newRow("blank after section") << "A "
+                                             << "k";
+        QTest::newRow("empty key") << "A"
+                                   << "";
+        QTest::newRow("empty section") << ""
+                                       << "k";
+        QTest::newRow("comment key") << "A"
+                                     << ";k";
     }
     void invalidNamesAreRefused()
     {

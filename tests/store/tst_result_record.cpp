@@ -35,10 +35,13 @@ private slots:
         QTest::addColumn<QList<bool>>("chosen");
         QTest::addColumn<int>("code");
         QTest::newRow("none") << QList<bool>{false, false, false, false, false, false, false} << 0;
-        QTest::newRow("A and C") << QList<bool>{true, false, true, false, false, false, false} << 13;
+        QTest::newRow("A and C") << QList<bool>{true, false, true, false, false, false, false}
+                                 << 13;
         QTest::newRow("only G") << QList<bool>{false, false, false, false, false, false, true} << 7;
-        QTest::newRow("C to G, beyond 16 bits") << QList<bool>{false, false, true, true, true, true, true} << 34567;
-        QTest::newRow("all seven") << QList<bool>{true, true, true, true, true, true, true} << 1234567;
+        QTest::newRow("C to G, beyond 16 bits")
+            << QList<bool>{false, false, true, true, true, true, true} << 34567;
+        QTest::newRow("all seven")
+            << QList<bool>{true, true, true, true, true, true, true} << 1234567;
     }
     void answerCodes()
     {
@@ -57,8 +60,10 @@ private slots:
 
     void sharedFileKeepsSectionsApart()
     {
-        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("23"));
-        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"), QStringLiteral("3"));
+        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                              QStringLiteral("23"));
+        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"),
+                               QStringLiteral("3"));
         QCOMPARE(a1.file(), a12.file());
         QVERIFY(a1.file().endsWith(u"/CHENGJI/Maths/A123.cho"));
         QCOMPARE(a1.writeAdmission(QStringLiteral("Tom"), QString()), WriteStatus::Ok);
@@ -78,18 +83,26 @@ private slots:
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<int>("state");
         QTest::newRow("no file") << QByteArray() << int(TesteeState::NeverStarted);
-        QTest::newRow("names only") << QByteArray("[A1]\r\n7=Tom\r\n7LAST=\r\n") << int(TesteeState::NeverStarted);
-        QTest::newRow("started") << QByteArray("[A1]\r\n7TIME1=2004,05,12  09:30:00\r\n") << int(TesteeState::Running);
-        QTest::newRow("retest allowed") << QByteArray("[A1]\r\n7TIME1=x\r\n7TIME2=\r\n7DF=80\r\n") << int(TesteeState::Running);
-        QTest::newRow("timed out") << QByteArray("[A1]\r\n7TIME1=x\r\n7TIME2=00:00:00\r\n") << int(TesteeState::Finished);
-        QTest::newRow("finish without start") << QByteArray("[A1]\r\n7TIME2=00:01:00\r\n") << int(TesteeState::Finished);
-        QTest::newRow("other testee's keys") << QByteArray("[A1]\r\n17TIME1=x\r\n[A12]\r\n7TIME1=x\r\n") << int(TesteeState::NeverStarted);
+        QTest::newRow("names only")
+            << QByteArray("[A1]\r\n7=Tom\r\n7LAST=\r\n") << int(TesteeState::NeverStarted);
+        QTest::newRow("started") << QByteArray("[A1]\r\n7TIME1=2004,05,12  09:30:00\r\n")
+                                 << int(TesteeState::Running);
+        QTest::newRow("retest allowed")
+            << QByteArray("[A1]\r\n7TIME1=x\r\n7TIME2=\r\n7DF=80\r\n") << int(TesteeState::Running);
+        QTest::newRow("timed out")
+            << QByteArray("[A1]\r\n7TIME1=x\r\n7TIME2=00:00:00\r\n") << int(TesteeState::Finished);
+        QTest::newRow("finish without start")
+            << QByteArray("[A1]\r\n7TIME2=00:01:00\r\n") << int(TesteeState::Finished);
+        QTest::newRow("other testee's keys")
+            << QByteArray("[A1]\r\n17TIME1=x\r\n[A12]\r\n7TIME1=x\r\n")
+            << int(TesteeState::NeverStarted);
     }
     void states()
     {
         QFETCH(QByteArray, record);
         QFETCH(int, state);
-        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("7"));
+        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                             QStringLiteral("7"));
         if (!record.isEmpty())
             testing::writeBytes(r.file(), record);
         QCOMPARE(int(r.readState().state), state);
@@ -97,17 +110,20 @@ private slots:
 
     void stepsWriteTheirKeysInOrder()
     {
-        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("7"));
+        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                             QStringLiteral("7"));
         IoCounters::reset();
         QCOMPARE(r.writeAdmission(QStringLiteral(" 张 "), QStringLiteral("三")), WriteStatus::Ok);
         QCOMPARE(r.writeStart(QStringLiteral("2004,05,12  09:30:00")), WriteStatus::Ok);
         const QList<AnswerCode> answers{AnswerCode(13), AnswerCode(0), AnswerCode(1234567)};
-        QCOMPARE(r.writeAutosave(QStringLiteral("00:29:00"), 2, answers, {3, 1, 2}), WriteStatus::Ok);
+        QCOMPARE(r.writeAutosave(QStringLiteral("00:29:00"), 2, answers, {3, 1, 2}),
+                 WriteStatus::Ok);
         QCOMPARE(IoCounters::renames.load(), 3L);
         QCOMPARE(readBytes(r.file()),
-                 testing::windowsText(QStringLiteral("[A1]\n7=张\n7LAST=三\n7TIME1=2004,05,12  09:30:00\n"
-                                                     "7TIME=00:29:00\n7DangQian=2\n7DA1=13\n7DA2=0\n7DA3=1234567\n"
-                                                     "7SX1=3\n7SX2=1\n7SX3=2\n")));
+                 testing::windowsText(
+                     QStringLiteral("[A1]\n7=张\n7LAST=三\n7TIME1=2004,05,12  09:30:00\n"
+                                    "7TIME=00:29:00\n7DangQian=2\n7DA1=13\n7DA2=0\n7DA3=1234567\n"
+                                    "7SX1=3\n7SX2=1\n7SX3=2\n")));
 
         const SavedProgress saved = r.readProgress(3);
         QVERIFY(saved.hasAutosave);
@@ -129,7 +145,8 @@ private slots:
 
     void interruptedInTheFirstMinute()
     {
-        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("7"));
+        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                             QStringLiteral("7"));
         r.writeAdmission(QStringLiteral("Tom"), QString());
         r.writeStart(QStringLiteral("2004,05,12  09:30:00"));
         const SavedProgress saved = r.readProgress(4);
@@ -139,15 +156,18 @@ private slots:
 
     void retestOnANeverStartedTesteeCreatesTheFile()
     {
-        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("B2"), QStringLiteral("117"));
+        const ResultRecord r(m_root, QStringLiteral("Maths"), QStringLiteral("B2"),
+                             QStringLiteral("117"));
         QCOMPARE(r.clearFinishMark(), WriteStatus::Ok);
         QCOMPARE(readBytes(r.file()), QByteArray("[B2]\r\n117TIME2=\r\n"));
     }
 
     void deleteScoreKeepsANeighbourSharingTheFile()
     {
-        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("23"));
-        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"), QStringLiteral("3"));
+        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                              QStringLiteral("23"));
+        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"),
+                               QStringLiteral("3"));
         QCOMPARE(a1.writeFinish(QStringLiteral("00:05:00"), {AnswerCode(13)}, 90), WriteStatus::Ok);
         QCOMPARE(a12.writeFinish(QStringLiteral("00:01:00"), {AnswerCode(2)}, 70), WriteStatus::Ok);
 
@@ -165,7 +185,8 @@ private slots:
 
     void writesIntoAMissingFolderVanish()
     {
-        const ResultRecord r(m_root, QStringLiteral("NoSuchPaper"), QStringLiteral("A1"), QStringLiteral("7"));
+        const ResultRecord r(m_root, QStringLiteral("NoSuchPaper"), QStringLiteral("A1"),
+                             QStringLiteral("7"));
         QCOMPARE(r.writeAdmission(QStringLiteral("Tom"), QString()), WriteStatus::FolderMissing);
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("CHENGJI/NoSuchPaper"))));
     }
@@ -173,9 +194,12 @@ private slots:
     void fixtureFromWindows()
     {
         const QString file = testing::copyFixture(QStringLiteral("store/A123.cho"),
-                                                  m_dir.filePath(QStringLiteral("CHENGJI/Maths")), QStringLiteral("A123.cho"));
-        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"), QStringLiteral("23"));
-        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"), QStringLiteral("3"));
+                                                  m_dir.filePath(QStringLiteral("CHENGJI/Maths")),
+                                                  QStringLiteral("A123.cho"));
+        const ResultRecord a1(m_root, QStringLiteral("Maths"), QStringLiteral("A1"),
+                              QStringLiteral("23"));
+        const ResultRecord a12(m_root, QStringLiteral("Maths"), QStringLiteral("A12"),
+                               QStringLiteral("3"));
         QCOMPARE(a1.file(), file);
         QCOMPARE(a1.readState().state, TesteeState::Finished);
         QCOMPARE(a12.readState().state, TesteeState::Running);

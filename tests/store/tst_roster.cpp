@@ -23,7 +23,8 @@ private:
 
     void useFixture()
     {
-        testing::copyFixture(QStringLiteral("store/sys.cho"), m_dir.filePath(QStringLiteral("sys")), QStringLiteral("sys.cho"));
+        testing::copyFixture(QStringLiteral("store/sys.cho"), m_dir.filePath(QStringLiteral("sys")),
+                             QStringLiteral("sys.cho"));
     }
 
 private slots:
@@ -39,18 +40,26 @@ private slots:
     {
         useFixture();
         const RosterReader roster = Roster(m_root).read();
-        QCOMPARE(roster.classNames(), (QStringList{QStringLiteral("高一(1)班"), QStringLiteral("A1"), QStringLiteral("3A")}));
-        QCOMPARE(roster.classEntry(QStringLiteral("3A")), (ClassEntry{QStringLiteral("3A"), 28, 301, 328}));
-        QCOMPARE(roster.paperNames(), (QStringList{QStringLiteral("期中数学"), QStringLiteral("English 1"), QStringLiteral("物理")}));
+        QCOMPARE(roster.classNames(), (QStringList{QStringLiteral("高一(1)班"),
+                                                   QStringLiteral("A1"), QStringLiteral("3A")}));
+        QCOMPARE(roster.classEntry(QStringLiteral("3A")),
+                 (ClassEntry{QStringLiteral("3A"), 28, 301, 328}));
+        QCOMPARE(roster.paperNames(),
+                 (QStringList{QStringLiteral("期中数学"), QStringLiteral("English 1"),
+                              QStringLiteral("物理")}));
         QVERIFY(roster.isOffered(QStringLiteral("期中数学")));
         QVERIFY(!roster.isOffered(QStringLiteral("English 1")));
         QCOMPARE(roster.teacherPassword(), QStringLiteral("老师 Pass"));
 
         // The admission defaults differ by reader.
-        QVERIFY(roster.isAdmitted(QStringLiteral("期中数学"), QStringLiteral("高一(1)班"), AdmissionDefault::NotAdmitted));
-        QVERIFY(!roster.isAdmitted(QStringLiteral("期中数学"), QStringLiteral("A1"), AdmissionDefault::Admitted));
-        QVERIFY(!roster.isAdmitted(QStringLiteral("物理"), QStringLiteral("3A"), AdmissionDefault::NotAdmitted));
-        QVERIFY(roster.isAdmitted(QStringLiteral("物理"), QStringLiteral("3A"), AdmissionDefault::Admitted));
+        QVERIFY(roster.isAdmitted(QStringLiteral("期中数学"), QStringLiteral("高一(1)班"),
+                                  AdmissionDefault::NotAdmitted));
+        QVERIFY(!roster.isAdmitted(QStringLiteral("期中数学"), QStringLiteral("A1"),
+                                   AdmissionDefault::Admitted));
+        QVERIFY(!roster.isAdmitted(QStringLiteral("物理"), QStringLiteral("3A"),
+                                   AdmissionDefault::NotAdmitted));
+        QVERIFY(roster.isAdmitted(QStringLiteral("物理"), QStringLiteral("3A"),
+                                  AdmissionDefault::Admitted));
     }
 
     void missingRosterReadsEmpty()
@@ -85,14 +94,16 @@ private slots:
         QCOMPARE(roster.writeClassList(classes), WriteStatus::Ok);
 
         const RosterReader after = roster.read();
-        QCOMPARE(after.classNames(), (QStringList{QStringLiteral("高一(1)班"), QStringLiteral("3A")}));
+        QCOMPARE(after.classNames(),
+                 (QStringList{QStringLiteral("高一(1)班"), QStringLiteral("3A")}));
         QCOMPARE(after.classEntry(QStringLiteral("高一(1)班")).studentCount, 40);
         // Nothing is deleted: the old third name and A1's numbers stay in the file.
         QCOMPARE(after.snapshot().value(u"ClassName", u"3"), QStringLiteral("3A"));
         QCOMPARE(after.snapshot().value(u"ClassName", u"ClassNamecount"), QStringLiteral("2"));
         QCOMPARE(after.classEntry(QStringLiteral("A1")).lastNumber, 30);
         // The file stays GBK and keeps the lines nobody touched.
-        QVERIFY(readBytes(roster.file()).contains(testing::windowsText(QStringLiteral("[期中数学]\n高一(1)班=1\n"))));
+        QVERIFY(readBytes(roster.file())
+                    .contains(testing::windowsText(QStringLiteral("[期中数学]\n高一(1)班=1\n"))));
     }
 
     void testRoomWritesEveryPair()
@@ -107,7 +118,8 @@ private slots:
         QVERIFY(after.isOffered(QStringLiteral("English 1")));
         for (const QString &cls : after.classNames()) {
             QCOMPARE(after.snapshot().value(u"English 1", cls), QStringLiteral("0"));
-            QVERIFY(after.snapshot().find(u"物理", cls).has_value()); // explicit "1" or "0" everywhere
+            QVERIFY(
+                after.snapshot().find(u"物理", cls).has_value()); // explicit "1" or "0" everywhere
         }
         QCOMPARE(after.testRoom(), room);
     }
@@ -116,7 +128,8 @@ private slots:
     // sections do not exist yet, the order of the writes is the order they appear in.
     void testRoomWritesInItsOrder()
     {
-        testing::writeBytes(m_root.rosterFile(), "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=B1\r\n");
+        testing::writeBytes(m_root.rosterFile(),
+                            "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=B1\r\n");
         TestRoom room;
         room.classes = {QStringLiteral("A1"), QStringLiteral("B1")};
         room.papers = {{QStringLiteral("Maths"), true, {true, false}},
@@ -158,14 +171,16 @@ private slots:
         QTest::newRow("bracket") << "A]1" << cls << int(NameProblem::Bracket);
         QTest::newRow("equals") << "A=1" << cls << int(NameProblem::EqualsSign);
         QTest::newRow("line break") << "A\n7DF=100" << cls << int(NameProblem::ControlCharacter);
-        QTest::newRow("Windows file character") << "a:b" << paper << int(NameProblem::FileNameCharacter);
+        QTest::newRow("Windows file character")
+            << "a:b" << paper << int(NameProblem::FileNameCharacter);
         QTest::newRow("device name") << "con" << paper << int(NameProblem::DeviceName);
         QTest::newRow("comment") << ";x" << cls << int(NameProblem::Semicolon);
         QTest::newRow("paper number") << "12" << paper << int(NameProblem::Number);
         QTest::newRow("paper holding .cho")
             << "Unit.CHOres" << paper << int(NameProblem::ProfileSuffix);
         QTest::newRow("class holding .cho") << "A.cho" << cls << int(NameProblem::None);
-        QTest::newRow("paper list count key") << "testnamecount" << paper << int(NameProblem::ReservedName);
+        QTest::newRow("paper list count key")
+            << "testnamecount" << paper << int(NameProblem::ReservedName);
         QTest::newRow("roster section") << "FirstNumber" << paper << int(NameProblem::ReservedName);
         QTest::newRow("too long") << QString(65, u'x') << paper << int(NameProblem::TooLong);
     }
@@ -182,7 +197,8 @@ private slots:
     void hostileNamesFromAHandEditedRoster()
     {
         // A name that cannot be a key gets no numbers, but costs no other class its own.
-        testing::writeBytes(m_root.rosterFile(), "[ClassName]\r\nClassNameCount=2\r\n1=A]1\r\n2=B2\r\n");
+        testing::writeBytes(m_root.rosterFile(),
+                            "[ClassName]\r\nClassNameCount=2\r\n1=A]1\r\n2=B2\r\n");
         Roster roster(m_root);
         QList<ClassEntry> classes = roster.readClassList();
         classes[1].lastNumber = 9;
@@ -193,10 +209,11 @@ private slots:
     void papersNamedLikeTheRostersOwnKeys()
     {
         // Flags under these names would rename papers, renumber classes or set a password.
-        testing::writeBytes(m_root.rosterFile(),
-                            "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=pwd\r\n"
-                            "[ClassCount]\r\nA1=30\r\npwd=20\r\n"
-                            "[TestName]\r\nTestNameCount=4\r\n1=ClassCount\r\n2=admin\r\n3=2\r\n4=Maths\r\n");
+        testing::writeBytes(
+            m_root.rosterFile(),
+            "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=pwd\r\n"
+            "[ClassCount]\r\nA1=30\r\npwd=20\r\n"
+            "[TestName]\r\nTestNameCount=4\r\n1=ClassCount\r\n2=admin\r\n3=2\r\n4=Maths\r\n");
         Roster roster(m_root);
         const QByteArray before = readBytes(roster.file());
         TestRoom room = roster.readTestRoom();
@@ -206,12 +223,14 @@ private slots:
         }
         QCOMPARE(roster.writeTestRoom(room), WriteStatus::Ok);
         const RosterReader after = roster.read();
-        QCOMPARE(after.paperNames(), (QStringList{QStringLiteral("ClassCount"), QStringLiteral("admin"),
-                                                  QStringLiteral("2"), QStringLiteral("Maths")}));
+        QCOMPARE(after.paperNames(),
+                 (QStringList{QStringLiteral("ClassCount"), QStringLiteral("admin"),
+                              QStringLiteral("2"), QStringLiteral("Maths")}));
         QCOMPARE(after.classEntry(QStringLiteral("A1")).studentCount, 30);
         QCOMPARE(after.teacherPassword(), QString());
         QVERIFY(after.isOffered(QStringLiteral("Maths")));
-        QVERIFY(!after.isAdmitted(QStringLiteral("Maths"), QStringLiteral("pwd"), AdmissionDefault::Admitted));
+        QVERIFY(!after.isAdmitted(QStringLiteral("Maths"), QStringLiteral("pwd"),
+                                  AdmissionDefault::Admitted));
         QVERIFY(readBytes(roster.file()).startsWith(before.left(before.indexOf("[TestName]"))));
         QVERIFY(!Roster::canHoldPaperFlags(QStringLiteral("testnamecount")));
         QVERIFY(Roster::canHoldPaperFlags(QStringLiteral("English 1")));

@@ -130,10 +130,8 @@ private slots:
                                       {u"TIME2"_s, QString()}};
         const QString wrong = texts::wrongNumber;
         const QString missing = texts::missingName;
-        const QStringList retestAsked{texts::retestQuestion,
-                                      texts::retestTitle};
-        const QStringList reloginAsked{texts::reloginQuestion,
-                                       texts::reloginTitle};
+        const QStringList retestAsked{texts::retestQuestion, texts::retestTitle};
+        const QStringList reloginAsked{texts::reloginQuestion, texts::reloginTitle};
 
         QTest::newRow("no class chosen")
             << QString() << u"7"_s << u"Tom"_s << fresh << u"468"_s << u"579"_s << QStringList{}
@@ -170,8 +168,8 @@ private slots:
             << QStringList{texts::noRetest} << u"7"_s << false << false << false;
         QTest::newRow("finished, retest cancelled")
             << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
-            << QStringList{u"refuse"_s} << QStringList{texts::retestQuestion} << u"7"_s
-            << false << false << false;
+            << QStringList{u"refuse"_s} << QStringList{texts::retestQuestion} << u"7"_s << false
+            << false << false;
         QTest::newRow("finished, wrong retest password")
             << u"A1"_s << u"7"_s << u"Tom"_s << finished << u"468"_s << u"579"_s
             << QStringList{u"ok"_s, u"ok 469"_s} << retestAsked << u"7"_s << false << false
@@ -190,12 +188,11 @@ private slots:
 
         QTest::newRow("interrupted, no relogin password")
             << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << QString()
-            << QStringList{} << QStringList{texts::noRelogin} << u"7"_s << false
-            << false << false;
+            << QStringList{} << QStringList{texts::noRelogin} << u"7"_s << false << false << false;
         QTest::newRow("interrupted, relogin cancelled")
             << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
-            << QStringList{u"refuse"_s} << QStringList{texts::reloginQuestion} << u"7"_s
-            << false << false << false;
+            << QStringList{u"refuse"_s} << QStringList{texts::reloginQuestion} << u"7"_s << false
+            << false << false;
         QTest::newRow("interrupted, wrong relogin password")
             << u"A1"_s << u"7"_s << u"Tom"_s << interrupted << u"468"_s << u"579"_s
             << QStringList{u"ok"_s, u"ok 468"_s} << reloginAsked << u"7"_s << false << false

@@ -325,12 +325,16 @@ private slots:
     // over the saved answers: a start that cannot be saved does not start.
     void startThatCannotBeSavedDoesNotStart()
     {
-        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")}}, StudentRoot::plainQuestions(2));
+        makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")}},
+                  StudentRoot::plainQuestions(2));
         const QString folder = m_root->path() + QStringLiteral("/CHENGJI/") + paper;
         QVERIFY(QDir(folder).removeRecursively());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("start stamp not written")));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("start stamp not written")));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("start stamp not written")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("start stamp not written")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("start stamp not written")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("start stamp not written")));
         auto attempt = makeAttempt();
         QVERIFY(!attempt->startAttempt({paper, className, number, u"Tom"_s, QString(), false}));
         QCOMPARE(m_prompts.texts().size(), 1);
@@ -359,12 +363,15 @@ private slots:
         const QString folder = m_root->path() + QStringLiteral("/CHENGJI/") + paper;
         const QByteArray kept = testing::readBytes(m_root->recordFile(paper, className, number));
         QVERIFY(QDir(folder).removeRecursively());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autosave not written")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("autosave not written")));
         QVERIFY(!attempt->autosave());
         QCOMPARE(attempt->failedAutosaves(), 1);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autosave not written")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("autosave not written")));
         QVERIFY(attempt->retryAutosave());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("autosave not written")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("autosave not written")));
         QVERIFY(attempt->retryAutosave());
         QCOMPARE(attempt->failedAutosaves(), 3);
 

@@ -323,8 +323,7 @@ private slots:
             screen->finishNow();
         });
         QVERIFY(screen->requestFinish());
-        QCOMPARE(prompts.texts(),
-                 (QStringList{texts::finishQuestion, texts::saved}));
+        QCOMPARE(prompts.texts(), (QStringList{texts::finishQuestion, texts::saved}));
         QCOMPARE(m_quits, 1);
         const store::ProfileSnapshot record =
             store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();

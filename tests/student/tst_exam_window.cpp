@@ -155,8 +155,9 @@ private slots:
         QVERIFY(window->findChild<QGroupBox *>(u"FrmExplain"_s)->isHidden());
         QCOMPARE(visibleCaptions(), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
         QCOMPARE(questionCaption(), u"Question No:1    Mark:10"_s);
-        QVERIFY(
-            window->findChild<ui::RichTextPane *>(u"Rich题目"_s)->toPlainText().contains(u"q1.RTF"));
+        QVERIFY(window->findChild<ui::RichTextPane *>(u"Rich题目"_s)
+                    ->toPlainText()
+                    .contains(u"q1.RTF"));
         QVERIFY(window->countdownActive());
         QVERIFY(window->autosaveActive());
     }
@@ -329,8 +330,8 @@ private slots:
         m_prompts.accept();
         QTest::mouseClick(named(u"Command6"_s), Qt::LeftButton);
         QVERIFY(!window->isVisible());
-        QCOMPARE(m_prompts.texts(), (QStringList{u"Will you finsh the test really?"_s,
-                                                 texts::score(30, 0)}));
+        QCOMPARE(m_prompts.texts(),
+                 (QStringList{u"Will you finsh the test really?"_s, texts::score(30, 0)}));
         QCOMPARE(recordValue(u"TIME2"_s), u"00:30:00"_s);
         QCOMPARE(m_quits, 1);
     }
@@ -399,8 +400,9 @@ private slots:
         QVERIFY(warning->isHidden());
         m_window->countdownTick();
         QVERIFY(warning->isVisible());
-        QCOMPARE(warning->text(),
-                 u"Your answers cannot be saved at the moment! Go on with the test and tell the teacher."_s);
+        QCOMPARE(
+            warning->text(),
+            u"Your answers cannot be saved at the moment! Go on with the test and tell the teacher."_s);
         QVERIFY(m_prompts.shown().isEmpty()); // nothing in the testee's way
         QVERIFY(named(u"Command2"_s)->isEnabled());
 

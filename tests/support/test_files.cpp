@@ -46,8 +46,8 @@ QString copyFixture(const QString &relative, const QString &folder, const QStrin
     const QString target = folder + u'/' + name;
     QFile::remove(target);
     QFile::copy(fixture(relative), target);
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                      | QFile::ReadOther);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                      QFile::ReadOther);
     return target;
 }
 

@@ -39,10 +39,12 @@ private slots:
     void init()
     {
         m_help = m_dir.filePath(QStringLiteral("help"));
-        testing::writeBytes(m_help + QStringLiteral("/index.html"),
-                            "<html><body><h1>All topics</h1><a href=\"login.html\">Login</a></body></html>");
-        testing::writeBytes(m_help + QStringLiteral("/login.html"),
-                            "<html><body><h1>Logging in</h1><p>Type the password.</p></body></html>");
+        testing::writeBytes(
+            m_help + QStringLiteral("/index.html"),
+            "<html><body><h1>All topics</h1><a href=\"login.html\">Login</a></body></html>");
+        testing::writeBytes(
+            m_help + QStringLiteral("/login.html"),
+            "<html><body><h1>Logging in</h1><p>Type the password.</p></body></html>");
         testing::writeBytes(m_help + QStringLiteral("/MANAGE-TEST.HTML"),
                             "<html><body><h1>Offering papers</h1></body></html>");
         testing::writeBytes(m_dir.filePath(QStringLiteral("secret.html")), "<p>not help</p>");
@@ -56,8 +58,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("page of the window") << "login" << true << "Logging in";
         QTest::newRow("other letter case on disk") << "manage-test" << true << "Offering papers";
-        QTest::newRow("missing page") << "manage-paper" << false
-                                      << "The help page manage-paper.html is missing from the help folder";
+        QTest::newRow("missing page")
+            << "manage-paper" << false
+            << "The help page manage-paper.html is missing from the help folder";
         QTest::newRow("climbing out") << "../secret" << false << "is missing from the help folder";
         QTest::newRow("empty") << "" << false << "is missing from the help folder";
     }

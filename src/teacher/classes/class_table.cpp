@@ -245,8 +245,7 @@ std::optional<QString> ClassTable::recordFileClash() const
         for (const store::ClassEntry &longer : m_classes) {
             const QString a = shorter.name.trimmed();
             const QString b = longer.name.trimmed();
-            if (a.isEmpty() || b.size() <= a.size()
-                || !b.startsWith(a, Qt::CaseInsensitive))
+            if (a.isEmpty() || b.size() <= a.size() || !b.startsWith(a, Qt::CaseInsensitive))
                 continue;
             // The rest of the longer name must be the leading digits of a testee number.
             const QString rest = b.mid(a.size());
@@ -263,8 +262,7 @@ std::optional<QString> ClassTable::recordFileClash() const
                 if (n >= shorter.firstNumber) {
                     return QStringLiteral("Testee %1 of class \"%2\" and testee %3 of class "
                                           "\"%4\" would share one result file, \"%5.cho\".")
-                        .arg(QString::number(n), a, QString::number(m), b,
-                             a + QString::number(n));
+                        .arg(QString::number(n), a, QString::number(m), b, a + QString::number(n));
                 }
             }
         }

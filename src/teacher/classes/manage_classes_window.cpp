@@ -51,8 +51,8 @@ QLineEdit *numberBox(const QString &name, const QString &label, const QString &t
 
 } // namespace
 
-ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prompts,
-                                         ui::Help &help, QWidget *parent)
+ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &help,
+                                         QWidget *parent)
     : QDialog(parent)
     , m_table(std::move(root), prompts)
     , m_list(new QListWidget(this))
@@ -153,9 +153,9 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
     static_cast<LeavingBox *>(m_last)->left = [this](Qt::FocusReason reason) {
         // Switching to another window, a menu or our own message is not leaving the
         // box; nor is going for "Cancel", which throws the edit away anyway.
-        const bool leaving = reason != Qt::ActiveWindowFocusReason
-                             && reason != Qt::PopupFocusReason
-                             && QApplication::focusWidget() != m_cancel;
+        const bool leaving = reason != Qt::ActiveWindowFocusReason &&
+                             reason != Qt::PopupFocusReason &&
+                             QApplication::focusWidget() != m_cancel;
         if (leaving && m_table.selected() >= 0)
             checkLast();
     };
@@ -179,7 +179,8 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
     });
     connect(ok, &QPushButton::clicked, this, &ManageClassesWindow::commit);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this, &help] { help.open(helpPage(), this); });
+    connect(helpButton, &QPushButton::clicked, this,
+            [this, &help] { help.open(helpPage(), this); });
     ui::bindHelpKey(this, help, helpPage());
 
     m_table.readClassList();

@@ -20,8 +20,8 @@ namespace {
 const QString nameTip = QStringLiteral("Dblclick to change ");
 const QString flagTip = QStringLiteral("Click to change");
 
-QTreeWidget *flagList(const QString &name, const QString &accessibleName,
-                      const QString &nameHeader, const QString &flagHeader, QWidget *parent)
+QTreeWidget *flagList(const QString &name, const QString &accessibleName, const QString &nameHeader,
+                      const QString &flagHeader, QWidget *parent)
 {
     auto *list = new QTreeWidget(parent);
     list->setObjectName(name);
@@ -174,7 +174,8 @@ ManageTestWindow::ManageTestWindow(store::DataRoot root, ui::Prompts &prompts, u
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this, &help] { help.open(helpPage(), this); });
+    connect(helpButton, &QPushButton::clicked, this,
+            [this, &help] { help.open(helpPage(), this); });
     ui::bindHelpKey(this, help, helpPage());
 
     m_table.readTestRoom();
@@ -189,8 +190,9 @@ QPushButton *ManageTestWindow::button(const QString &objectName) const
 void ManageTestWindow::showPapers()
 {
     m_showing = true;
-    fill(m_papers, m_table.paperCount(), [this](int row) { return m_table.paperName(row); },
-         [this](int row) { return m_table.paperFlag(row); });
+    fill(
+        m_papers, m_table.paperCount(), [this](int row) { return m_table.paperName(row); },
+        [this](int row) { return m_table.paperFlag(row); });
     selectRow(m_papers, m_table.selectedPaper());
     m_showing = false;
     showClasses();
@@ -199,8 +201,9 @@ void ManageTestWindow::showPapers()
 void ManageTestWindow::showClasses()
 {
     m_showing = true;
-    fill(m_classes, m_table.classCount(), [this](int row) { return m_table.className(row); },
-         [this](int row) { return m_table.classFlag(row); });
+    fill(
+        m_classes, m_table.classCount(), [this](int row) { return m_table.className(row); },
+        [this](int row) { return m_table.classFlag(row); });
     selectRow(m_classes, m_table.selectedClass());
     m_showing = false;
 }
@@ -228,8 +231,8 @@ void ManageTestWindow::classPressed(QTreeWidgetItem *item, int column)
 bool ManageTestWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // Space turns the current row's flag over, for those who work from the keyboard.
-    if (event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
         if (watched == m_papers && m_papers->currentItem()) {
             m_table.togglePaper(m_papers->indexOfTopLevelItem(m_papers->currentItem()));
             showPapers();

@@ -9,8 +9,7 @@ namespace teacher {
 TestRoomTable::TestRoomTable(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))
     , m_prompts(prompts)
-{
-}
+{}
 
 QString TestRoomTable::flagText(bool yes)
 {

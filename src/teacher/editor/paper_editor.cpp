@@ -481,9 +481,9 @@ bool PaperEditor::savePaperEdits()
     const store::FolderIndex target(paperFolder);
     const store::FolderIndex workingFolder(m_folder.path());
     DocumentBatch documents(paperFolder);
-    QHash<QString, QString> newNames; ///< case-folded name -> the name it is saved under
-    QSet<QString> kept;               ///< case-folded names that stay as they are
-    QSet<QString> taken;              ///< case-folded names given out in this save
+    QHash<QString, QString> newNames;         ///< case-folded name -> the name it is saved under
+    QSet<QString> kept;                       ///< case-folded names that stay as they are
+    QSet<QString> taken;                      ///< case-folded names given out in this save
     QList<std::pair<QString, QString>> moved; ///< working copy -> the name it is saved under
     QStringList failures;
     auto freshName = [&] {

@@ -374,8 +374,8 @@ bool ManagePaperWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                           && !(key->modifiers() & ~Qt::KeypadModifier);
+        const bool enter = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                           !(key->modifiers() & ~Qt::KeypadModifier);
         const qsizetype at = m_enterChain.indexOf(qobject_cast<QWidget *>(watched));
         if (enter && at >= 0) {
             // Enter moves on to the next field that takes input; in D score it stops.

@@ -18,8 +18,7 @@ PaperExchange::PaperExchange(store::DataRoot root, ui::Prompts &prompts, PaperLi
     : m_root(std::move(root))
     , m_prompts(prompts)
     , m_list(list)
-{
-}
+{}
 
 std::optional<QString> PaperExchange::paperNameOf(const QString &fileName)
 {

@@ -18,8 +18,7 @@ store::FolderOutcome prepareOne(const QString &folder)
 
 PaperFolders::PaperFolders(store::DataRoot root)
     : m_root(std::move(root))
-{
-}
+{}
 
 PaperFolders::Leftovers PaperFolders::leftovers(const QString &paper) const
 {

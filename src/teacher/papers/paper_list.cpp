@@ -30,8 +30,7 @@ QString numberText(const QString &text)
 PaperList::PaperList(store::DataRoot root, ui::Prompts &prompts)
     : m_root(std::move(root))
     , m_prompts(prompts)
-{
-}
+{}
 
 void PaperList::open()
 {

@@ -51,15 +51,15 @@ auto settingsField(Settings &s, PaperColumn column) -> decltype(&s.testTime)
 
 bool isNumberColumn(PaperColumn column)
 {
-    return column == PaperColumn::TestTime || column == PaperColumn::AGrade
-           || column == PaperColumn::BGrade || column == PaperColumn::CGrade
-           || column == PaperColumn::DGrade;
+    return column == PaperColumn::TestTime || column == PaperColumn::AGrade ||
+           column == PaperColumn::BGrade || column == PaperColumn::CGrade ||
+           column == PaperColumn::DGrade;
 }
 
 bool isFlagColumn(PaperColumn column)
 {
-    return column == PaperColumn::AllowToTest || column == PaperColumn::ExerciseMode
-           || column == PaperColumn::DisplayScore || column == PaperColumn::ChangeQuestionSort;
+    return column == PaperColumn::AllowToTest || column == PaperColumn::ExerciseMode ||
+           column == PaperColumn::DisplayScore || column == PaperColumn::ChangeQuestionSort;
 }
 
 bool isPasswordColumn(PaperColumn column)
@@ -69,8 +69,8 @@ bool isPasswordColumn(PaperColumn column)
 
 bool isEditorColumn(PaperColumn column)
 {
-    return column == PaperColumn::QuestionCount || column == PaperColumn::FullMark
-           || column == PaperColumn::Mark;
+    return column == PaperColumn::QuestionCount || column == PaperColumn::FullMark ||
+           column == PaperColumn::Mark;
 }
 
 PaperRow PaperRow::forNewPaper(const QString &name)
@@ -100,8 +100,7 @@ void PaperRow::setColumn(PaperColumn column, const QString &text)
 
 PaperTable::PaperTable()
     : m_rows(1)
-{
-}
+{}
 
 const PaperRow &PaperTable::row(int r) const
 {

@@ -58,8 +58,7 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &h
 
     connect(m_ok, &QPushButton::clicked, this, &LoginWindow::submit);
     connect(m_cancel, &QPushButton::clicked, this, &LoginWindow::reject);
-    connect(m_helpButton, &QPushButton::clicked, this,
-            [this] { m_help.open(helpPage(), this); });
+    connect(m_helpButton, &QPushButton::clicked, this, [this] { m_help.open(helpPage(), this); });
     ui::bindHelpKey(this, m_help, helpPage());
 
     auto *buttons = new QHBoxLayout;

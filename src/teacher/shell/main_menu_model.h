@@ -12,7 +12,15 @@ public:
     static constexpr int buttonCount = 7;
 
     /// What each button does, by its position 1..7.
-    enum class Action { ManagePaper = 1, ManageTest, ManageClasses, ViewAchievement, SetPassword, Help, Exit };
+    enum class Action {
+        ManagePaper = 1,
+        ManageTest,
+        ManageClasses,
+        ViewAchievement,
+        SetPassword,
+        Help,
+        Exit
+    };
     static Action actionOf(int button) { return Action(button); }
 
     /// A button shows its normal picture in state 1 and its highlighted one in state 2.
@@ -28,8 +36,9 @@ public:
     int highlighted() const;
 
 private:
-    std::array<State, buttonCount> m_states{State::Normal, State::Normal, State::Normal, State::Normal,
-                                            State::Normal, State::Normal, State::Normal};
+    std::array<State, buttonCount> m_states{State::Normal, State::Normal, State::Normal,
+                                            State::Normal, State::Normal, State::Normal,
+                                            State::Normal};
 };
 
 } // namespace teacher

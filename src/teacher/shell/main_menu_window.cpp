@@ -116,8 +116,8 @@ void MainMenuWindow::open(const WorkingWindows::Opener &opener, int position)
 void MainMenuWindow::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
-    if (m_background.isNull() || m_background.deviceIndependentSize().toSize() != size()
-        || !qFuzzyCompare(m_background.devicePixelRatio(), ratio))
+    if (m_background.isNull() || m_background.deviceIndependentSize().toSize() != size() ||
+        !qFuzzyCompare(m_background.devicePixelRatio(), ratio))
         m_background = MenuPicture::background(size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);

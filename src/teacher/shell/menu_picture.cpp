@@ -193,14 +193,29 @@ void drawExit(QPainter &p, const QColor &stroke)
 void drawIcon(QPainter &p, int button, const QColor &stroke)
 {
     switch (button) {
-    case 1: drawPaper(p, stroke); break;
-    case 2: drawChecklist(p, stroke); break;
-    case 3: drawClass(p, stroke); break;
-    case 4: drawChart(p, stroke); break;
-    case 5: drawLock(p, stroke); break;
-    case 6: drawHelp(p, stroke); break;
-    case 7: drawExit(p, stroke); break;
-    default: break;
+    case 1:
+        drawPaper(p, stroke);
+        break;
+    case 2:
+        drawChecklist(p, stroke);
+        break;
+    case 3:
+        drawClass(p, stroke);
+        break;
+    case 4:
+        drawChart(p, stroke);
+        break;
+    case 5:
+        drawLock(p, stroke);
+        break;
+    case 6:
+        drawHelp(p, stroke);
+        break;
+    case 7:
+        drawExit(p, stroke);
+        break;
+    default:
+        break;
     }
 }
 
@@ -208,11 +223,13 @@ void drawIcon(QPainter &p, int button, const QColor &stroke)
 
 QString MenuPicture::caption(int button)
 {
-    static const std::array<QString, 7> captions{
-        QStringLiteral("Manage paper"),     QStringLiteral("Manage test"),
-        QStringLiteral("Manage classes"),   QStringLiteral("View achievement"),
-        QStringLiteral("Set password"),     QStringLiteral("Help"),
-        QStringLiteral("Exit")};
+    static const std::array<QString, 7> captions{QStringLiteral("Manage paper"),
+                                                 QStringLiteral("Manage test"),
+                                                 QStringLiteral("Manage classes"),
+                                                 QStringLiteral("View achievement"),
+                                                 QStringLiteral("Set password"),
+                                                 QStringLiteral("Help"),
+                                                 QStringLiteral("Exit")};
     if (button < 1 || button > int(captions.size()))
         return {};
     return captions[size_t(button - 1)];

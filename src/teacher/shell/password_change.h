@@ -17,11 +17,11 @@ class PasswordChange
 {
 public:
     enum class Outcome {
-        WrongOld,  ///< the old password is not the stored one: empty the old entry
-        Mismatch,  ///< the two new entries differ: empty both
-        Refused,   ///< the new password cannot be kept (too long): empty both
-        NotSaved,  ///< the roster could not be written: keep everything, stay open
-        Saved,     ///< written: close
+        WrongOld, ///< the old password is not the stored one: empty the old entry
+        Mismatch, ///< the two new entries differ: empty both
+        Refused,  ///< the new password cannot be kept (too long): empty both
+        NotSaved, ///< the roster could not be written: keep everything, stay open
+        Saved,    ///< written: close
     };
 
     PasswordChange(store::DataRoot root, ui::Prompts &prompts);

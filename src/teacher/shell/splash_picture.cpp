@@ -73,7 +73,8 @@ QPixmap SplashPicture::render(QSize size, qreal pixelRatio)
     p.setFont(small);
     p.setPen(QColor(255, 255, 255, 200));
     p.drawText(QRectF(30 * unit, all.height() - 40 * unit, all.width() - 60 * unit, 24 * unit),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Classroom tests on a shared folder"));
+               Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Classroom tests on a shared folder"));
     p.setPen(QPen(QColor(255, 255, 255, 120), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -18,8 +18,7 @@ TeacherShell::TeacherShell(store::DataRoot root, ui::Prompts &prompts, ui::Help 
     , m_help(help)
     , m_windows(std::move(windows))
     , m_quit(std::move(quit))
-{
-}
+{}
 
 TeacherShell::~TeacherShell()
 {

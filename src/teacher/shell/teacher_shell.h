@@ -25,8 +25,8 @@ class TeacherShell : public QObject
     Q_OBJECT
 
 public:
-    TeacherShell(store::DataRoot root, ui::Prompts &prompts, ui::Help &help,
-                 WorkingWindows windows, std::function<void()> quit);
+    TeacherShell(store::DataRoot root, ui::Prompts &prompts, ui::Help &help, WorkingWindows windows,
+                 std::function<void()> quit);
     ~TeacherShell() override;
 
     /// Shows the splash; the rest follows from the windows. A data folder that does

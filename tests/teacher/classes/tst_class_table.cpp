@@ -13,11 +13,10 @@ using teacher::ClassTable;
 
 namespace {
 
-const QString threeClasses = QStringLiteral(
-    "[ClassName]\nClassNameCount=3\n1=Class 1\n2=A2\n3=B1\n"
-    "[ClassCount]\nClass 1=30\nA2=28\nB1=32\n"
-    "[FirstNumber]\nClass 1=1\nA2=1\nB1=101\n"
-    "[LastNumber]\nClass 1=30\nA2=28\nB1=132\n");
+const QString threeClasses = QStringLiteral("[ClassName]\nClassNameCount=3\n1=Class 1\n2=A2\n3=B1\n"
+                                            "[ClassCount]\nClass 1=30\nA2=28\nB1=32\n"
+                                            "[FirstNumber]\nClass 1=1\nA2=1\nB1=101\n"
+                                            "[LastNumber]\nClass 1=30\nA2=28\nB1=132\n");
 
 const QString tooSmall = QStringLiteral("The last number is too small,please input again!");
 
@@ -35,32 +34,38 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QStringList>("names");
 
-        const QStringList before{QStringLiteral("Class 1"), QStringLiteral("A2"), QStringLiteral("B1")};
+        const QStringList before{QStringLiteral("Class 1"), QStringLiteral("A2"),
+                                 QStringLiteral("B1")};
         const QString duplicate =
             QStringLiteral("The class name is the same of a class inhered ,input another name!");
         QTest::newRow("new name, blanks trimmed")
             << true << "  C3 " << QStringList{} << (before + QStringList{QStringLiteral("C3")});
-        QTest::newRow("same name with blanks around") << true << "  Class 1  " << QStringList{duplicate} << before;
+        QTest::newRow("same name with blanks around")
+            << true << "  Class 1  " << QStringList{duplicate} << before;
         QTest::newRow("same name other case")
             << true << "class 1"
-            << QStringList{QStringLiteral("The class name \"class 1\" differs from the class \"Class 1\" "
-                                          "only in letter case, which the files cannot tell apart. "
-                                          "Please input another name!")}
+            << QStringList{QStringLiteral(
+                   "The class name \"class 1\" differs from the class \"Class 1\" "
+                   "only in letter case, which the files cannot tell apart. "
+                   "Please input another name!")}
             << before;
         QTest::newRow("empty") << true << "" << QStringList{} << before;
         QTest::newRow("blanks only") << true << "   " << QStringList{} << before;
         QTest::newRow("cancelled") << false << "" << QStringList{} << before;
         QTest::newRow("bracket")
             << true << "A]1"
-            << QStringList{QStringLiteral("The class name must not hold \"[\" or \"]\". Please input another name!")}
+            << QStringList{QStringLiteral(
+                   "The class name must not hold \"[\" or \"]\". Please input another name!")}
             << before;
         QTest::newRow("equals sign would split the key")
             << true << "A=1"
-            << QStringList{QStringLiteral("The class name must not hold \"=\". Please input another name!")}
+            << QStringList{QStringLiteral(
+                   "The class name must not hold \"=\". Please input another name!")}
             << before;
         QTest::newRow("path out of the paper folder")
             << true << "../x"
-            << QStringList{QStringLiteral("The class name must not hold \"/\" or \"\\\". Please input another name!")}
+            << QStringList{QStringLiteral(
+                   "The class name must not hold \"/\" or \"\\\". Please input another name!")}
             << before;
         QTest::newRow("Chinese name") << true << "高一(2)班" << QStringList{}
                                       << (before + QStringList{QStringLiteral("高一(2)班")});
@@ -83,8 +88,10 @@ private slots:
             prompts.refuse();
 
         QCOMPARE(table.create(), names.size() == 4);
-        QCOMPARE(prompts.shown().first().text, QStringLiteral("Please enter the name fo new class:"));
-        QCOMPARE(prompts.shown().first().title, QStringLiteral("Please enter the name fo new class:"));
+        QCOMPARE(prompts.shown().first().text,
+                 QStringLiteral("Please enter the name fo new class:"));
+        QCOMPARE(prompts.shown().first().title,
+                 QStringLiteral("Please enter the name fo new class:"));
         QCOMPARE(prompts.messages(), messages);
         QCOMPARE(table.names(), names);
         QCOMPARE(table.selected(), 1); // a new class does not take the selection
@@ -143,14 +150,22 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("count");
-        QTest::newRow("empty box is 0") << "" << "0" << 0;
-        QTest::newRow("leading number") << "12abc" << "12" << 12;
-        QTest::newRow("leading zeros") << "007" << "7" << 7;
-        QTest::newRow("letters first") << "abc12" << "0" << 0;
-        QTest::newRow("half rounds to even") << "2.5" << "2.5" << 2;
-        QTest::newRow("other half rounds up") << "3.5" << "3.5" << 4;
-        QTest::newRow("largest") << "32767" << "32767" << 32767;
-        QTest::newRow("smallest") << "-32768" << "-32768" << -32768;
+        QTest::newRow("empty box is 0") << ""
+                                        << "0" << 0;
+        QTest::newRow("leading number") << "12abc"
+                                        << "12" << 12;
+        QTest::newRow("leading zeros") << "007"
+                                       << "7" << 7;
+        QTest::newRow("letters first") << "abc12"
+                                       << "0" << 0;
+        QTest::newRow("half rounds to even") << "2.5"
+                                             << "2.5" << 2;
+        QTest::newRow("other half rounds up") << "3.5"
+                                              << "3.5" << 4;
+        QTest::newRow("largest") << "32767"
+                                 << "32767" << 32767;
+        QTest::newRow("smallest") << "-32768"
+                                  << "-32768" << -32768;
     }
     void boxText()
     {
@@ -158,7 +173,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, count);
         testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[LastNumber]\nA1=32767\n"));
+        root.writeRoster(
+            QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[LastNumber]\nA1=32767\n"));
         ui::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -172,13 +188,20 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("count too large") << "count" << "40000";
-        QTest::newRow("count rounds past the end") << "count" << "32767.5";
-        QTest::newRow("count far beyond") << "count" << "1e300";
-        QTest::newRow("first too small") << "first" << "-32769";
-        QTest::newRow("count would push last past the end") << "count" << "2800";
-        QTest::newRow("first would push last past the end") << "first" << "32760";
-        QTest::newRow("last too large") << "last" << "99999";
+        QTest::newRow("count too large") << "count"
+                                         << "40000";
+        QTest::newRow("count rounds past the end") << "count"
+                                                   << "32767.5";
+        QTest::newRow("count far beyond") << "count"
+                                          << "1e300";
+        QTest::newRow("first too small") << "first"
+                                         << "-32769";
+        QTest::newRow("count would push last past the end") << "count"
+                                                            << "2800";
+        QTest::newRow("first would push last past the end") << "first"
+                                                            << "32760";
+        QTest::newRow("last too large") << "last"
+                                        << "99999";
     }
     void outOfRangeIsRefused()
     {
@@ -209,10 +232,14 @@ private slots:
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("selectedAfter");
-        QTest::newRow("last of three") << 2 << true << QStringList{QStringLiteral("Class 1"), QStringLiteral("A2")} << 1;
-        QTest::newRow("first of three") << 0 << true << QStringList{QStringLiteral("A2"), QStringLiteral("B1")} << 0;
+        QTest::newRow("last of three")
+            << 2 << true << QStringList{QStringLiteral("Class 1"), QStringLiteral("A2")} << 1;
+        QTest::newRow("first of three")
+            << 0 << true << QStringList{QStringLiteral("A2"), QStringLiteral("B1")} << 0;
         QTest::newRow("refused") << 1 << false
-                                 << QStringList{QStringLiteral("Class 1"), QStringLiteral("A2"), QStringLiteral("B1")} << 1;
+                                 << QStringList{QStringLiteral("Class 1"), QStringLiteral("A2"),
+                                                QStringLiteral("B1")}
+                                 << 1;
     }
     void deleting()
     {
@@ -233,10 +260,12 @@ private slots:
         QCOMPARE(table.names(), names);
         QCOMPARE(table.selected(), selectedAfter);
         QCOMPARE(table.nameText(), names.at(selectedAfter));
-        QCOMPARE(prompts.shown().first().text, QStringLiteral("Will you delete all data of the present calss?"));
+        QCOMPARE(prompts.shown().first().text,
+                 QStringLiteral("Will you delete all data of the present calss?"));
         QCOMPARE(prompts.shown().first().title, QStringLiteral("Manage classes"));
-        QCOMPARE(prompts.messages(), confirmed ? QStringList{QStringLiteral("The present calss had been deleted?")}
-                                               : QStringList{});
+        QCOMPARE(prompts.messages(),
+                 confirmed ? QStringList{QStringLiteral("The present calss had been deleted?")}
+                           : QStringList{});
         QCOMPARE(root.rosterBytes(), bytes); // only "OK" writes
     }
 
@@ -266,7 +295,8 @@ private slots:
         table.moveDown(); // last class: nothing
         QCOMPARE(table.classes(), before);
         table.moveUp();
-        QCOMPARE(table.names(), (QStringList{QStringLiteral("Class 1"), QStringLiteral("B1"), QStringLiteral("A2")}));
+        QCOMPARE(table.names(), (QStringList{QStringLiteral("Class 1"), QStringLiteral("B1"),
+                                             QStringLiteral("A2")}));
         QCOMPARE(table.selected(), 1);
         QCOMPARE(table.classes().at(1), before.at(2)); // the numbers travel with the name
         QCOMPARE(table.firstText(), QStringLiteral("101"));
@@ -311,7 +341,8 @@ private slots:
         table.moveUp();
         QVERIFY(table.writeClassList());
         const store::RosterReader after = store::Roster(root.root()).read();
-        QCOMPARE(after.classNames(), (QStringList{QStringLiteral("B1"), QStringLiteral("Class 1")}));
+        QCOMPARE(after.classNames(),
+                 (QStringList{QStringLiteral("B1"), QStringLiteral("Class 1")}));
         QCOMPARE(after.snapshot().value(u"ClassName", u"3"), QStringLiteral("B1")); // left behind
         QCOMPARE(after.classEntry(QStringLiteral("A2")).lastNumber, 28);
     }
@@ -358,7 +389,8 @@ private slots:
         QTest::addColumn<QString>("roster");
         QTest::addColumn<QString>("clash");
         QTest::newRow("Class 1 and Class 11 overlap")
-            << "[ClassName]\nClassNameCount=2\n1=Class 1\n2=Class 11\n[FirstNumber]\nClass 1=1\nClass 11=1\n"
+            << "[ClassName]\nClassNameCount=2\n1=Class 1\n2=Class 11\n[FirstNumber]\nClass "
+               "1=1\nClass 11=1\n"
                "[LastNumber]\nClass 1=40\nClass 11=40\n"
             << "Testee 11 of class \"Class 1\" and testee 1 of class \"Class 11\" would share one "
                "result file, \"Class 111.cho\".";
@@ -366,12 +398,14 @@ private slots:
                                          "[FirstNumber]\nClass 1=1\nClass 11=1\n"
                                          "[LastNumber]\nClass 1=9\nClass 11=40\n"
                                       << "";
-        QTest::newRow("rest is not a number") << "[ClassName]\nClassNameCount=2\n1=A\n2=AB\n"
-                                                 "[FirstNumber]\nA=1\nAB=1\n[LastNumber]\nA=300\nAB=30\n"
-                                              << "";
-        QTest::newRow("rest with a leading zero") << "[ClassName]\nClassNameCount=2\n1=A\n2=A0\n"
-                                                     "[FirstNumber]\nA=1\nA0=1\n[LastNumber]\nA=300\nA0=30\n"
-                                                  << "";
+        QTest::newRow("rest is not a number")
+            << "[ClassName]\nClassNameCount=2\n1=A\n2=AB\n"
+               "[FirstNumber]\nA=1\nAB=1\n[LastNumber]\nA=300\nAB=30\n"
+            << "";
+        QTest::newRow("rest with a leading zero")
+            << "[ClassName]\nClassNameCount=2\n1=A\n2=A0\n"
+               "[FirstNumber]\nA=1\nA0=1\n[LastNumber]\nA=300\nA0=30\n"
+            << "";
     }
     void sharedResultFiles()
     {

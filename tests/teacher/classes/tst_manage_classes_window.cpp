@@ -16,10 +16,10 @@ using teacher::ManageClassesWindow;
 
 namespace {
 
-const QString roster = QStringLiteral(
-    "[ClassName]\nClassNameCount=3\n1=A1\n2=A2\n3=B1\n"
-    "[ClassCount]\nA1=30\nA2=28\nB1=32\n[FirstNumber]\nA1=1\nA2=1\nB1=101\n"
-    "[LastNumber]\nA1=30\nA2=28\nB1=132\n");
+const QString roster =
+    QStringLiteral("[ClassName]\nClassNameCount=3\n1=A1\n2=A2\n3=B1\n"
+                   "[ClassCount]\nA1=30\nA2=28\nB1=32\n[FirstNumber]\nA1=1\nA2=1\nB1=101\n"
+                   "[LastNumber]\nA1=30\nA2=28\nB1=132\n");
 
 void retype(QLineEdit *box, const QString &text)
 {
@@ -68,18 +68,40 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("accessible");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("list") << "List1" << "Choose the class " << "Click to choose class";
-        QTest::newRow("count") << "Text2" << "Testee account" << "Input the conut of students ";
-        QTest::newRow("first") << "Text3" << "first" << "The number must be an integer larger than zero ";
-        QTest::newRow("last") << "Text4" << "last "
-                              << "The number must be larger than the count of first number and student count";
-        QTest::newRow("create") << "Cmd_create" << "Create" << "";
-        QTest::newRow("delete") << "Cmd_delete" << "Delete " << "";
-        QTest::newRow("up") << "Cmd_up" << "Up" << "";
-        QTest::newRow("down") << "Cmd_down" << "Down" << "";
-        QTest::newRow("ok") << "Cmd_ok" << "OK" << "Save and return to main menu";
-        QTest::newRow("cancel") << "Cmd_cancel" << "Cancel" << "";
-        QTest::newRow("help") << "Cmd_help" << "Help" << "How to manage classes";
+        QTest::newRow("list") << "List1"
+                              << "Choose the class "
+                              << "Click to choose class";
+        QTest::newRow("count") << "Text2"
+                               << "Testee account"
+                               << "Input the conut of students ";
+        QTest::newRow("first") << "Text3"
+                               << "first"
+                               << "The number must be an integer larger than zero ";
+        QTest::newRow("last")
+            << "Text4"
+            << "last "
+            << "The number must be larger than the count of first number and student count";
+        QTest::newRow("create") << "Cmd_create"
+                                << "Create"
+                                << "";
+        QTest::newRow("delete") << "Cmd_delete"
+                                << "Delete "
+                                << "";
+        QTest::newRow("up") << "Cmd_up"
+                            << "Up"
+                            << "";
+        QTest::newRow("down") << "Cmd_down"
+                              << "Down"
+                              << "";
+        QTest::newRow("ok") << "Cmd_ok"
+                            << "OK"
+                            << "Save and return to main menu";
+        QTest::newRow("cancel") << "Cmd_cancel"
+                                << "Cancel"
+                                << "";
+        QTest::newRow("help") << "Cmd_help"
+                              << "Help"
+                              << "How to manage classes";
     }
     void captionsAndTips()
     {
@@ -116,7 +138,8 @@ private slots:
         retype(window.lastBox(), QStringLiteral("45"));
         QVERIFY(prompts.shown().isEmpty()); // checked only when the box is left
         clickRow(window.classList(), 0);
-        QCOMPARE(prompts.messages(), QStringList{QStringLiteral("The last number is too small,please input again!")});
+        QCOMPARE(prompts.messages(),
+                 QStringList{QStringLiteral("The last number is too small,please input again!")});
         QCOMPARE(window.lastBox()->text(), QStringLiteral("49"));
         QVERIFY(window.lastBox()->hasFocus());
         QCOMPARE(window.lastBox()->selectedText(), QStringLiteral("49"));
@@ -144,7 +167,8 @@ private slots:
         retype(window.firstBox(), QStringLiteral("301"));
         QCOMPARE(window.lastBox()->text(), QStringLiteral("320"));
         clickRow(window.classList(), 0);
-        QTest::mouseClick(window.button(QStringLiteral("Cmd_up")), Qt::LeftButton); // first: nothing
+        QTest::mouseClick(window.button(QStringLiteral("Cmd_up")),
+                          Qt::LeftButton); // first: nothing
         QTest::mouseClick(window.button(QStringLiteral("Cmd_down")), Qt::LeftButton);
         QCOMPARE(window.classList()->currentItem()->text(), QStringLiteral("A1"));
         QTest::mouseClick(window.button(QStringLiteral("Cmd_ok")), Qt::LeftButton);
@@ -153,7 +177,8 @@ private slots:
         const store::RosterReader after = store::Roster(root.root()).read();
         QCOMPARE(after.classNames(), (QStringList{QStringLiteral("A2"), QStringLiteral("A1"),
                                                   QStringLiteral("B1"), QStringLiteral("C3")}));
-        QCOMPARE(after.classEntry(QStringLiteral("C3")), (store::ClassEntry{QStringLiteral("C3"), 20, 301, 320}));
+        QCOMPARE(after.classEntry(QStringLiteral("C3")),
+                 (store::ClassEntry{QStringLiteral("C3"), 20, 301, 320}));
     }
 
     void enterInTheLastBoxIsChecked()
@@ -168,7 +193,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         retype(window.lastBox(), QStringLiteral("20"));
         QTest::keyClick(window.lastBox(), Qt::Key_Return);
-        QCOMPARE(prompts.messages(), QStringList{QStringLiteral("The last number is too small,please input again!")});
+        QCOMPARE(prompts.messages(),
+                 QStringList{QStringLiteral("The last number is too small,please input again!")});
         QVERIFY(window.isVisible());
         QCOMPARE(root.rosterBytes(), before);
     }
@@ -203,7 +229,8 @@ private slots:
         retype(window.lastBox(), QStringLiteral("1")); // too small, but Cancel throws it away
         QTest::mouseClick(window.button(QStringLiteral("Cmd_cancel")), Qt::LeftButton);
         QCOMPARE(window.result(), int(QDialog::Rejected));
-        QCOMPARE(prompts.messages(), QStringList{QStringLiteral("The present calss had been deleted?")});
+        QCOMPARE(prompts.messages(),
+                 QStringList{QStringLiteral("The present calss had been deleted?")});
         QCOMPARE(root.rosterBytes(), before);
     }
 
@@ -217,7 +244,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::mouseClick(window.button(QStringLiteral("Cmd_help")), Qt::LeftButton);
         QTest::keyClick(window.classList(), Qt::Key_F1);
-        QCOMPARE(help.pages(), (QStringList{QStringLiteral("manage-classes"), QStringLiteral("manage-classes")}));
+        QCOMPARE(help.pages(),
+                 (QStringList{QStringLiteral("manage-classes"), QStringLiteral("manage-classes")}));
         QCOMPARE(help.lastOwner(), &window);
         // No class: the boxes cannot be typed into.
         QVERIFY(!window.countBox()->isEnabled());

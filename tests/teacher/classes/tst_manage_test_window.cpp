@@ -15,10 +15,9 @@ using teacher::ManageTestWindow;
 
 namespace {
 
-const QString roster = QStringLiteral(
-    "[ClassName]\nClassNameCount=3\n1=A1\n2=A2\n3=B1\n"
-    "[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\nMaths=1\n"
-    "[Maths]\nA1=1\nA2=0\nB1=1\n");
+const QString roster = QStringLiteral("[ClassName]\nClassNameCount=3\n1=A1\n2=A2\n3=B1\n"
+                                      "[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\nMaths=1\n"
+                                      "[Maths]\nA1=1\nA2=0\nB1=1\n");
 
 QPoint cell(QTreeWidget *list, int row, int column)
 {
@@ -84,7 +83,8 @@ private slots:
         QCOMPARE(m_window->objectName(), QStringLiteral("考场管理"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Manage test"));
         QTreeWidget *papers = m_window->paperList();
-        QCOMPARE(column(papers, 0), (QStringList{QStringLiteral("Maths"), QStringLiteral("Physics")}));
+        QCOMPARE(column(papers, 0),
+                 (QStringList{QStringLiteral("Maths"), QStringLiteral("Physics")}));
         QCOMPARE(column(papers, 1), (QStringList{yes, no}));
         QCOMPARE(column(m_window->classList(), 0),
                  (QStringList{QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("B1")}));
@@ -101,11 +101,21 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("select all") << "Cmd_all" << "Select all" << "Allow all class to test";
-        QTest::newRow("forbid all") << "Cmd_none" << "Forbid all" << "prohibit all class to test";
-        QTest::newRow("ok") << "Cmd_ok" << "OK" << "Save and return to main menu";
-        QTest::newRow("cancel") << "Cmd_cancel" << "Cancel" << "return to main menu";
-        QTest::newRow("help") << "Cmd_help" << "Help" << "How to manage test room";
+        QTest::newRow("select all") << "Cmd_all"
+                                    << "Select all"
+                                    << "Allow all class to test";
+        QTest::newRow("forbid all") << "Cmd_none"
+                                    << "Forbid all"
+                                    << "prohibit all class to test";
+        QTest::newRow("ok") << "Cmd_ok"
+                            << "OK"
+                            << "Save and return to main menu";
+        QTest::newRow("cancel") << "Cmd_cancel"
+                                << "Cancel"
+                                << "return to main menu";
+        QTest::newRow("help") << "Cmd_help"
+                              << "Help"
+                              << "How to manage test room";
     }
     void buttons()
     {
@@ -123,7 +133,8 @@ private slots:
     {
         press(m_window->paperList(), 0, 0);
         QCOMPARE(column(m_window->classList(), 1), (QStringList{yes, no, yes}));
-        QCOMPARE(column(m_window->paperList(), 1), (QStringList{yes, no})); // a click on the name toggles nothing
+        QCOMPARE(column(m_window->paperList(), 1),
+                 (QStringList{yes, no})); // a click on the name toggles nothing
         press(m_window->paperList(), 1, 0);
         QCOMPARE(column(m_window->classList(), 1), QStringList(3, yes)); // no entries: admitted
     }

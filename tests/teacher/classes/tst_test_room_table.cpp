@@ -11,11 +11,11 @@ using teacher::TestRoomTable;
 
 namespace {
 
-const QString twoPapers = QStringLiteral(
-    "[ClassName]\nClassNameCount=3\n1=A1\n2=A2\n3=B1\n"
-    "[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\nMaths=1\n"
-    "[Maths]\nA1=1\nA2=0\nB1=1\n"
-    "[Physics]\nA1=1\nA2=1\n");
+const QString twoPapers =
+    QStringLiteral("[ClassName]\nClassNameCount=3\n1=A1\n2=A2\n3=B1\n"
+                   "[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\nMaths=1\n"
+                   "[Maths]\nA1=1\nA2=0\nB1=1\n"
+                   "[Physics]\nA1=1\nA2=1\n");
 
 QStringList classFlags(const TestRoomTable &table)
 {
@@ -38,16 +38,19 @@ private slots:
         QTest::addColumn<QStringList>("paperFlags");
         QTest::addColumn<QStringList>("firstPaperClasses");
         QTest::newRow("paper names only")
-            << "[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\n[ClassName]\nClassNameCount=2\n1=A1\n2=A2\n"
+            << "[TestName]\nTestNameCount=2\n1=Maths\n2=Physics\n[ClassName]\nClassNameCount=2\n1="
+               "A1\n2=A2\n"
             << QStringList{QStringLiteral("No"), QStringLiteral("No")}
             << QStringList{QStringLiteral("Yes"), QStringLiteral("Yes")};
         QTest::newRow("offered by Manage paper; class added later")
             << twoPapers << QStringList{QStringLiteral("Yes"), QStringLiteral("No")}
             << QStringList{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Yes")};
         QTest::newRow("values other than 1 are No")
-            << "[TestName]\nTestNameCount=1\n1=Maths\nMaths=yes\n[ClassName]\nClassNameCount=2\n1=A1\n2=A2\n"
+            << "[TestName]\nTestNameCount=1\n1=Maths\nMaths=yes\n[ClassName]\nClassNameCount=2\n1="
+               "A1\n2=A2\n"
                "[Maths]\nA1=2\nA2= 1 \n"
-            << QStringList{QStringLiteral("No")} << QStringList{QStringLiteral("No"), QStringLiteral("Yes")};
+            << QStringList{QStringLiteral("No")}
+            << QStringList{QStringLiteral("No"), QStringLiteral("Yes")};
     }
     void readsWithDefaults()
     {
@@ -95,7 +98,8 @@ private slots:
         table.forbidAll();
         QCOMPARE(classFlags(table), QStringList(3, QStringLiteral("No")));
         table.selectPaper(0);
-        QCOMPARE(classFlags(table), (QStringList{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Yes")}));
+        QCOMPARE(classFlags(table),
+                 (QStringList{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Yes")}));
         QVERIFY(table.writeTestRoom());
         const store::RosterReader after = store::Roster(root.root()).read();
         for (const QString &cls : after.classNames())
@@ -165,9 +169,11 @@ private slots:
         table.forbidAll();
         QVERIFY(table.writeTestRoom());
         QCOMPARE(prompts.messages(),
-                 QStringList{QStringLiteral("The flags of \"ClassCount\" were not saved: the roster uses that "
-                                            "name for its own entries. Rename the paper in Manage paper.")});
-        QCOMPARE(store::Roster(root.root()).read().classEntry(QStringLiteral("A1")).studentCount, 30);
+                 QStringList{QStringLiteral(
+                     "The flags of \"ClassCount\" were not saved: the roster uses that "
+                     "name for its own entries. Rename the paper in Manage paper.")});
+        QCOMPARE(store::Roster(root.root()).read().classEntry(QStringLiteral("A1")).studentCount,
+                 30);
     }
 
     void failedWriteIsTold()

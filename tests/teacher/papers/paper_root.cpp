@@ -12,7 +12,6 @@
 
 namespace testing {
 
-
 QString fullPaperMain(const QString &testTime)
 {
     return QStringLiteral("TESTTIME=%1\nEXERCISEMODE=0\nRETESTPASSWD=468\nRELOGINPASSWD=579\n"
@@ -63,13 +62,12 @@ QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &sec
 
 QStringList entriesOf(const QString &folder)
 {
-    QStringList names = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     // A profile file's lock file stays beside it after every write.
     names.removeIf([](const QString &name) { return store::FileLock::isLockFileName(name); });
     return names;
 }
-
 
 void PaperRoot::listPapers(const QStringList &papers) const
 {

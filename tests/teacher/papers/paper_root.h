@@ -12,7 +12,6 @@
 
 namespace testing {
 
-
 /// Settings of a paper that the editor has saved once: all fifteen "MAIN" keys.
 QString fullPaperMain(const QString &testTime = QStringLiteral("45"));
 
@@ -27,7 +26,6 @@ QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &sec
 
 /// What a folder holds (files and folders), in name order.
 QStringList entriesOf(const QString &folder);
-
 
 struct QuestionFiles
 {

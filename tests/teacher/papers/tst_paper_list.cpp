@@ -603,8 +603,9 @@ private slots:
         testing::writePaper(root, QStringLiteral("Algebra"), testing::fullPaperMain());
         prompts.accept(root.root().paperFile(QStringLiteral("Algebra")));
         QVERIFY(!teacher::PaperExchange(root.root(), prompts, list).inputPaper());
-        QCOMPARE(prompts.messages().last(), QStringLiteral("No paper can be input, because the roster "
-                                                           "could not be read when this window opened."));
+        QCOMPARE(prompts.messages().last(),
+                 QStringLiteral("No paper can be input, because the roster "
+                                "could not be read when this window opened."));
     }
 
     void noPapersYet()

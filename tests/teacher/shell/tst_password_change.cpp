@@ -29,15 +29,24 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("needed");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("no roster") << "" << "" << false << true;
-        QTest::newRow("no pwd key") << "[admin]\nuser=x\n" << "" << false << true;
-        QTest::newRow("empty pwd") << "[admin]\npwd=\n" << "" << false << true;
-        QTest::newRow("right") << "[admin]\npwd=Admin\n" << "Admin" << true << true;
-        QTest::newRow("blanks around stored and typed") << "[admin]\npwd=  Admin  \n" << " Admin" << true << true;
-        QTest::newRow("other letter case") << "[admin]\npwd=Admin\n" << "admin" << true << false;
-        QTest::newRow("blanks inside count") << "[admin]\npwd=Ad min\n" << "Admin" << true << false;
-        QTest::newRow("written under Admin, read under admin") << "[ADMIN]\nPWD=老师 Pass\n" << "老师 Pass" << true << true;
-        QTest::newRow("empty entry with a password") << "[admin]\npwd=Admin\n" << "" << true << false;
+        QTest::newRow("no roster") << ""
+                                   << "" << false << true;
+        QTest::newRow("no pwd key") << "[admin]\nuser=x\n"
+                                    << "" << false << true;
+        QTest::newRow("empty pwd") << "[admin]\npwd=\n"
+                                   << "" << false << true;
+        QTest::newRow("right") << "[admin]\npwd=Admin\n"
+                               << "Admin" << true << true;
+        QTest::newRow("blanks around stored and typed") << "[admin]\npwd=  Admin  \n"
+                                                        << " Admin" << true << true;
+        QTest::newRow("other letter case") << "[admin]\npwd=Admin\n"
+                                           << "admin" << true << false;
+        QTest::newRow("blanks inside count") << "[admin]\npwd=Ad min\n"
+                                             << "Admin" << true << false;
+        QTest::newRow("written under Admin, read under admin") << "[ADMIN]\nPWD=老师 Pass\n"
+                                                               << "老师 Pass" << true << true;
+        QTest::newRow("empty entry with a password") << "[admin]\npwd=Admin\n"
+                                                     << "" << true << false;
     }
     void login()
     {
@@ -62,12 +71,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("why");
-        QTest::newRow("too large") << QByteArray(17 * 1024 * 1024, ';')
-                                   << store::describe(store::ReadStatus::TooLarge);
+        QTest::newRow("too large")
+            << QByteArray(17 * 1024 * 1024, ';') << store::describe(store::ReadStatus::TooLarge);
         QByteArray sections;
         for (int i = 0; i <= store::ProfileDocument::maxSections; ++i)
             sections += '[' + QByteArray::number(i) + "]\r\n";
-        QTest::newRow("too many sections") << sections << store::describe(store::ReadStatus::TooLarge);
+        QTest::newRow("too many sections")
+            << sections << store::describe(store::ReadStatus::TooLarge);
     }
     void unreadableRosterKeepsTheLogin()
     {
@@ -99,20 +109,43 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("written"); // empty: the roster is left as it was
         const int saved = int(PasswordChange::Outcome::Saved);
-        QTest::newRow("first password") << "" << "" << "Admin" << "Admin" << saved << "[Admin]\r\npwd=Admin\r\n";
+        QTest::newRow("first password") << ""
+                                        << ""
+                                        << "Admin"
+                                        << "Admin" << saved << "[Admin]\r\npwd=Admin\r\n";
         QTest::newRow("change, blanks around")
-            << "old" << " old " << " new one " << "new one" << saved << "[admin]\r\npwd=new one\r\n";
-        QTest::newRow("remove") << "old" << "old" << "" << "  " << saved << "[admin]\r\npwd=\r\n";
-        QTest::newRow("wrong old") << "old" << "Old" << "a" << "a" << int(PasswordChange::Outcome::WrongOld) << "";
+            << "old"
+            << " old "
+            << " new one "
+            << "new one" << saved << "[admin]\r\npwd=new one\r\n";
+        QTest::newRow("remove") << "old"
+                                << "old"
+                                << ""
+                                << "  " << saved << "[admin]\r\npwd=\r\n";
+        QTest::newRow("wrong old") << "old"
+                                   << "Old"
+                                   << "a"
+                                   << "a" << int(PasswordChange::Outcome::WrongOld) << "";
         QTest::newRow("mismatched new entries")
-            << "old" << "old" << "abc" << "abd" << int(PasswordChange::Outcome::Mismatch) << "";
+            << "old"
+            << "old"
+            << "abc"
+            << "abd" << int(PasswordChange::Outcome::Mismatch) << "";
         QTest::newRow("new entries differ in case")
-            << "old" << "old" << "abc" << "ABC" << int(PasswordChange::Outcome::Mismatch) << "";
+            << "old"
+            << "old"
+            << "abc"
+            << "ABC" << int(PasswordChange::Outcome::Mismatch) << "";
         QTest::newRow("longest that reads back")
-            << "" << "" << QString(255, u'x') << QString(255, u'x') << saved << "";
-        QTest::newRow("longer than reads back")
-            << "" << "" << QString(256, u'x') << QString(256, u'x') << int(PasswordChange::Outcome::Refused) << "";
-        QTest::newRow("tab inside") << "" << "" << "a\tb" << "a\tb" << int(PasswordChange::Outcome::Refused) << "";
+            << ""
+            << "" << QString(255, u'x') << QString(255, u'x') << saved << "";
+        QTest::newRow("longer than reads back") << ""
+                                                << "" << QString(256, u'x') << QString(256, u'x')
+                                                << int(PasswordChange::Outcome::Refused) << "";
+        QTest::newRow("tab inside") << ""
+                                    << ""
+                                    << "a\tb"
+                                    << "a\tb" << int(PasswordChange::Outcome::Refused) << "";
     }
     void change()
     {
@@ -123,8 +156,9 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(QString, written);
         testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=0\n")
-                         + (stored.isEmpty() ? QString() : QStringLiteral("[admin]\npwd=") + stored + u'\n'));
+        root.writeRoster(
+            QStringLiteral("[ClassName]\nClassNameCount=0\n") +
+            (stored.isEmpty() ? QString() : QStringLiteral("[admin]\npwd=") + stored + u'\n'));
         const QByteArray before = root.rosterBytes();
         ui::ScriptedPrompts prompts;
         PasswordChange change(root.root(), prompts);
@@ -134,7 +168,8 @@ private slots:
         if (outcome == int(PasswordChange::Outcome::Saved)) {
             QVERIFY(prompts.shown().isEmpty()); // no message confirms the change
             if (!written.isEmpty())
-                QVERIFY2(root.rosterBytes().contains(written.toUtf8()), root.rosterBytes().constData());
+                QVERIFY2(root.rosterBytes().contains(written.toUtf8()),
+                         root.rosterBytes().constData());
             // What was set is what the next login wants.
             TeacherLogin login(root.root(), prompts);
             login.refresh();
@@ -156,7 +191,8 @@ private slots:
         PasswordChange change(root.root(), prompts);
         change.load();
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("second"));
-        QCOMPARE(change.submit(QStringLiteral("first"), QStringLiteral("third"), QStringLiteral("third")),
+        QCOMPARE(change.submit(QStringLiteral("first"), QStringLiteral("third"),
+                               QStringLiteral("third")),
                  PasswordChange::Outcome::Saved);
     }
 

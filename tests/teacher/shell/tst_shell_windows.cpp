@@ -87,12 +87,15 @@ private slots:
 
     void splashPictureIsSharpOnHighDpi()
     {
-        const QPixmap picture = MenuPicture::button(3, MenuPicture::Look::Highlighted, {160, 128}, 2.0);
+        const QPixmap picture =
+            MenuPicture::button(3, MenuPicture::Look::Highlighted, {160, 128}, 2.0);
         QCOMPARE(picture.size(), QSize(320, 256));
         QCOMPARE(picture.devicePixelRatio(), 2.0);
         QCOMPARE(picture.deviceIndependentSize(), QSizeF(160, 128));
-        const QImage normal = MenuPicture::button(3, MenuPicture::Look::Normal, {160, 128}, 1.0).toImage();
-        const QImage lit = MenuPicture::button(3, MenuPicture::Look::Highlighted, {160, 128}, 1.0).toImage();
+        const QImage normal =
+            MenuPicture::button(3, MenuPicture::Look::Normal, {160, 128}, 1.0).toImage();
+        const QImage lit =
+            MenuPicture::button(3, MenuPicture::Look::Highlighted, {160, 128}, 1.0).toImage();
         QVERIFY(normal != lit);
         for (int k = 1; k <= 7; ++k)
             QVERIFY(!MenuPicture::caption(k).isEmpty());
@@ -126,9 +129,18 @@ private slots:
         QStringList opened;
         QList<QWidget *> owners;
         WorkingWindows windows;
-        windows.manageTest = [&](QWidget *over) { opened << QStringLiteral("test"); owners << over; };
-        windows.manageClasses = [&](QWidget *over) { opened << QStringLiteral("classes"); owners << over; };
-        windows.setPassword = [&](QWidget *over) { opened << QStringLiteral("password"); owners << over; };
+        windows.manageTest = [&](QWidget *over) {
+            opened << QStringLiteral("test");
+            owners << over;
+        };
+        windows.manageClasses = [&](QWidget *over) {
+            opened << QStringLiteral("classes");
+            owners << over;
+        };
+        windows.setPassword = [&](QWidget *over) {
+            opened << QStringLiteral("password");
+            owners << over;
+        };
         int quits = 0;
         MainMenuWindow menu(windows, prompts, help, [&] { ++quits; });
         QCOMPARE(menu.objectName(), QStringLiteral("考务管理"));
@@ -137,11 +149,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&menu));
         for (int k = 1; k <= 6; ++k)
             QTest::mouseClick(menu.button(k), Qt::LeftButton);
-        QCOMPARE(opened, (QStringList{QStringLiteral("test"), QStringLiteral("classes"), QStringLiteral("password")}));
+        QCOMPARE(opened, (QStringList{QStringLiteral("test"), QStringLiteral("classes"),
+                                      QStringLiteral("password")}));
         QCOMPARE(owners, QList<QWidget *>(3, &menu));
         QCOMPARE(prompts.messages(),
-                 (QStringList{QStringLiteral("\"Manage paper\" is not available in this build of the teacher program."),
-                              QStringLiteral("\"View achievement\" is not available in this build of the teacher program.")}));
+                 (QStringList{
+                     QStringLiteral(
+                         "\"Manage paper\" is not available in this build of the teacher program."),
+                     QStringLiteral("\"View achievement\" is not available in this build of the "
+                                    "teacher program.")}));
         QCOMPARE(help.pages(), QStringList{QStringLiteral("main-menu")});
         QTest::keyClick(&menu, Qt::Key_F1);
         QCOMPARE(help.pages().size(), 2);
@@ -208,8 +224,9 @@ private slots:
         login.show();
         QVERIFY(QTest::qWaitForWindowActive(&login));
         QCOMPARE(passed.size(), 0);
-        const QString why = QStringLiteral("The password cannot be checked: the file could not be read (%1).")
-                                .arg(QDir::toNativeSeparators(root.rosterFile()));
+        const QString why =
+            QStringLiteral("The password cannot be checked: the file could not be read (%1).")
+                .arg(QDir::toNativeSeparators(root.rosterFile()));
         auto *reason = login.findChild<QLabel *>(QStringLiteral("Lab_reason"));
         QVERIFY(reason && reason->isVisible());
         QCOMPARE(reason->text(), why);
@@ -245,9 +262,20 @@ private slots:
         QTest::addColumn<QString>("again");
         QTest::addColumn<QStringList>("left"); // what the three entries hold afterwards
         QTest::addColumn<bool>("closed");
-        QTest::newRow("wrong old") << "nope" << "a" << "a" << QStringList{{}, QStringLiteral("a"), QStringLiteral("a")} << false;
-        QTest::newRow("new entries differ") << "old" << "a" << "b" << QStringList{QStringLiteral("old"), {}, {}} << false;
-        QTest::newRow("right") << "old" << "new" << "new" << QStringList{QStringLiteral("old"), QStringLiteral("new"), QStringLiteral("new")} << true;
+        QTest::newRow("wrong old")
+            << "nope"
+            << "a"
+            << "a" << QStringList{{}, QStringLiteral("a"), QStringLiteral("a")} << false;
+        QTest::newRow("new entries differ")
+            << "old"
+            << "a"
+            << "b" << QStringList{QStringLiteral("old"), {}, {}} << false;
+        QTest::newRow("right") << "old"
+                               << "new"
+                               << "new"
+                               << QStringList{QStringLiteral("old"), QStringLiteral("new"),
+                                              QStringLiteral("new")}
+                               << true;
     }
     void setPassword()
     {
@@ -284,7 +312,9 @@ private slots:
         // Emptied before the message is read, not after it is closed.
         if (!closed)
             QCOMPARE(heldWhileTold, left);
-        QCOMPARE((QStringList{window.oldEntry()->text(), window.newEntry()->text(), window.againEntry()->text()}), left);
+        QCOMPARE((QStringList{window.oldEntry()->text(), window.newEntry()->text(),
+                              window.againEntry()->text()}),
+                 left);
         QCOMPARE(window.result() == QDialog::Accepted, closed);
         QCOMPARE(prompts.messages(), closed ? QStringList{} : QStringList{incorrect});
         QCOMPARE(root.rosterBytes() == before, !closed);
@@ -369,8 +399,8 @@ private slots:
         ui::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         int quits = 0;
-        TeacherShell shell(store::DataRoot(QStringLiteral("/nonexistent/quorin")), prompts, help, {},
-                           [&] { ++quits; });
+        TeacherShell shell(store::DataRoot(QStringLiteral("/nonexistent/quorin")), prompts, help,
+                           {}, [&] { ++quits; });
         shell.start();
         QCOMPARE(quits, 1);
         QVERIFY(!shell.splash());
