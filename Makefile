@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
 endif
 
-.PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root package clean format
+.PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root package clean format format-check
 
 all: build
 
@@ -73,3 +73,7 @@ clean:
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when any C++ file differs from what `make format` would make.
+format-check: bootstrap
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
