@@ -4,6 +4,8 @@
 #include "numeric.h"
 #include "profile_file.h"
 
+#include <algorithm>
+
 namespace store {
 
 namespace {
@@ -66,6 +68,15 @@ int RosterReader::classCount() const
 QString RosterReader::className(int index) const
 {
     return m_snapshot.value(classNameSection, QString::number(index), zero);
+}
+
+QString findName(const QStringList &names, const QString &wanted)
+{
+    const QString name = wanted.trimmed();
+    const auto found = std::find_if(names.cbegin(), names.cend(), [&](const QString &candidate) {
+        return candidate.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found == names.cend() ? QString() : *found;
 }
 
 QStringList RosterReader::classNames() const

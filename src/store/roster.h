@@ -51,6 +51,10 @@ struct TestRoom
 /// window opens, and "admitted" everywhere else.
 enum class AdmissionDefault { NotAdmitted, Admitted };
 
+/// The first of `names` that is `wanted` (trimmed) without regard to letter case, as
+/// the profile files compare names; empty when none is.
+QString findName(const QStringList &names, const QString &wanted);
+
 /// Reads of the roster from one snapshot: every reader's keys and defaults.
 class RosterReader
 {
@@ -65,6 +69,9 @@ public:
     int classCount() const;
     QString className(int index) const; ///< 1-based; "0" when missing
     QStringList classNames() const;
+    /// The paper or class of the roster that a person means by `wanted` (see findName).
+    QString findPaper(const QString &wanted) const { return findName(paperNames(), wanted); }
+    QString findClass(const QString &wanted) const { return findName(classNames(), wanted); }
     ClassEntry classEntry(const QString &name) const;
     QList<ClassEntry> classList() const;
 

@@ -37,38 +37,12 @@ namespace {
 QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
 {
     return {
-        {QStringLiteral("results"),
-         QStringLiteral(
-             "Print the results of a paper and class as CSV (--paper NAME --class NAME)."),
-         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-            QTextStream &err) { return results::runResultsCommand(root, arguments, out, err); }},
-        {QStringLiteral("print-paper"),
-         QStringLiteral("Write a paper as a Word document (--paper NAME [--explanations] "
-                        "--output FILE.docx [--template FILE])."),
-         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-            QTextStream &err) { return papers::runPrintPaperCommand(root, arguments, out, err); }},
-        {QStringLiteral("export-results"),
-         QStringLiteral("Write the results of a paper and class as a workbook (--paper NAME "
-                        "--class NAME --output FILE.xlsx [--template FILE])."),
-         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-            QTextStream &err) {
-             return results::runExportResultsCommand(root, arguments, out, err);
-         }},
-        {QStringLiteral("init-root"),
-         QStringLiteral("Make a new data root in DIR, or in the data root named by the options."),
-         [shippedData](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-                       QTextStream &err) {
-             return teacher::runInitRootCommand(shippedData, root.path(), arguments, out, err);
-         },
-         teacher::RootUse::Own},
-        {QStringLiteral("check"),
-         QStringLiteral("Report what is wrong in the data root, without changing it."),
-         [](const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-            QTextStream &err) {
-             return teacher::runCheckCommand(root, arguments, out, err,
-                                             isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
-                                                                   : teacher::CheckProgress::Quiet);
-         }},
+        results::resultsCommand(),
+        papers::printPaperCommand(),
+        results::exportResultsCommand(),
+        teacher::initRootCommand(shippedData),
+        teacher::checkCommand(isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
+                                                    : teacher::CheckProgress::Quiet),
     };
 }
 
@@ -95,7 +69,10 @@ int main(int argc, char **argv)
         const QString folder = QCoreApplication::applicationDirPath();
         const int code = teacher::runCommandLine(
             line, action, commandTable(teacher::RootInit::shippedDataFolder(folder)),
-            store::RootLocator::locate(line.dataRoot(), folder), out, err);
+            [&folder](const std::optional<QString> &dataRoot) {
+                return store::RootLocator::locate(dataRoot, folder);
+            },
+            out, err);
         out.flush();
         err.flush();
         return code;

@@ -44,9 +44,8 @@ private:
         QString out;
         QTextStream outStream(&out);
         QTextStream errStream(&result.err);
-        result.code = results::runExportResultsCommand(
-            m_fixture->root(), QStringList{QStringLiteral("teacher")} + arguments, outStream,
-            errStream);
+        result.code = teacher::runCommand(results::exportResultsCommand(), m_fixture->root(),
+                                          arguments.mid(1), outStream, errStream);
         return result;
     }
 

@@ -30,8 +30,9 @@ private:
         Run result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
-        result.code = runResultsCommand(
-            m_fixture->root(), QStringList{QStringLiteral("teacher")} + arguments, out, err);
+        // The command's name comes first, as on the command line.
+        result.code =
+            teacher::runCommand(resultsCommand(), m_fixture->root(), arguments.mid(1), out, err);
         return result;
     }
 

@@ -62,6 +62,26 @@ private slots:
                                   AdmissionDefault::Admitted));
     }
 
+    // What a person types names a paper or class: trimmed, any letter case, the first one
+    // listed where two differ only in case.
+    void findsWhatIsMeant()
+    {
+        testing::writeBytes(m_root.rosterFile(),
+                            "\xEF\xBB\xBF[TestName]\r\nTestNameCount=3\r\n1=Maths\r\n2=MATHS\r\n"
+                            "3=Ökonomie\r\n[ClassName]\r\nClassNameCount=1\r\n1=A1\r\n");
+        const RosterReader roster = Roster(m_root).read();
+        const QList<std::pair<QString, QString>> papers{
+            {QStringLiteral(" maths "), QStringLiteral("Maths")},
+            {QStringLiteral("MATHS"), QStringLiteral("Maths")},
+            {QStringLiteral("öKONOMIE"), QStringLiteral("Ökonomie")},
+            {QStringLiteral("Math"), QString()},
+            {QString(), QString()}};
+        for (const auto &[wanted, found] : papers)
+            QCOMPARE(roster.findPaper(wanted), found);
+        QCOMPARE(roster.findClass(QStringLiteral("a1")), QStringLiteral("A1"));
+        QCOMPARE(roster.findClass(QStringLiteral("Maths")), QString());
+    }
+
     void missingRosterReadsEmpty()
     {
         const RosterReader roster = Roster(m_root).read();

@@ -7,16 +7,11 @@
 #include "office/template_source.h"
 #include "store/roster.h"
 
-#include <QCommandLineParser>
+using namespace Qt::StringLiterals;
 
 namespace papers {
 
 namespace {
-
-const QString commandName = QStringLiteral("print-paper");
-const QString usage = QStringLiteral(
-    "usage: teacher [--data-root DIR] print-paper --paper NAME [--explanations] --output "
-    "FILE.docx [--template FILE]");
 
 // Messages are one line: a reason that spans lines is joined up.
 QString oneLine(const QString &text)
@@ -24,44 +19,17 @@ QString oneLine(const QString &text)
     return text.simplified();
 }
 
-} // namespace
-
-int runPrintPaperCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &,
-                         QTextStream &err)
+int printPaper(const store::DataRoot &root, const teacher::CommandArguments &args, QTextStream &,
+               QTextStream &err)
 {
-    const QString me = QStringLiteral("teacher print-paper: ");
-    QCommandLineParser parser;
-    const QCommandLineOption dataRoot(QStringLiteral("data-root"), QString(),
-                                      QStringLiteral("DIR"));
-    const QCommandLineOption paperOption(QStringLiteral("paper"), QString(),
-                                         QStringLiteral("NAME"));
-    const QCommandLineOption explanations(QStringLiteral("explanations"));
-    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption templateOption(QStringLiteral("template"), QString(),
-                                            QStringLiteral("FILE"));
-    parser.addOptions({dataRoot, paperOption, explanations, output, templateOption});
-    if (!parser.parse(arguments)) {
-        err << me << parser.errorText() << "; " << usage << '\n';
-        return 2;
-    }
-    if (parser.positionalArguments() != QStringList{commandName} || !parser.isSet(paperOption) ||
-        !parser.isSet(output) || parser.value(output).isEmpty()) {
-        err << usage << '\n';
-        return 2;
-    }
-
-    const QString wanted = parser.value(paperOption).trimmed();
-    QString paper;
-    for (const QString &name : store::Roster(root).read().paperNames()) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            paper = name;
-    }
+    const QString &me = args.prefix();
+    const QString paper = store::Roster(root).read().findPaper(args.value(u"paper"_s));
     if (paper.isEmpty()) {
-        err << me << "there is no paper \"" << wanted << "\"\n";
+        err << me << "there is no paper \"" << args.value(u"paper"_s).trimmed() << "\"\n";
         return 2;
     }
 
-    QString templatePath = parser.value(templateOption);
+    QString templatePath = args.value(u"template"_s);
     if (templatePath.isEmpty()) {
         const office::Result<QString> found =
             office::TemplateSource(root).find(office::TemplateKind::Paper);
@@ -74,18 +42,36 @@ int runPrintPaperCommand(const store::DataRoot &root, const QStringList &argumen
     // The row as "Manage paper" shows it on opening: every setting from the paper file.
     const store::PaperSettings row = store::PaperFile(root.paperFile(paper)).readPaperSettings();
     const office::Result<QByteArray> document = PaperPrint::build(
-        root, paper, row, parser.isSet(explanations) ? Explanations::Print : Explanations::Leave,
+        root, paper, row, args.isSet(u"explanations"_s) ? Explanations::Print : Explanations::Leave,
         templatePath);
     if (!document) {
         err << me << oneLine(document.reason()) << '\n';
         return 2;
     }
-    if (const office::Status written = office::writeFile(parser.value(output), *document);
+    if (const office::Status written = office::writeFile(args.value(u"output"_s), *document);
         !written) {
         err << me << oneLine(written.reason()) << '\n';
         return 2;
     }
     return 0;
+}
+
+} // namespace
+
+teacher::TeacherCommand printPaperCommand()
+{
+    return {
+        .name = u"print-paper"_s,
+        .summary = u"Write a paper as a Word document."_s,
+        .run = printPaper,
+        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"Manage paper\" lists it."_s, true},
+                    {u"explanations"_s, {}, u"Print each question's explanation after it."_s},
+                    {u"output"_s, u"FILE.docx"_s,
+                     u"Where the document goes (a file there is replaced)."_s, true},
+                    {u"template"_s, u"FILE"_s,
+                     u"Fill FILE instead of the data root's sys/paper.dotx."_s}},
+        .details = u"The paper's row is as \"Manage paper\" shows it on opening."_s,
+    };
 }
 
 } // namespace papers

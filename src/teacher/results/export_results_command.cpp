@@ -7,65 +7,31 @@
 #include "office/output_file.h"
 #include "office/template_source.h"
 
-#include <QCommandLineParser>
+#include "store/roster.h"
+
+using namespace Qt::StringLiterals;
 
 namespace results {
 
 namespace {
 
-const QString commandName = QStringLiteral("export-results");
-const QString usage = QStringLiteral("usage: teacher [--data-root DIR] export-results --paper NAME "
-                                     "--class NAME --output FILE.xlsx [--template FILE]");
-
-QString findName(const QStringList &names, const QString &wanted)
+int exportResults(const store::DataRoot &root, const teacher::CommandArguments &args, QTextStream &,
+                  QTextStream &err)
 {
-    for (const QString &name : names) {
-        if (name.compare(wanted.trimmed(), Qt::CaseInsensitive) == 0)
-            return name;
-    }
-    return {};
-}
-
-} // namespace
-
-int runExportResultsCommand(const store::DataRoot &root, const QStringList &arguments,
-                            QTextStream &, QTextStream &err)
-{
-    const QString me = QStringLiteral("teacher export-results: ");
-    QCommandLineParser parser;
-    const QCommandLineOption dataRoot(QStringLiteral("data-root"), QString(),
-                                      QStringLiteral("DIR"));
-    const QCommandLineOption paperOption(QStringLiteral("paper"), QString(),
-                                         QStringLiteral("NAME"));
-    const QCommandLineOption classOption(QStringLiteral("class"), QString(),
-                                         QStringLiteral("NAME"));
-    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption templateOption(QStringLiteral("template"), QString(),
-                                            QStringLiteral("FILE"));
-    parser.addOptions({dataRoot, paperOption, classOption, output, templateOption});
-    if (!parser.parse(arguments)) {
-        err << me << parser.errorText() << "; " << usage << '\n';
-        return 2;
-    }
-    if (parser.positionalArguments() != QStringList{commandName} || !parser.isSet(paperOption) ||
-        !parser.isSet(classOption) || parser.value(output).isEmpty()) {
-        err << usage << '\n';
-        return 2;
-    }
-
+    const QString &me = args.prefix();
     ResultsModel model(root);
     model.open();
-    const QString test = findName(model.testNames(), parser.value(paperOption));
-    if (test.isEmpty()) {
-        err << me << "there is no paper \"" << parser.value(paperOption).trimmed() << "\"\n";
+    const QString paper = store::findName(model.testNames(), args.value(u"paper"_s));
+    if (paper.isEmpty()) {
+        err << me << "there is no paper \"" << args.value(u"paper"_s).trimmed() << "\"\n";
         return 2;
     }
-    const QString className = findName(model.classNames(), parser.value(classOption));
+    const QString className = store::findName(model.classNames(), args.value(u"class"_s));
     if (className.isEmpty()) {
-        err << me << "there is no class \"" << parser.value(classOption).trimmed() << "\"\n";
+        err << me << "there is no class \"" << args.value(u"class"_s).trimmed() << "\"\n";
         return 2;
     }
-    QString templatePath = parser.value(templateOption);
+    QString templatePath = args.value(u"template"_s);
     if (templatePath.isEmpty()) {
         const office::Result<QString> found =
             office::TemplateSource(root).find(office::TemplateKind::Score);
@@ -75,18 +41,36 @@ int runExportResultsCommand(const store::DataRoot &root, const QStringList &argu
         }
         templatePath = *found;
     }
-    model.refreshResults(test, className);
+    model.refreshResults(paper, className);
     const office::Result<QByteArray> workbook = ResultsWorkbook::build(model, templatePath);
     if (!workbook) {
         err << me << workbook.reason().simplified() << '\n';
         return 2;
     }
-    if (const office::Status written = office::writeFile(parser.value(output), *workbook);
+    if (const office::Status written = office::writeFile(args.value(u"output"_s), *workbook);
         !written) {
         err << me << written.reason().simplified() << '\n';
         return 2;
     }
     return 0;
+}
+
+} // namespace
+
+teacher::TeacherCommand exportResultsCommand()
+{
+    return {
+        .name = u"export-results"_s,
+        .summary = u"Write the results of a paper and class as a workbook."_s,
+        .run = exportResults,
+        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"View achievement\" lists it."_s,
+                     true},
+                    {u"class"_s, u"NAME"_s, u"The class."_s, true},
+                    {u"output"_s, u"FILE.xlsx"_s,
+                     u"Where the workbook goes (a file there is replaced)."_s, true},
+                    {u"template"_s, u"FILE"_s,
+                     u"Fill FILE instead of the data root's sys/score.xltx."_s}},
+    };
 }
 
 } // namespace results

@@ -5,41 +5,11 @@
 
 #include "store/roster.h"
 
-#include <cstdio>
+using namespace Qt::StringLiterals;
 
 namespace results {
 
 namespace {
-
-const QString commandName = QStringLiteral("results");
-const QString usage =
-    QStringLiteral("usage: teacher [--data-root DIR] results --paper NAME --class NAME");
-
-// Index of the command word, or -1.
-qsizetype commandIndex(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        if (arg == u"--data-root") {
-            ++i;
-            continue;
-        }
-        if (arg.startsWith(u"--data-root="))
-            continue;
-        return arg == commandName ? i : -1;
-    }
-    return -1;
-}
-
-std::optional<QString> findName(const QStringList &names, const QString &wanted)
-{
-    const QString name = wanted.trimmed();
-    for (const QString &candidate : names) {
-        if (candidate.compare(name, Qt::CaseInsensitive) == 0)
-            return candidate;
-    }
-    return std::nullopt;
-}
 
 void writeRow(QTextStream &out, const QStringList &fields)
 {
@@ -69,51 +39,26 @@ QString csvField(const QString &text)
     return u'"' + escaped + u'"';
 }
 
-int runResultsCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-                      QTextStream &err)
-{
-    const qsizetype start = commandIndex(arguments);
-    std::optional<QString> paper;
-    std::optional<QString> className;
-    for (qsizetype i = start < 0 ? arguments.size() : start + 1; i < arguments.size(); ++i) {
-        const QString &arg = arguments.at(i);
-        std::optional<QString> *target = nullptr;
-        QString value;
-        for (std::optional<QString> *slot : {&paper, &className}) {
-            const QString option =
-                slot == &paper ? QStringLiteral("--paper") : QStringLiteral("--class");
-            if (arg == option && i + 1 < arguments.size()) {
-                target = slot;
-                value = arguments.at(++i);
-            } else if (arg.startsWith(option + u'=')) {
-                target = slot;
-                value = arg.mid(option.size() + 1);
-            }
-        }
-        if (!target) {
-            err << "teacher results: unexpected argument \"" << arg << "\"; " << usage << '\n';
-            return 2;
-        }
-        *target = value;
-    }
-    if (start < 0 || !paper || !className) {
-        err << usage << '\n';
-        return 2;
-    }
+namespace {
 
+int printResults(const store::DataRoot &root, const teacher::CommandArguments &args,
+                 QTextStream &out, QTextStream &err)
+{
     ResultsModel model(root);
     model.open();
-    const std::optional<QString> test = findName(model.testNames(), *paper);
-    if (!test) {
-        err << "teacher results: there is no paper \"" << paper->trimmed() << "\"\n";
+    const QString paper = store::findName(model.testNames(), args.value(u"paper"_s));
+    if (paper.isEmpty()) {
+        err << args.prefix() << "there is no paper \"" << args.value(u"paper"_s).trimmed()
+            << "\"\n";
         return 2;
     }
-    const std::optional<QString> cls = findName(model.classNames(), *className);
-    if (!cls) {
-        err << "teacher results: there is no class \"" << className->trimmed() << "\"\n";
+    const QString className = store::findName(model.classNames(), args.value(u"class"_s));
+    if (className.isEmpty()) {
+        err << args.prefix() << "there is no class \"" << args.value(u"class"_s).trimmed()
+            << "\"\n";
         return 2;
     }
-    model.refreshResults(*test, *cls);
+    model.refreshResults(paper, className);
 
     writeRow(out,
              {QStringLiteral("number"), QStringLiteral("first name"), QStringLiteral("last name"),
@@ -143,6 +88,21 @@ int runResultsCommand(const store::DataRoot &root, const QStringList &arguments,
     }
     out.flush();
     return 0;
+}
+
+} // namespace
+
+teacher::TeacherCommand resultsCommand()
+{
+    return {
+        .name = u"results"_s,
+        .summary = u"Print the results of a paper and class as CSV."_s,
+        .run = printResults,
+        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"View achievement\" lists it."_s,
+                     true},
+                    {u"class"_s, u"NAME"_s, u"The class."_s, true}},
+        .details = u"Prints the testees in number order, the statistics and the questions."_s,
+    };
 }
 
 } // namespace results

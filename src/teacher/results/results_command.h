@@ -2,19 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/data_root.h"
-
-#include <QStringList>
-#include <QTextStream>
+#include "teacher/setup/teacher_command.h"
 
 namespace results {
 
-/// Runs `teacher [--data-root DIR] results --paper NAME --class NAME` on a data
-/// root: the testee rows in number order, the statistics and the questions as
-/// CSV on `out`. Gives 0, or 2 with one line on `err` when the paper or class
-/// does not exist or the arguments are wrong.
-int runResultsCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-                      QTextStream &err);
+/// `teacher results --paper NAME --class NAME`: the testee rows in number order, the
+/// statistics and the questions as CSV on `out`. Gives 0, or 2 with one line on `err`
+/// when the paper or class does not exist or the arguments are wrong.
+teacher::TeacherCommand resultsCommand();
 
 /// One CSV field: quoted when it holds a comma, a quote or a line break; a text that a
 /// spreadsheet would take for a formula (it begins with =, +, -, @, a tab or a CR and is no

@@ -5,25 +5,15 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace teacher {
 
-int runCheckCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-                    QTextStream &err, CheckProgress progress)
-{
-    const QStringList own = arguments.mid(2);
-    const QString usage = QStringLiteral("usage: teacher [--data-root DIR] check");
-    if (own.size() == 1 && (own.constFirst() == u"--help" || own.constFirst() == u"-h")) {
-        out << usage
-            << "\nReads the data root without changing it and prints one line for each problem "
-               "found.\nExit status: 0 clean, 1 problems found, 2 the check could not run.\n";
-        return 0;
-    }
-    if (!own.isEmpty()) {
-        err << "teacher check: unexpected argument \"" << own.constFirst() << "\"; " << usage
-            << '\n';
-        return 2;
-    }
+namespace {
 
+int checkRoot(const store::DataRoot &root, QTextStream &out, QTextStream &err,
+              CheckProgress progress)
+{
     RootCheck check(root);
     RootCheck::Progress report;
     if (progress == CheckProgress::Shown)
@@ -57,6 +47,20 @@ int runCheckCommand(const store::DataRoot &root, const QStringList &arguments, Q
     err << "teacher check: " << found << (found == 1 ? " problem" : " problems") << " in \"" << path
         << "\" (" << scope << ")\n";
     return 1;
+}
+
+} // namespace
+
+TeacherCommand checkCommand(CheckProgress progress)
+{
+    return {
+        .name = u"check"_s,
+        .summary = u"Report what is wrong in the data root, without changing it."_s,
+        .run = [progress](const store::DataRoot &root, const CommandArguments &, QTextStream &out,
+                          QTextStream &err) { return checkRoot(root, out, err, progress); },
+        .details = u"Prints one line for each problem found.\nExit status: 0 clean, 1 problems "
+                   u"found, 2 the check could not run."_s,
+    };
 }
 
 } // namespace teacher

@@ -2,18 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/data_root.h"
-
-#include <QStringList>
-#include <QTextStream>
+#include "teacher_command.h"
 
 namespace teacher {
 
-/// Checks the root without changing it: one "file: problem" line per finding on
-/// `out`, a summary on `err`. Gives 0 when clean, 1 when something was found, 2 when
-/// the check could not run. `showProgress` reports each paper on `err` (for a terminal).
+/// `teacher check`: checks the root without changing it: one "file: problem" line per
+/// finding on `out`, a summary on `err`. Gives 0 when clean, 1 when something was found,
+/// 2 when the check could not run. `Shown` reports each paper on `err` (for a terminal).
 enum class CheckProgress { Quiet, Shown };
-int runCheckCommand(const store::DataRoot &root, const QStringList &arguments, QTextStream &out,
-                    QTextStream &err, CheckProgress progress = CheckProgress::Quiet);
+TeacherCommand checkCommand(CheckProgress progress = CheckProgress::Quiet);
 
 } // namespace teacher

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace teacher {
 
 namespace {
@@ -133,28 +135,10 @@ InitOutcome RootInit::make(const QString &folder) const
     return outcome;
 }
 
-int runInitRootCommand(const QString &shippedData, const QString &root,
-                       const QStringList &arguments, QTextStream &out, QTextStream &err)
-{
-    const QString usage = QStringLiteral("usage: teacher init-root [DIR]");
-    const QStringList own = arguments.mid(2);
-    if (own.size() == 1 && (own.constFirst() == u"--help" || own.constFirst() == u"-h")) {
-        out << usage
-            << "\nMakes a new data root in DIR (created when missing), or in the data "
-               "root the program is pointed at.\n";
-        return 0;
-    }
-    if (own.size() > 1 || (own.size() == 1 && own.constFirst().startsWith(u'-'))) {
-        err << "teacher init-root: unexpected argument \"" << own.constLast() << "\"; " << usage
-            << '\n';
-        return 2;
-    }
-    const QString folder = own.isEmpty() ? root : own.constFirst();
-    if (folder.trimmed().isEmpty()) {
-        err << "teacher init-root: name the folder: " << usage << '\n';
-        return 2;
-    }
+namespace {
 
+int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out, QTextStream &err)
+{
     const InitOutcome outcome = RootInit(shippedData).make(folder);
     const QString path = shown(QDir::cleanPath(QDir(folder.trimmed()).absolutePath()));
     switch (outcome.status) {
@@ -177,6 +161,31 @@ int runInitRootCommand(const QString &shippedData, const QString &root,
         err << "teacher init-root: kept the existing " << kept << '\n';
     out << "made a new data root in \"" << path << "\"\n";
     return 0;
+}
+
+} // namespace
+
+TeacherCommand initRootCommand(const QString &shippedData)
+{
+    TeacherCommand command{
+        .name = u"init-root"_s,
+        .summary = u"Make a new data root in DIR, or in the data root named by the options."_s,
+        .root = RootUse::Own,
+        .words = u"[DIR]"_s,
+        .maxWords = 1,
+        .details = u"DIR is made when it is missing; files it holds already are kept."_s,
+    };
+    command.run = [shippedData, usage = command.usage()](const store::DataRoot &root,
+                                                         const CommandArguments &args,
+                                                         QTextStream &out, QTextStream &err) {
+        const QString folder = args.words().value(0, root.path());
+        if (folder.trimmed().isEmpty()) {
+            err << "teacher init-root: name the folder: " << usage << '\n';
+            return 2;
+        }
+        return makeRoot(shippedData, folder, out, err);
+    };
+    return command;
 }
 
 } // namespace teacher

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "teacher_command.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -46,8 +48,7 @@ private:
 };
 
 /// `teacher init-root [DIR]`: makes a new data root in DIR, or in the data root the
-/// program was pointed at when DIR is left out (`root`, invalid when none is set).
-int runInitRootCommand(const QString &shippedData, const QString &root,
-                       const QStringList &arguments, QTextStream &out, QTextStream &err);
+/// program was pointed at when DIR is left out (none when nothing names one).
+TeacherCommand initRootCommand(const QString &shippedData);
 
 } // namespace teacher

@@ -287,7 +287,7 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QString root = newRoot();
-        QStringList arguments{u"teacher"_s, u"check"_s};
+        QStringList arguments;
         if (problem == u"orphan")
             QDir().mkpath(root + u"/CHENGJI/Gone"_s);
         else if (problem == u"no roster")
@@ -303,7 +303,8 @@ private slots:
         QString errors;
         QTextStream outStream(&printed);
         QTextStream errStream(&errors);
-        QCOMPARE(teacher::runCheckCommand(store::DataRoot(root), arguments, outStream, errStream),
+        QCOMPARE(teacher::runCommand(teacher::checkCommand(), store::DataRoot(root), arguments,
+                                     outStream, errStream),
                  code);
         QCOMPARE(printed, out);
         QCOMPARE(errors, QString(err).replace(u"<root>"_s, root));

@@ -36,8 +36,8 @@ private:
         Run run;
         QTextStream out(&run.out);
         QTextStream err(&run.err);
-        run.code = teacher::runInitRootCommand(
-            m_shipped, root, QStringList{u"teacher"_s, u"init-root"_s} + arguments, out, err);
+        run.code = teacher::runCommand(teacher::initRootCommand(m_shipped), store::DataRoot(root),
+                                       arguments, out, err);
         return run;
     }
 
@@ -181,7 +181,7 @@ private slots:
         QTest::addColumn<QString>("root");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("err");
-        const QString usage = u"usage: teacher init-root [DIR]"_s;
+        const QString usage = u"usage: teacher [--data-root DIR] init-root [DIR]"_s;
         QTest::newRow("the options' root")
             << QStringList{} << m_dir.filePath(u"from-options"_s) << 0 << QString();
         QTest::newRow("no folder at all")

@@ -5,6 +5,7 @@
 #include "test_files.h"
 
 #include <QDir>
+#include <optional>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,15 +25,23 @@ private:
     QList<TeacherCommand> table()
     {
         const auto record = [this](int code) {
-            return [this, code](const store::DataRoot &root, const QStringList &arguments,
+            return [this, code](const store::DataRoot &root, const teacher::CommandArguments &args,
                                 QTextStream &out, QTextStream &) {
-                m_ran = QStringList{root.path()} + arguments;
+                m_ran = QStringList{root.path(), args.value(u"far"_s)} + args.words();
                 out << "ran\n";
                 return code;
             };
         };
-        return {{u"go"_s, u"Go somewhere."_s, record(3)},
-                {u"make-it"_s, u"Make it anywhere."_s, record(0), RootUse::Own}};
+        return {{.name = u"go"_s,
+                 .summary = u"Go somewhere."_s,
+                 .run = record(3),
+                 .options = {{u"far"_s, u"HOW"_s, u"How far."_s, true}, {u"fast"_s}}},
+                {.name = u"make-it"_s,
+                 .summary = u"Make it anywhere."_s,
+                 .run = record(0),
+                 .root = RootUse::Own,
+                 .words = u"[DIR]"_s,
+                 .maxWords = 1}};
     }
 
     struct Run
@@ -40,8 +49,10 @@ private:
         int code = -1;
         QString out;
         QString err;
+        std::optional<QString> dataRoot; // what the root was looked for with
     };
-    Run dispatch(const QStringList &arguments, const store::RootLocation &location)
+    // `root` is what the locator finds ("none": nothing names a root).
+    Run dispatch(const QStringList &arguments, const QString &root = u"none"_s)
     {
         ui::CommandLine line(u"prog"_s, u"A program."_s, ui::CommandLine::Words::Command);
         const ui::CommandLine::Action action = line.parse(QStringList{u"prog"_s} + arguments);
@@ -49,7 +60,16 @@ private:
         QTextStream out(&run.out);
         QTextStream err(&run.err);
         m_ran.clear();
-        run.code = teacher::runCommandLine(line, action, table(), location, out, err);
+        const auto find = [&](const std::optional<QString> &dataRoot) {
+            run.dataRoot = dataRoot;
+            store::RootLocation location;
+            if (root != u"none") {
+                location.source = store::RootSource::Option;
+                location.root = store::DataRoot(root);
+            }
+            return location;
+        };
+        run.code = teacher::runCommandLine(line, action, table(), find, out, err);
         return run;
     }
 
@@ -81,36 +101,64 @@ private slots:
     void dispatches_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("root"); // "none": nothing names a root
+        QTest::addColumn<QString>("root");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("err");
-        QTest::addColumn<QStringList>("ran");
+        QTest::addColumn<QStringList>("ran"); // root, --far, words
 
         const QString root = m_dir.filePath(u"root"_s);
         const QString empty = m_dir.filePath(u"empty"_s);
+        const QString usage = u"usage: prog [--data-root DIR] go --far HOW [--fast]"_s;
         QTest::newRow("no command") << QStringList{} << root << 0 << QString() << QStringList{};
         QTest::newRow("a command")
             << QStringList{u"--data-root"_s, root, u"go"_s, u"--far"_s, u"x"_s} << root << 3
-            << QString() << QStringList{root, u"prog"_s, u"go"_s, u"--far"_s, u"x"_s};
+            << QString() << QStringList{root, u"x"_s};
+        QTest::newRow("option=value, flag, last value counts")
+            << QStringList{u"go"_s, u"--far=a"_s, u"--fast"_s, u"--far=b c"_s} << root << 3
+            << QString() << QStringList{root, u"b c"_s};
         QTest::newRow("unknown command")
             << QStringList{u"frob"_s} << root << 2
             << u"prog: unknown command \"frob\". Try \"prog --help\".\n"_s << QStringList{};
         QTest::newRow("unknown option")
             << QStringList{u"--frob"_s, u"go"_s} << root << 2
             << u"prog: Unknown option 'frob'. Try \"prog --help\".\n"_s << QStringList{};
+        QTest::newRow("unknown option of the command")
+            << QStringList{u"go"_s, u"--far"_s, u"x"_s, u"--frob"_s} << root << 2
+            << u"prog go: unexpected argument \"--frob\"; "_s + usage + u'\n' << QStringList{};
+        QTest::newRow("a word it does not take")
+            << QStringList{u"go"_s, u"--far"_s, u"x"_s, u"there"_s} << root << 2
+            << u"prog go: unexpected argument \"there\"; "_s + usage + u'\n' << QStringList{};
+        QTest::newRow("a value for a flag")
+            << QStringList{u"go"_s, u"--far"_s, u"x"_s, u"--fast=yes"_s} << root << 2
+            << u"prog go: --fast takes no value; "_s + usage + u'\n' << QStringList{};
+        QTest::newRow("an option without its value")
+            << QStringList{u"go"_s, u"--far"_s} << root << 2
+            << u"prog go: --far needs a value (HOW); "_s + usage + u'\n' << QStringList{};
+        QTest::newRow("a needed option missing")
+            << QStringList{u"go"_s, u"--fast"_s} << root << 2 << usage + u'\n' << QStringList{};
+        QTest::newRow("a needed option empty")
+            << QStringList{u"go"_s, u"--far="_s} << root << 2 << usage + u'\n' << QStringList{};
+        QTest::newRow("--data-root twice")
+            << QStringList{u"--data-root"_s, root, u"go"_s, u"--far"_s, u"x"_s,
+                           u"--data-root"_s, root}
+            << root << 2 << u"prog go: --data-root is given more than once; "_s + usage + u'\n'
+            << QStringList{};
         QTest::newRow("no root set")
-            << QStringList{u"go"_s} << u"none"_s << 2
+            << QStringList{u"go"_s, u"--far"_s, u"x"_s} << u"none"_s << 2
             << u"prog go: no data root is set; name one with --data-root DIR, QUORIN_DATA_ROOT, "
                u"or DataRoot in ~/.config/quorin/quorin.conf or /etc/xdg/quorin/quorin.conf\n"_s
             << QStringList{};
         QTest::newRow("a root without a roster")
-            << QStringList{u"go"_s} << empty << 2
+            << QStringList{u"go"_s, u"--far"_s, u"x"_s} << empty << 2
             << u"prog go: there is no data root in \""_s + empty +
                    u"\" (from --data-root): it holds no sys/sys.cho\n"_s
             << QStringList{};
         QTest::newRow("a command that finds its own folder")
             << QStringList{u"make-it"_s, u"/there"_s} << u"none"_s << 0 << QString()
-            << QStringList{QString(), u"prog"_s, u"make-it"_s, u"/there"_s};
+            << QStringList{QString(), QString(), u"/there"_s};
+        QTest::newRow("words after --")
+            << QStringList{u"make-it"_s, u"--"_s, u"-odd name"_s} << u"none"_s << 0 << QString()
+            << QStringList{QString(), QString(), u"-odd name"_s};
     }
     void dispatches()
     {
@@ -122,25 +170,53 @@ private slots:
         testing::writeBytes(m_dir.filePath(u"root/sys/sys.cho"_s), "[ClassName]\r\n");
         QDir().mkpath(m_dir.filePath(u"empty"_s));
 
-        store::RootLocation location;
-        if (root != u"none") {
-            location.source = store::RootSource::Option;
-            location.root = store::DataRoot(root);
-        }
-        const Run run = dispatch(arguments, location);
+        const Run run = dispatch(arguments, root);
         QCOMPARE(run.code, code);
         QCOMPARE(run.err, err);
         QCOMPARE(m_ran, ran);
         QCOMPARE(run.out, ran.isEmpty() ? QString() : u"ran\n"_s);
     }
 
+    // The program's options work before and after the command word alike.
+    void theDataRootOptionGoesEitherSide()
+    {
+        const QString root = m_dir.filePath(u"root"_s);
+        for (const QStringList &arguments : {QStringList{u"--data-root"_s, root, u"make-it"_s},
+                                             QStringList{u"make-it"_s, u"--data-root"_s, root},
+                                             QStringList{u"make-it"_s, u"--data-root="_s + root}}) {
+            const Run run = dispatch(arguments);
+            QCOMPARE(run.code, 0);
+            QCOMPARE(run.dataRoot, std::optional<QString>(root));
+        }
+        QCOMPARE(dispatch({u"make-it"_s}).dataRoot, std::nullopt);
+    }
+
     void helpListsTheCommands()
     {
-        const Run run = dispatch({u"--help"_s}, {});
+        const Run run = dispatch({u"--help"_s});
         QCOMPARE(run.code, 0);
         QVERIFY(run.out.endsWith(u"\nCommands:\n  go       Go somewhere.\n"
-                                 u"  make-it  Make it anywhere.\n"_s));
+                                 u"  make-it  Make it anywhere.\n\n"
+                                 u"\"COMMAND --help\" shows the options of a command.\n"_s));
         QVERIFY(m_ran.isEmpty());
+    }
+
+    void aCommandsHelp()
+    {
+        for (const QStringList &arguments :
+             {QStringList{u"go"_s, u"--help"_s}, QStringList{u"go"_s, u"--frob"_s, u"-h"_s}}) {
+            const Run run = dispatch(arguments);
+            QCOMPARE(run.code, 0);
+            QCOMPARE(run.out, u"usage: prog [--data-root DIR] go --far HOW [--fast]\n"
+                              u"Go somewhere.\n\n"
+                              u"Options:\n"
+                              u"  --far HOW        How far.\n"
+                              u"  --fast           \n"
+                              u"  --data-root DIR  Use the data root in DIR (\"teacher --help\" "
+                              u"says where it is looked for without it).\n"
+                              u"  -h, --help       Show this help and end.\n"_s);
+            QVERIFY(m_ran.isEmpty());
+        }
     }
 
     // The real programs, as a person or a script runs them: no display is needed.
@@ -165,6 +241,19 @@ private slots:
         QTest::newRow("teacher, unknown command")
             << u"teacher"_s << QStringList{u"grade"_s} << 2 << QStringList{}
             << u"teacher: unknown command \"grade\". Try \"teacher --help\".\n"_s;
+        QTest::newRow("a command's help")
+            << u"teacher"_s << QStringList{u"print-paper"_s, u"--help"_s} << 0
+            << QStringList{u"usage: teacher [--data-root DIR] print-paper --paper NAME "_s,
+                           u"\n  --template FILE  "_s}
+            << QString();
+        const QString nowhere = m_dir.filePath(u"nowhere"_s);
+        QTest::newRow("--data-root after the command")
+            << u"teacher"_s
+            << QStringList{u"print-paper"_s, u"--data-root"_s, nowhere,    u"--paper"_s,
+                           u"Maths"_s,       u"--output"_s,    u"x.docx"_s}
+            << 2 << QStringList{}
+            << u"teacher print-paper: there is no data root in \""_s + nowhere +
+                   u"\" (from --data-root): it holds no sys/sys.cho\n"_s;
         QTest::newRow("student --help")
             << u"student"_s << QStringList{u"-h"_s} << 0
             << QStringList{u"Usage: "_s, u"--data-root <DIR>"_s} << QString();
