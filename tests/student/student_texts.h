@@ -29,6 +29,19 @@ inline const QString finishQuestion = QStringLiteral("Will you finsh the test re
 inline const QString saved = QStringLiteral("        Your test mark is saved.          \n"
                                             "       Thank you very much! Good Bye!         ");
 
+inline const QString help = QStringLiteral(
+    "\n1、How to answer: click the answer. \n"
+    "2、How to change page:click  Previous or Next boutton \n"
+    "3、How to change page automatically: Choose Page automatically. \n"
+    "4、How to view correct answer: If you are allowed to view the correct answer,click Display "
+    "answer to view correct answer.\n"
+    "5、How to finish test: Click Finish test.\n"
+    "\n\n\n\n\n\n\n"
+    "The Quorin developers, 2026\n"
+    "Quorin Ver.4.0\n"
+    "\n"
+    "Questions about this program: ask your teacher or system manager.\n");
+
 // Not in the design: the program's own texts for what the design left silent.
 inline const QString noResultFolder =
     QStringLiteral("The result folder of this test is missing,please contact with the system "
@@ -36,6 +49,9 @@ inline const QString noResultFolder =
 inline const QString saveFailed =
     QStringLiteral("Your test mark could not be saved!\n"
                    "Please tell the teacher. OK tries again, Cancel ends the test.");
+
+inline const QString noQuestions =
+    QStringLiteral("This paper has no questions. Click \"Finish test\" to end the test.");
 
 inline const QString notSaved = QStringLiteral("Your test mark was NOT saved.\n"
                                                "Please call the teacher before you leave this "

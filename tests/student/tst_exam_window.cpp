@@ -373,7 +373,7 @@ private slots:
             closedByKey = !help->isVisible();
         });
         QTest::mouseClick(named(u"Command5"_s), Qt::LeftButton);
-        QCOMPARE(shown, ExamScreen::helpText());
+        QCOMPARE(shown, texts::help);
         QVERIFY(closedByKey);
         QTimer::singleShot(0, this, [&] {
             auto *help = QApplication::activeModalWidget();
@@ -434,7 +434,7 @@ private slots:
             ExamWindow::Ticks::Manual, m_dir->filePath(u"cache"_s));
         m_window->open({u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false});
         m_window->show();
-        QCOMPARE(questionCaption(), ExamScreen::noQuestionsText());
+        QCOMPARE(questionCaption(), texts::noQuestions);
         QVERIFY(m_window->findChild<ui::RichTextPane *>(u"Rich题目"_s)
                     ->toPlainText()
                     .contains(u"no questions"));
