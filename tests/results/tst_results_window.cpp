@@ -171,7 +171,7 @@ private slots:
                        [&] { child<QComboBox>(*window, "Combo_test")->setCurrentIndex(1); });
         refreshAndWait(*window,
                        [&] { child<QComboBox>(*window, "Combo_class")->setCurrentIndex(1); });
-        QCOMPARE(window->model().test(), QStringLiteral("Physics"));
+        QCOMPARE(window->model().paper(), QStringLiteral("Physics"));
         QCOMPARE(numbers(child<QListWidget>(*window, "List1")), strings({"7", "8"}));
         QCOMPARE(child<QListWidget>(*window, "List_question")->count(), 1);
 
@@ -334,7 +334,7 @@ private slots:
         QTRY_VERIFY(!window->isRefreshing());
         QTest::qWait(50);
         QCOMPARE(refreshed.size(), 1);
-        QCOMPARE(window->model().test(), QStringLiteral("Physics"));
+        QCOMPARE(window->model().paper(), QStringLiteral("Physics"));
         QCOMPARE(child<QListWidget>(*window, "List_question")->count(), 2);
     }
 

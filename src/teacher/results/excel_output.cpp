@@ -43,7 +43,7 @@ office::Result<office::Delivered> ExcelOutput::make(const ResultsModel &model)
     if (!workbook)
         return office::Failure{workbook.reason()};
     const office::Result<office::Delivered> delivered =
-        office::deliver(m_delivery, model.test() + u' ' + model.className(), m_clock.now(),
+        office::deliver(m_delivery, model.paper() + u' ' + model.className(), m_clock.now(),
                         QStringLiteral("xlsx"), *workbook);
     if (!delivered)
         return office::Failure{

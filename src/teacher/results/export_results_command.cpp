@@ -21,7 +21,7 @@ int exportResults(const store::DataRoot &root, const teacher::CommandArguments &
     const QString &me = args.prefix();
     ResultsModel model(root);
     model.open();
-    const QString paper = store::findName(model.testNames(), args.value(u"paper"_s));
+    const QString paper = store::findName(model.paperNames(), args.value(u"paper"_s));
     if (paper.isEmpty()) {
         err << me << "there is no paper \"" << args.value(u"paper"_s).trimmed() << "\"\n";
         return 2;

@@ -46,7 +46,7 @@ int printResults(const store::DataRoot &root, const teacher::CommandArguments &a
 {
     ResultsModel model(root);
     model.open();
-    const QString paper = store::findName(model.testNames(), args.value(u"paper"_s));
+    const QString paper = store::findName(model.paperNames(), args.value(u"paper"_s));
     if (paper.isEmpty()) {
         err << args.prefix() << "there is no paper \"" << args.value(u"paper"_s).trimmed()
             << "\"\n";

@@ -18,7 +18,7 @@ ResultsLoader::ResultsLoader(store::DataRoot root, QObject *parent)
 // so nothing is delivered to a window that has closed.
 ResultsLoader::~ResultsLoader() = default;
 
-void ResultsLoader::request(const QString &test, const QString &className)
+void ResultsLoader::request(const QString &paper, const QString &className)
 {
     const quint64 generation = ++*m_latest;
     auto promise = std::make_shared<QPromise<ResultsInput>>();
@@ -34,10 +34,10 @@ void ResultsLoader::request(const QString &test, const QString &className)
     watcher->setFuture(promise->future());
 
     QThreadPool::globalInstance()->start(
-        [promise, latest = m_latest, cache = m_cache, generation, root = m_root, test, className] {
+        [promise, latest = m_latest, cache = m_cache, generation, root = m_root, paper, className] {
             promise->start();
             if (generation == latest->load())
-                promise->addResult(ResultsReader::read(root, test, className, cache.get()));
+                promise->addResult(ResultsReader::read(root, paper, className, cache.get()));
             promise->finish();
         });
 }

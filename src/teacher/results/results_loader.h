@@ -22,9 +22,9 @@ public:
     explicit ResultsLoader(store::DataRoot root, QObject *parent = nullptr);
     ~ResultsLoader() override;
 
-    /// Starts reading one test and class. A newer request supersedes one still
+    /// Starts reading one paper and class. A newer request supersedes one still
     /// running: only the newest result is delivered.
-    void request(const QString &test, const QString &className);
+    void request(const QString &paper, const QString &className);
     /// Whether a requested read has not been delivered yet.
     bool isBusy() const { return m_pending > 0; }
 

@@ -51,18 +51,18 @@ ResultsModel &ResultsModel::operator=(ResultsModel &&) noexcept = default;
 ResultsModel::OpenOutcome ResultsModel::open()
 {
     const store::RosterReader roster = store::Roster(m_root).read();
-    m_testNames = roster.paperNames();
+    m_paperNames = roster.paperNames();
     m_classNames = roster.classNames();
-    if (m_testNames.isEmpty())
-        return OpenOutcome::NoTest;
+    if (m_paperNames.isEmpty())
+        return OpenOutcome::NoPaper;
     if (m_classNames.isEmpty())
         return OpenOutcome::NoClass;
     return OpenOutcome::Ready;
 }
 
-void ResultsModel::refreshResults(const QString &test, const QString &className)
+void ResultsModel::refreshResults(const QString &paper, const QString &className)
 {
-    apply(ResultsReader::read(m_root, test, className, m_cache.get()));
+    apply(ResultsReader::read(m_root, paper, className, m_cache.get()));
 }
 
 void ResultsModel::apply(ResultsInput input)
@@ -237,11 +237,11 @@ void ResultsModel::showQuestionDetail(int position)
 
     QuestionDetail detail;
     detail.question = q;
-    const QString document = store::ProfileFile(m_root.paperFile(m_input.test))
+    const QString document = store::ProfileFile(m_root.paperFile(m_input.paper))
                                  .read()
                                  .value(QString::number(q), u"QUESTION");
     if (!document.isEmpty())
-        detail.documentPath = m_root.paperDocument(m_input.test, document);
+        detail.documentPath = m_root.paperDocument(m_input.paper, document);
 
     for (int r = 1; r <= m_table.rowCount(); ++r) {
         const store::AnswerCode answer = m_answers.value(r, q);
@@ -276,7 +276,7 @@ store::WriteStatus ResultsModel::allowRetest() const
     const std::optional<int> number = selectedNumber();
     if (!number)
         return store::WriteStatus::Ok;
-    return store::ResultRecord(m_root, m_input.test, m_input.className, QString::number(*number))
+    return store::ResultRecord(m_root, m_input.paper, m_input.className, QString::number(*number))
         .clearFinishMark();
 }
 
@@ -285,7 +285,7 @@ store::WriteStatus ResultsModel::deleteScore() const
     const std::optional<int> number = selectedNumber();
     if (!number)
         return store::WriteStatus::Ok;
-    return store::ResultRecord(m_root, m_input.test, m_input.className, QString::number(*number))
+    return store::ResultRecord(m_root, m_input.paper, m_input.className, QString::number(*number))
         .removeRecord();
 }
 

@@ -55,25 +55,25 @@ public:
     ResultsModel(ResultsModel &&) noexcept;
     ResultsModel &operator=(ResultsModel &&) noexcept;
 
-    static QString noTestText() { return QStringLiteral("Sorry!No test now."); }
+    static QString noPaperText() { return QStringLiteral("Sorry!No test now."); }
     static QString noAchievementText() { return QStringLiteral("Sorry!No achievement now."); }
 
-    enum class OpenOutcome { Ready, NoTest, NoClass };
-    /// Reads the test and class lists from the roster.
+    enum class OpenOutcome { Ready, NoPaper, NoClass };
+    /// Reads the paper and class lists from the roster.
     OpenOutcome open();
-    const QStringList &testNames() const { return m_testNames; }
+    const QStringList &paperNames() const { return m_paperNames; }
     const QStringList &classNames() const { return m_classNames; }
 
-    /// Reads the files of one test and class and applies them.
-    void refreshResults(const QString &test, const QString &className);
+    /// Reads the files of one paper and class and applies them.
+    void refreshResults(const QString &paper, const QString &className);
     /// Rebuilds every table from what a refresh read: statistics, question
     /// figures, ranks; testees back in number order, questions in paper order,
     /// nothing selected. Sort toggles keep their states, except that of "Number".
     void apply(ResultsInput input);
     bool hasRefreshed() const { return m_refreshed; }
 
-    /// The test and class of the tables shown (trimmed), from the last refresh.
-    const QString &test() const { return m_input.test; }
+    /// The paper and class of the tables shown (trimmed), from the last refresh.
+    const QString &paper() const { return m_input.paper; }
     const QString &className() const { return m_input.className; }
     /// The class's student count S: only the first S positions of the score order get a rank.
     int studentCount() const { return m_input.classEntry.studentCount; }
@@ -138,7 +138,7 @@ private:
     store::DataRoot m_root;
     /// What the last refresh read; refreshResults opens only files that changed since.
     std::unique_ptr<RecordCache> m_cache;
-    QStringList m_testNames;
+    QStringList m_paperNames;
     QStringList m_classNames;
 
     ResultsInput m_input;

@@ -54,27 +54,27 @@ store::ProfileSnapshot readProfile(const QString &path, RecordCache *cache)
 
 } // namespace
 
-ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &test,
+ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &paper,
                                  const QString &className, RecordCache *cache)
 {
     ResultsInput input;
-    input.test = test.trimmed();
+    input.paper = paper.trimmed();
     input.className = className.trimmed();
     input.classEntry =
         store::RosterReader(readProfile(root.rosterFile(), cache)).classEntry(input.className);
 
-    const store::ProfileSnapshot paper = readProfile(root.paperFile(input.test), cache);
+    const store::ProfileSnapshot paperFile = readProfile(root.paperFile(input.paper), cache);
     input.questionCount =
-        std::max(0, store::wholeNumber(paper.value(mainSection, u"Question_conut", zero)));
+        std::max(0, store::wholeNumber(paperFile.value(mainSection, u"Question_conut", zero)));
     input.thresholds =
-        GradeThresholds{store::wholeNumber(paper.value(mainSection, u"A_grade", zero)),
-                        store::wholeNumber(paper.value(mainSection, u"B_grade", zero)),
-                        store::wholeNumber(paper.value(mainSection, u"C_grade", zero)),
-                        store::wholeNumber(paper.value(mainSection, u"D_grade", zero))};
+        GradeThresholds{store::wholeNumber(paperFile.value(mainSection, u"A_grade", zero)),
+                        store::wholeNumber(paperFile.value(mainSection, u"B_grade", zero)),
+                        store::wholeNumber(paperFile.value(mainSection, u"C_grade", zero)),
+                        store::wholeNumber(paperFile.value(mainSection, u"D_grade", zero))};
     input.correctAnswers.reserve(input.questionCount);
     for (int q = 1; q <= input.questionCount; ++q)
         input.correctAnswers.append(
-            store::AnswerCode::fromText(paper.value(QString::number(q), u"ANSWER")));
+            store::AnswerCode::fromText(paperFile.value(QString::number(q), u"ANSWER")));
 
     const int first = input.classEntry.firstNumber;
     const int last = input.classEntry.lastNumber;
@@ -83,7 +83,7 @@ ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &tes
             cache->endRefresh();
         return input;
     }
-    const store::FolderIndex folder(root.recordFolder(input.test));
+    const store::FolderIndex folder(root.recordFolder(input.paper));
     input.testees.reserve(last - first + 1);
     for (int n = first; n <= last; ++n) {
         const QString file =

@@ -30,7 +30,7 @@ struct TesteeRecord
 /// The inputs of one refresh, read off the files and handed to ResultsModel::apply.
 struct ResultsInput
 {
-    QString test;      ///< trimmed
+    QString paper;     ///< trimmed
     QString className; ///< trimmed
     store::ClassEntry classEntry;
     int questionCount = 0;
@@ -50,7 +50,7 @@ class RecordCache;
 class ResultsReader
 {
 public:
-    static ResultsInput read(const store::DataRoot &root, const QString &test,
+    static ResultsInput read(const store::DataRoot &root, const QString &paper,
                              const QString &className, RecordCache *cache = nullptr);
 };
 

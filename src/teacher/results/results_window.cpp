@@ -85,8 +85,8 @@ ResultsWindow::ResultsWindow(const store::DataRoot &root, ui::Prompts &prompts, 
     connect(m_loader, &ResultsLoader::loaded, this, &ResultsWindow::applyInput);
 
     switch (m_model.open()) {
-    case ResultsModel::OpenOutcome::NoTest:
-        m_prompts.message(ResultsModel::noTestText());
+    case ResultsModel::OpenOutcome::NoPaper:
+        m_prompts.message(ResultsModel::noPaperText());
         m_ended = true;
         break;
     case ResultsModel::OpenOutcome::NoClass:
@@ -102,14 +102,14 @@ ResultsWindow::ResultsWindow(const store::DataRoot &root, ui::Prompts &prompts, 
         return;
     }
     {
-        const QSignalBlocker testBlocker(m_tests);
+        const QSignalBlocker paperBlocker(m_papers);
         const QSignalBlocker classBlocker(m_classes);
-        m_tests->addItems(m_model.testNames());
-        m_tests->setCurrentIndex(0);
+        m_papers->addItems(m_model.paperNames());
+        m_papers->setCurrentIndex(0);
         m_classes->addItems(m_model.classNames());
         m_classes->setCurrentIndex(0);
     }
-    // Choosing the first test and the first class would each refresh; one read
+    // Choosing the first paper and the first class would each refresh; one read
     // of the pair chosen gives the same tables.
     refresh();
     m_timer->start();
@@ -127,14 +127,14 @@ void ResultsWindow::openModal(const store::DataRoot &root, ui::Prompts &prompts,
 
 void ResultsWindow::buildWindow()
 {
-    auto *testLabel = new QLabel(QStringLiteral("Test name:"), this);
-    m_tests = new QComboBox(this);
-    m_tests->setObjectName(QStringLiteral("Combo_test"));
-    m_tests->setAccessibleName(QStringLiteral("Test name:"));
-    m_tests->setPlaceholderText(QStringLiteral("Click to choose test"));
-    m_tests->setToolTip(QStringLiteral("Click to choose test"));
-    m_tests->setMinimumContentsLength(16);
-    testLabel->setBuddy(m_tests);
+    auto *paperLabel = new QLabel(QStringLiteral("Test name:"), this);
+    m_papers = new QComboBox(this);
+    m_papers->setObjectName(QStringLiteral("Combo_test"));
+    m_papers->setAccessibleName(QStringLiteral("Test name:"));
+    m_papers->setPlaceholderText(QStringLiteral("Click to choose test"));
+    m_papers->setToolTip(QStringLiteral("Click to choose test"));
+    m_papers->setMinimumContentsLength(16);
+    paperLabel->setBuddy(m_papers);
     auto *classLabel = new QLabel(QStringLiteral("Class name:"), this);
     m_classes = new QComboBox(this);
     m_classes->setObjectName(QStringLiteral("Combo_class"));
@@ -153,8 +153,8 @@ void ResultsWindow::buildWindow()
     m_timer->setInterval(autoRefreshMs);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(testLabel);
-    top->addWidget(m_tests, 2);
+    top->addWidget(paperLabel);
+    top->addWidget(m_papers, 2);
     top->addSpacing(12);
     top->addWidget(classLabel);
     top->addWidget(m_classes, 1);
@@ -344,7 +344,7 @@ void ResultsWindow::buildWindow()
                 [this, column] { questionHeaderClicked(column); });
     }
 
-    connect(m_tests, &QComboBox::currentIndexChanged, this, &ResultsWindow::refresh);
+    connect(m_papers, &QComboBox::currentIndexChanged, this, &ResultsWindow::refresh);
     connect(m_classes, &QComboBox::currentIndexChanged, this, &ResultsWindow::refresh);
     connect(update, &QPushButton::clicked, this, &ResultsWindow::refresh);
     connect(m_timer, &QTimer::timeout, this, &ResultsWindow::autoRefreshTick);
@@ -368,9 +368,9 @@ bool ResultsWindow::isRefreshing() const
 
 void ResultsWindow::refresh()
 {
-    if (m_ended || m_tests->currentIndex() < 0 || m_classes->currentIndex() < 0)
+    if (m_ended || m_papers->currentIndex() < 0 || m_classes->currentIndex() < 0)
         return;
-    m_loader->request(m_tests->currentText(), m_classes->currentText());
+    m_loader->request(m_papers->currentText(), m_classes->currentText());
 }
 
 void ResultsWindow::autoRefreshTick()

@@ -35,7 +35,7 @@ public:
     using QuitCallback = std::function<void()>;
     using HelpCallback = std::function<void(const QString &page)>;
 
-    /// Reads the test and class lists at once; with no test or no class it shows
+    /// Reads the paper and class lists at once; with no paper or no class it shows
     /// "Sorry!No test now." or "Sorry!No achievement now." and asks the program to
     /// quit (see hasEnded). Otherwise the first refresh starts.
     ResultsWindow(const store::DataRoot &root, ui::Prompts &prompts, QuitCallback quit,
@@ -51,13 +51,13 @@ public:
     /// The auto refresh's interval.
     static constexpr int autoRefreshMs = 30000;
 
-    /// Whether opening found no test or no class and asked the program to end.
+    /// Whether opening found no paper or no class and asked the program to end.
     bool hasEnded() const { return m_ended; }
     const ResultsModel &model() const { return m_model; }
     /// Whether a refresh has been asked for and not applied yet.
     bool isRefreshing() const;
 
-    /// Reads the chosen test and class again ("Update", a new choice).
+    /// Reads the chosen paper and class again ("Update", a new choice).
     void refresh();
     /// "Output to EXCEL": the figures of the last refresh into a new workbook.
     void outputToExcel();
@@ -97,7 +97,7 @@ private:
     ResultsLoader *m_loader = nullptr;
     bool m_ended = false;
 
-    QComboBox *m_tests = nullptr;
+    QComboBox *m_papers = nullptr;
     QComboBox *m_classes = nullptr;
     QCheckBox *m_auto = nullptr;
     QTimer *m_timer = nullptr;

@@ -46,14 +46,14 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
                                .arg(book.sheetName(sheet))};
     }
 
-    const QString &test = model.test();
+    const QString &paper = model.paper();
     const QString &className = model.className();
     const ResultTable &table = model.resultTable();
     // Only the class's student count of rows, even when its number range is longer.
     const int rows = std::clamp(model.studentCount(), 0, table.rowCount());
 
     // 1: testees, in number order (the table's order, never the display order).
-    book.setText(1, QStringLiteral("B2"), test);
+    book.setText(1, QStringLiteral("B2"), paper);
     book.setText(1, QStringLiteral("E1"), className);
     for (int i = 1; i <= rows; ++i) {
         const ResultRow &row = table.row(i);
@@ -72,7 +72,7 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
     // 2: statistics.
     const ClassSummary &summary = model.summary();
     const bool scored = summary.count() > 0;
-    book.setText(2, QStringLiteral("B2"), test);
+    book.setText(2, QStringLiteral("B2"), paper);
     book.setText(2, QStringLiteral("B1"), className);
     if (scored)
         setFigure(book, 2, CellAddress{6, 2}, summary.averageText());
@@ -97,7 +97,7 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
 
     // 3: questions, in paper order.
     const QuestionTable &questions = model.questionTable();
-    book.setText(3, QStringLiteral("B2"), test);
+    book.setText(3, QStringLiteral("B2"), paper);
     book.setText(3, QStringLiteral("F1"), className);
     for (int q = 1; q <= questions.questionCount(); ++q) {
         const QuestionEntry &entry = questions.entry(q);
@@ -110,7 +110,7 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
     }
 
     // 4: answers.
-    book.setText(4, QStringLiteral("B2"), test);
+    book.setText(4, QStringLiteral("B2"), paper);
     book.setText(4, QStringLiteral("F1"), className);
     const int questionCount = questions.questionCount();
     for (int q = 1; q <= questionCount; ++q)

@@ -15,7 +15,7 @@ class ResultsWorkbook
 {
 public:
     /// The four worksheets of the template at `templatePath`, filled from the last
-    /// refresh of `model`: (1) test and class, the first S testees in number order
+    /// refresh of `model`: (1) paper and class, the first S testees in number order
     /// whatever the window's sort (number, names, score, rank, surplus time, as
     /// text); (2) the class statistics as text, the average and percentages only
     /// when a testee has a score; (3) every question in paper order, as numbers;
