@@ -16,6 +16,7 @@
 #include "store/root_locator.h"
 #include "teacher/papers/print_paper_command.h"
 #include "teacher/papers/word_output.h"
+#include "teacher/results/analyse_command.h"
 #include "teacher/results/export_results_command.h"
 #include "teacher/results/results_command.h"
 #include "teacher/results/results_window.h"
@@ -40,6 +41,7 @@ QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
         results::resultsCommand(),
         papers::printPaperCommand(),
         results::exportResultsCommand(),
+        results::analyseCommand(),
         teacher::initRootCommand(shippedData),
         teacher::checkCommand(isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
                                                     : teacher::CheckProgress::Quiet),

@@ -72,9 +72,15 @@ ResultsInput ResultsReader::read(const store::DataRoot &root, const QString &pap
                         store::wholeNumber(paperFile.value(mainSection, u"C_grade", zero)),
                         store::wholeNumber(paperFile.value(mainSection, u"D_grade", zero))};
     input.correctAnswers.reserve(input.questionCount);
-    for (int q = 1; q <= input.questionCount; ++q)
+    input.marks.reserve(input.questionCount);
+    const double defaultMark = store::wholeNumber(paperFile.value(mainSection, u"Mark", zero));
+    for (int q = 1; q <= input.questionCount; ++q) {
+        const QString section = QString::number(q);
         input.correctAnswers.append(
-            store::AnswerCode::fromText(paperFile.value(QString::number(q), u"ANSWER")));
+            store::AnswerCode::fromText(paperFile.value(section, u"ANSWER")));
+        const QString mark = paperFile.value(section, u"MARK");
+        input.marks.append(mark.isEmpty() ? defaultMark : store::numericValue(mark));
+    }
 
     const int first = input.classEntry.firstNumber;
     const int last = input.classEntry.lastNumber;

@@ -78,12 +78,15 @@ public:
                 if (equals >= 0)
                     return fail(QStringLiteral("--%1 takes no value").arg(name));
                 args.m_values[name].append(QString());
-            } else if (equals >= 0) {
-                args.m_values[name].append(word.sliced(equals + 1));
-            } else if (i + 1 < words.size()) {
-                args.m_values[name].append(words.at(++i));
-            } else {
+            } else if (equals < 0 && i + 1 >= words.size()) {
                 return fail(QStringLiteral("--%1 needs a value (%2)").arg(name, option->valueName));
+            } else {
+                const QString value = equals >= 0 ? word.sliced(equals + 1) : words.at(++i);
+                if (!option->choices.isEmpty() && !option->choices.contains(value))
+                    return fail(
+                        QStringLiteral("--%1 takes %2, not \"%3\"")
+                            .arg(name, option->choices.join(QStringLiteral(" or ")), value));
+                args.m_values[name].append(value);
             }
         }
         if (args.m_words.size() > command.maxWords)

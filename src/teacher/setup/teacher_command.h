@@ -26,6 +26,7 @@ struct CommandOption
     QString valueName = {}; ///< "NAME" in the usage line; empty for a flag
     QString description = {};
     bool required = false;
+    QStringList choices = {}; ///< the values it takes; empty: any
 };
 
 /// What the reader found after a command's name.
