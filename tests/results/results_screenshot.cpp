@@ -2,6 +2,7 @@
 // never-started testees) into a PNG, for the documentation.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_fixture.h"
+#include "teacher/results/analysis_window.h"
 #include "teacher/results/results_window.h"
 
 #include "ui/scripted_prompts.h"
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
 #include <random>
@@ -61,6 +63,21 @@ int main(int argc, char **argv)
                        chosen);
     }
 
+    // A second class for the comparison of the analysis.
+    for (int n = 1; n <= 24; ++n) {
+        QList<int> chosen;
+        int right = 0;
+        for (int q = 0; q < 10; ++q) {
+            const bool ok = int(random() % 10) < 4 + n % 5;
+            const int code = ok ? answers.at(q).toInt() : int(random() % 6);
+            chosen.append(code);
+            right += code == answers.at(q).toInt() ? 1 : 0;
+        }
+        fixture.finish(paper, QStringLiteral("三年级1班"), n,
+                       QString(family.at(n % 10)) + given.at(n % 11), {},
+                       QString::number(right * 10), QStringLiteral("00:05:00"), chosen);
+    }
+
     ui::ScriptedPrompts prompts;
     results::ResultsWindow window(fixture.root(), prompts, [] {}, {});
     QSignalSpy refreshed(&window, &results::ResultsWindow::refreshed);
@@ -72,5 +89,18 @@ int main(int argc, char **argv)
     window.findChild<QListWidget *>(QStringLiteral("List_question"))->setCurrentRow(3);
     QApplication::processEvents();
     QTest::qWait(300);
-    return window.grab().save(arguments.at(1)) ? 0 : 1;
+    if (!window.grab().save(arguments.at(1)))
+        return 1;
+    if (arguments.size() < 4)
+        return 0;
+    // The item analysis, then its classes side by side.
+    results::AnalysisWindow *analysis = window.openAnalysis();
+    analysis->chooseQuestion(4);
+    QTest::qWait(300);
+    if (!analysis->grab().save(arguments.at(2)))
+        return 1;
+    analysis->setClassTicked(QStringLiteral("三年级1班"), true);
+    analysis->findChild<QTabWidget *>(QStringLiteral("Tabs"))->setCurrentIndex(1);
+    QTest::qWait(300);
+    return analysis->grab().save(arguments.at(3)) ? 0 : 1;
 }

@@ -18,7 +18,7 @@ namespace {
 AnalysisInput input(const QList<qint32> &keys, const QList<double> &marks,
                     const QList<QList<qint32>> &rows)
 {
-    AnalysisInput in{QStringLiteral("Maths"), {QStringLiteral("A1")}, {}, marks, {}};
+    AnalysisInput in{QStringLiteral("Maths"), {QStringLiteral("A1")}, {}, marks, {}, {}};
     for (qint32 key : keys)
         in.keys.append(store::AnswerCode(key));
     for (qsizetype k = 0; k < rows.size(); ++k)

@@ -101,6 +101,7 @@ AnalysisInput AnalysisInput::fromRefreshes(const QList<ResultsInput> &refreshes)
     input.paper = refreshes.constFirst().paper;
     input.keys = refreshes.constFirst().correctAnswers;
     input.marks = refreshes.constFirst().marks;
+    input.grades = refreshes.constFirst().thresholds;
     for (const ResultsInput &refresh : refreshes) {
         const int classIndex = int(input.classes.size());
         input.classes.append(refresh.className);
@@ -117,6 +118,7 @@ ItemAnalysis ItemAnalysis::compute(const AnalysisInput &input)
     ItemAnalysis analysis;
     analysis.m_paper = input.paper;
     analysis.m_classes = input.classes;
+    analysis.m_grades = input.grades;
     const qsizetype n = input.testees.size();
     const int questions = int(std::min(input.keys.size(), input.marks.size()));
 

@@ -5,6 +5,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "class_summary.h"
 #include "results_reader.h"
 
 #include "store/answer_code.h"
@@ -35,6 +36,7 @@ struct AnalysisInput
     QList<store::AnswerCode> keys; ///< [q - 1]
     QList<double> marks;           ///< [q - 1]: the question's own mark, else the default
     QList<AnalysisTestee> testees;
+    GradeThresholds grades; ///< the paper's, for drawing
 
     /// The testees with a score (as the class statistics count them) of each refresh,
     /// all of the same paper, in the order given.
@@ -103,6 +105,7 @@ public:
 
     const QString &paper() const { return m_paper; }
     const QStringList &classes() const { return m_classes; }
+    const GradeThresholds &grades() const { return m_grades; }
     const TestFigures &test() const { return m_test; }
     const QList<ItemFigures> &items() const { return m_items; }
     const QList<ClassFigures> &perClass() const { return m_perClass; }
@@ -122,6 +125,7 @@ public:
 private:
     QString m_paper;
     QStringList m_classes;
+    GradeThresholds m_grades;
     TestFigures m_test;
     QList<ItemFigures> m_items;
     QList<ClassFigures> m_perClass;

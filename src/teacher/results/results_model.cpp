@@ -67,6 +67,7 @@ void ResultsModel::refreshResults(const QString &paper, const QString &className
 
 void ResultsModel::apply(ResultsInput input)
 {
+    m_analysisInput = AnalysisInput::fromRefreshes({input});
     QList<TesteeRecord> testees = std::move(input.testees);
     m_input = std::move(input);
     const int rows = int(testees.size());

@@ -5,6 +5,7 @@
 
 #include "answer_matrix.h"
 #include "class_summary.h"
+#include "item_analysis.h"
 #include "question_table.h"
 #include "result_table.h"
 #include "results_reader.h"
@@ -73,7 +74,10 @@ public:
     bool hasRefreshed() const { return m_refreshed; }
 
     /// The paper and class of the tables shown (trimmed), from the last refresh.
+    const store::DataRoot &root() const { return m_root; }
     const QString &paper() const { return m_input.paper; }
+    /// The last refresh as an item analysis counts it (shares the answers; reads nothing).
+    const AnalysisInput &analysisInput() const { return m_analysisInput; }
     const QString &className() const { return m_input.className; }
     /// The class's student count S: only the first S positions of the score order get a rank.
     int studentCount() const { return m_input.classEntry.studentCount; }
@@ -142,6 +146,7 @@ private:
     QStringList m_classNames;
 
     ResultsInput m_input;
+    AnalysisInput m_analysisInput;
     bool m_refreshed = false;
     ResultTable m_table;
     AnswerMatrix m_answers;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_window.h"
 
+#include "analysis_window.h"
 #include "results_loader.h"
 
 #include "ui/rich_text_pane.h"
@@ -224,6 +225,10 @@ void ResultsWindow::buildWindow()
     // The workbook holds the figures of a refresh, so there must have been one.
     m_excelButton->setEnabled(false);
     m_excel.setBusyIndicator(office::BusyScope::waitCursor());
+    m_analysisButton = button(QStringLiteral("&Analysis..."), QStringLiteral("Cmd_analysis"), this);
+    m_analysisButton->setToolTip(
+        QStringLiteral("Which questions work, which key may be wrong, how classes compare"));
+    m_analysisButton->setEnabled(false);
     QPushButton *back = button(QStringLiteral("Return"), QStringLiteral("Cmd_return"), this);
     QPushButton *helpButton = button(QStringLiteral("&Help"), QStringLiteral("Cmd_help"), this);
     helpButton->setToolTip(QStringLiteral("How to view achievement"));
@@ -231,6 +236,7 @@ void ResultsWindow::buildWindow()
     actions->addWidget(present);
     actions->addStretch();
     actions->addWidget(m_excelButton);
+    actions->addWidget(m_analysisButton);
     actions->addWidget(back);
     actions->addWidget(helpButton);
 
@@ -351,6 +357,7 @@ void ResultsWindow::buildWindow()
     connect(retest, &QPushButton::clicked, this, &ResultsWindow::allowRetest);
     connect(remove, &QPushButton::clicked, this, &ResultsWindow::deleteScore);
     connect(m_excelButton, &QPushButton::clicked, this, &ResultsWindow::outputToExcel);
+    connect(m_analysisButton, &QPushButton::clicked, this, &ResultsWindow::openAnalysis);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     const auto openHelp = [this] {
         if (m_help)
@@ -373,6 +380,18 @@ void ResultsWindow::refresh()
     m_loader->request(m_papers->currentText(), m_classes->currentText());
 }
 
+AnalysisWindow *ResultsWindow::openAnalysis()
+{
+    if (!m_model.hasRefreshed())
+        return nullptr;
+    if (!m_analysis)
+        m_analysis = new AnalysisWindow(m_model.root(), m_prompts, m_clock, this);
+    m_analysis->showRefresh(m_model.analysisInput());
+    m_analysis->show();
+    m_analysis->raise();
+    return m_analysis;
+}
+
 void ResultsWindow::autoRefreshTick()
 {
     if (m_auto->isChecked())
@@ -383,7 +402,10 @@ void ResultsWindow::applyInput(const ResultsInput &input)
 {
     m_model.apply(input);
     m_excelButton->setEnabled(true);
+    m_analysisButton->setEnabled(true);
     drawAll();
+    if (m_analysis && m_analysis->isVisible())
+        m_analysis->showRefresh(m_model.analysisInput());
     emit refreshed();
 }
 

@@ -25,6 +25,7 @@ class RichTextPane;
 
 namespace results {
 
+class AnalysisWindow;
 class ResultsLoader;
 
 class ResultsWindow : public QDialog
@@ -63,6 +64,10 @@ public:
     void outputToExcel();
     /// Where workbooks go and how they open (tests keep them away from the desktop).
     void setDelivery(office::Delivery delivery) { m_excel.setDelivery(std::move(delivery)); }
+    /// "Analysis...": the item analysis of the last refresh, which then follows every
+    /// refresh while it is open (the teacher's choices in it stay).
+    AnalysisWindow *openAnalysis();
+
     /// One tick of the auto timer: a refresh when "Auto" is ticked.
     void autoRefreshTick();
 
@@ -102,6 +107,8 @@ private:
     QCheckBox *m_auto = nullptr;
     QTimer *m_timer = nullptr;
     QPushButton *m_excelButton = nullptr;
+    QPushButton *m_analysisButton = nullptr;
+    AnalysisWindow *m_analysis = nullptr;
     QListWidget *m_left = nullptr;
     QListWidget *m_right = nullptr;
     QListWidget *m_statistics = nullptr;
