@@ -26,13 +26,13 @@ public:
     /// redoes it on every new row, so the grid is what is counted, not the cells written.
     static constexpr qint64 maxCells = 20000;
 
-    /// What comes before content that `enter` placed, in this order.
+    /// What an output does before the content `enter` was told of, in this order.
     struct Step
     {
         bool leaves = false;     ///< the table in progress ends
         bool opens = false;      ///< a table starts
         bool startsRow = false;  ///< a row starts: the first of a table opened, or one more
-        bool entersCell = false; ///< the content goes into cell(row(), column()) from now on
+        bool entersCell = false; ///< the content goes into the cell at row(), column()
         bool joins = false;      ///< that cell is past the last column: its text follows the last's
     };
 
