@@ -8,6 +8,7 @@
 #include "richtext/picture_decoder.h"
 #include "richtext/rtf_parser.h"
 #include "richtext/rtf_sink.h"
+#include "richtext/rtf_table.h"
 #include "store/text_codec.h"
 
 #include <QBuffer>
@@ -23,9 +24,6 @@
 namespace office {
 
 namespace {
-
-constexpr int maxColumns = 63;
-constexpr qint64 maxCells = 20000;
 
 const char *const drawingTemplate =
     "<w:r xmlns:w='http://schemas.openxmlformats.org/wordprocessingml/2006/main' "
@@ -94,7 +92,7 @@ public:
     {
         if (chars.hidden)
             return;
-        enter(para);
+        enter(para.inTable);
         pugi::xml_node run = paragraph().append_child("w:r");
         runProperties(run, chars);
         appendRunText(run, text);
@@ -103,33 +101,30 @@ public:
     void paragraphEnd(const richtext::RtfCharState &chars,
                       const richtext::RtfParaState &para) override
     {
-        enter(para);
+        enter(para.inTable);
         closeParagraph(para, &chars);
     }
 
     void cellEnd(const richtext::RtfParaState &para) override
     {
-        richtext::RtfParaState inCell = para;
-        inCell.inTable = true;
-        enter(inCell);
+        enter(true);
         closeParagraph(para, nullptr);
-        if (m_table) {
-            ensureCellParagraph();
-            m_cellOpen = false;
+        if (m_table.isOpen()) {
+            m_table.cellEnd();
             m_container = pugi::xml_node();
         }
     }
 
     void rowEnd() override
     {
-        if (!m_table)
-            return;
-        closeRow();
+        if (m_table.isOpen())
+            closeRow();
+        m_table.rowEnd();
     }
 
     void picture(const richtext::Picture &picture, const richtext::RtfParaState &para) override
     {
-        enter(para);
+        enter(para.inTable);
         appendPicture(picture);
     }
 
@@ -139,7 +134,7 @@ public:
     {
         if (m_paragraph)
             closeParagraph(para, nullptr);
-        if (m_table)
+        if (m_table.close())
             closeTable();
     }
 
@@ -151,80 +146,48 @@ private:
         std::vector<pugi::xml_node> cells;
     };
 
-    void enter(const richtext::RtfParaState &para)
+    void enter(bool inTable)
     {
-        if (para.inTable && (m_table || m_cellsLeft > 0)) {
-            enterCell();
-            return;
-        }
-        if (m_table)
+        const richtext::RtfTable::Step step = m_table.enter(inTable, m_tables->cellEdges);
+        if (step.leaves)
             closeTable();
-    }
-
-    void enterCell()
-    {
-        if (!m_table) {
-            m_table = m_content.m_xml->root.append_child("w:tbl");
-            m_rows.clear();
-            m_rowOpen = false;
+        if (step.opens)
+            m_tableNode = m_content.m_xml->root.append_child("w:tbl");
+        if (step.startsRow)
+            m_rows.push_back(Row{m_tableNode.append_child("w:tr"), m_tables->cellEdges, {}});
+        if (!step.entersCell)
+            return;
+        // A paragraph begun outside the cell ends there.
+        if (m_paragraph)
+            closeParagraph({}, nullptr);
+        Row &row = m_rows.back();
+        while (int(row.cells.size()) < m_table.rowCells()) {
+            row.cells.push_back(row.node.append_child("w:tc"));
+            row.cells.back().append_child("w:tcPr");
         }
-        if (!m_rowOpen) {
-            Row row;
-            row.node = m_table.append_child("w:tr");
-            row.edges = m_tables->cellEdges;
-            m_rows.push_back(std::move(row));
-            m_rowOpen = true;
-            m_cellOpen = false;
-        }
-        if (!m_cellOpen) {
-            Row &row = m_rows.back();
-            if (int(row.cells.size()) < maxColumns && m_cellsLeft > 0) {
-                pugi::xml_node cell = row.node.append_child("w:tc");
-                cell.append_child("w:tcPr");
-                row.cells.push_back(cell);
-                --m_cellsLeft;
-            }
-            // Cells past the bounds keep their text in the last cell.
-            m_container = row.cells.back();
-            m_cellOpen = true;
-        }
-    }
-
-    void ensureCellParagraph()
-    {
-        if (m_container && !m_container.child("w:p"))
-            m_container.append_child("w:p");
+        m_container = row.cells[size_t(m_table.column())];
+        // A cell beyond the last starts a paragraph of its own there, unless the last
+        // one is empty.
+        if (pugi::xml_node last = m_container.last_child();
+            step.joins && QLatin1StringView(last.name()) == u"w:p" && !last.child("w:r"))
+            m_container.remove_child(last);
     }
 
     void closeRow()
     {
         if (m_paragraph)
             closeParagraph({}, nullptr);
-        if (m_rowOpen && !m_rows.empty()) {
-            Row &row = m_rows.back();
-            for (pugi::xml_node cell : row.cells) {
-                if (!cell.child("w:p"))
-                    cell.append_child("w:p");
-            }
-            if (row.cells.empty()) {
-                m_table.remove_child(row.node);
-                m_rows.pop_back();
-            }
+        for (pugi::xml_node cell : m_rows.back().cells) {
+            if (!cell.child("w:p"))
+                cell.append_child("w:p");
         }
-        m_rowOpen = false;
-        m_cellOpen = false;
         m_container = pugi::xml_node();
     }
 
     void closeTable()
     {
         closeRow();
-        if (m_rows.empty()) {
-            m_table.parent().remove_child(m_table);
-        } else {
-            layOutTable();
-        }
-        m_table = pugi::xml_node();
+        layOutTable();
         m_rows.clear();
         m_container = m_content.m_xml->root;
     }
@@ -236,21 +199,14 @@ private:
         std::vector<std::vector<std::pair<int, int>>> spans;
         std::vector<int> grid{0};
         for (const Row &row : m_rows) {
-            std::vector<std::pair<int, int>> cells;
-            int left = 0;
-            for (size_t i = 0; i < row.cells.size(); ++i) {
-                int right = i < row.edges.size() ? row.edges[i] : left + 1440;
-                right = std::clamp(right, left + 60, 31680);
-                cells.emplace_back(left, right);
+            spans.push_back(richtext::RtfTable::cellBounds(row.edges, int(row.cells.size())));
+            for (const auto &[left, right] : spans.back())
                 grid.push_back(right);
-                left = right;
-            }
-            spans.push_back(std::move(cells));
         }
         std::sort(grid.begin(), grid.end());
         grid.erase(std::unique(grid.begin(), grid.end()), grid.end());
 
-        pugi::xml_node properties = m_table.prepend_child("w:tblPr");
+        pugi::xml_node properties = m_tableNode.prepend_child("w:tblPr");
         pugi::xml_node width = properties.append_child("w:tblW");
         width.append_attribute("w:w") = 0;
         width.append_attribute("w:type") = "auto";
@@ -264,7 +220,7 @@ private:
             border.append_attribute("w:color") = "auto";
         }
         properties.append_child("w:tblLayout").append_attribute("w:type") = "fixed";
-        pugi::xml_node gridNode = m_table.insert_child_after("w:tblGrid", properties);
+        pugi::xml_node gridNode = m_tableNode.insert_child_after("w:tblGrid", properties);
         for (size_t i = 1; i < grid.size(); ++i)
             gridNode.append_child("w:gridCol").append_attribute("w:w") = grid[i] - grid[i - 1];
 
@@ -487,11 +443,9 @@ private:
     const richtext::RtfTables *m_tables = nullptr;
     pugi::xml_node m_container;
     pugi::xml_node m_paragraph;
-    pugi::xml_node m_table;
+    richtext::RtfTable m_table;
+    pugi::xml_node m_tableNode; ///< the table m_table has open
     std::vector<Row> m_rows;
-    bool m_rowOpen = false;
-    bool m_cellOpen = false;
-    qint64 m_cellsLeft = maxCells;
     qint64 m_pixelsLeft = 0;
 };
 

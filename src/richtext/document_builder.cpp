@@ -12,8 +12,6 @@ namespace richtext {
 
 namespace {
 
-constexpr int maxColumns = 63; // as many as the word processors allow
-
 // RTF lengths are twips; the document lays out in pixels of 96 per inch.
 double pixels(int twips)
 {
@@ -24,16 +22,8 @@ double pixels(int twips)
 
 DocumentBuilder::DocumentBuilder(QTextDocument &document, qsizetype inputSize)
     : m_cursor(&document)
-    , m_cellsLeft(cellBudget(inputSize))
     , m_pixelsLeft(pixelBudget(inputSize))
 {}
-
-qint64 DocumentBuilder::cellBudget(qsizetype)
-{
-    // Far more than a question's table; QTextTable redoes its grid on every new row, so
-    // each row costs as much as all the cells before it.
-    return 20000;
-}
 
 qint64 DocumentBuilder::pixelBudget(qsizetype inputSize)
 {
@@ -124,101 +114,64 @@ void DocumentBuilder::newBlock()
         m_cursor.insertBlock();
 }
 
-void DocumentBuilder::enter(const RtfParaState &para)
+void DocumentBuilder::enter(bool inTable)
 {
-    if (para.inTable) {
-        const bool fits =
-            m_table ? (m_rowOpen || m_cellsLeft >= m_table->columns()) : m_cellsLeft > 0;
-        if (fits) {
-            enterTable();
-            return;
-        }
-    }
-    if (m_table)
+    const RtfTable::Step step = m_table.enter(inTable, m_tables->cellEdges);
+    if (step.leaves)
         leaveTable();
+    if (step.opens)
+        openTable();
+    else if (step.startsRow)
+        m_textTable->appendRows(1);
+    if (m_textTable && m_textTable->columns() < m_table.columns())
+        m_textTable->appendColumns(m_table.columns() - m_textTable->columns());
+    if (step.entersCell) {
+        m_cursor = m_textTable->cellAt(m_table.row(), m_table.column()).lastCursorPosition();
+        m_blockPara.reset();
+        m_pending = step.joins && m_cursor.block().length() > 1;
+    }
     if (m_pending) {
         newBlock();
         m_pending = false;
     }
 }
 
-void DocumentBuilder::enterTable()
+void DocumentBuilder::openTable()
 {
-    if (!m_table) {
-        const int columns = std::clamp(int(m_tables->cellEdges.size()), 1, maxColumns);
-        QTextTableFormat format;
-        format.setBorder(1);
-        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        format.setBorderCollapse(true);
-        format.setCellSpacing(0);
-        format.setCellPadding(4);
-        if (int(m_tables->cellEdges.size()) == columns) {
-            QList<QTextLength> widths;
-            int left = 0;
-            for (int edge : m_tables->cellEdges) {
-                widths.append(
-                    QTextLength(QTextLength::FixedLength, pixels(std::max(edge - left, 15))));
-                left = std::max(edge, left);
-            }
-            format.setColumnWidthConstraints(widths);
-        }
-        m_table = m_cursor.insertTable(1, columns, format);
-        m_blockPara.reset();
-        m_cellsLeft -= columns;
-        m_row = 0;
-        m_column = 0;
-        m_rowOpen = true;
-        m_cellOpen = false;
-        m_pending = false;
-    } else if (!m_rowOpen) {
-        m_table->appendRows(1);
-        m_cellsLeft -= m_table->columns();
-        ++m_row;
-        m_column = 0;
-        m_rowOpen = true;
-        m_cellOpen = false;
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(4);
+    if (int(m_tables->cellEdges.size()) == m_table.columns()) {
+        QList<QTextLength> widths;
+        for (const auto &[left, right] :
+             RtfTable::cellBounds(m_tables->cellEdges, m_table.columns()))
+            widths.append(QTextLength(QTextLength::FixedLength, pixels(right - left)));
+        format.setColumnWidthConstraints(widths);
     }
-    if (!m_cellOpen) {
-        if (m_column >= m_table->columns()) {
-            const int wanted = std::min(m_column + 1, maxColumns) - m_table->columns();
-            if (wanted > 0 && m_cellsLeft >= qint64(wanted) * m_table->rows()) {
-                m_table->appendColumns(wanted);
-                m_cellsLeft -= qint64(wanted) * m_table->rows();
-            }
-        }
-        const int column = std::min(m_column, m_table->columns() - 1);
-        const bool extra = column != m_column; // cells beyond the last: keep their text
-        m_cursor = m_table->cellAt(m_row, column).lastCursorPosition();
-        m_blockPara.reset();
-        m_cellOpen = true;
-        m_pending = extra && m_cursor.block().length() > 1;
-    }
-    if (m_pending) {
-        newBlock();
-        m_pending = false;
-    }
+    m_textTable = m_cursor.insertTable(1, m_table.columns(), format);
 }
 
 void DocumentBuilder::leaveTable()
 {
-    m_cursor = m_table->lastCursorPosition();
+    m_cursor = m_textTable->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_blockPara.reset();
-    m_table = nullptr;
-    m_rowOpen = false;
-    m_cellOpen = false;
+    m_textTable = nullptr;
     m_pending = false;
 }
 
 void DocumentBuilder::text(const QString &text, const RtfCharState &chars, const RtfParaState &para)
 {
-    enter(para);
+    enter(para.inTable);
     m_cursor.insertText(text, charFormat(chars));
 }
 
 void DocumentBuilder::paragraphEnd(const RtfCharState &chars, const RtfParaState &para)
 {
-    enter(para);
+    enter(para.inTable);
     applyBlockFormat(para);
     if (m_cursor.block().length() <= 1)
         m_cursor.setBlockCharFormat(charFormat(chars));
@@ -227,38 +180,23 @@ void DocumentBuilder::paragraphEnd(const RtfCharState &chars, const RtfParaState
 
 void DocumentBuilder::cellEnd(const RtfParaState &para)
 {
-    RtfParaState inCell = para;
-    inCell.inTable = true;
-    enter(inCell);
-    if (!m_table) {
-        // Past the bounds tables are read as paragraphs, one for each cell.
-        applyBlockFormat(para);
-        m_pending = true;
-        return;
-    }
-    applyBlockFormat(inCell);
-    m_cellOpen = false;
-    ++m_column;
-}
-
-void DocumentBuilder::rowEnd()
-{
-    if (!m_table)
-        return;
-    m_rowOpen = false;
-    m_cellOpen = false;
+    enter(true);
+    applyBlockFormat(para);
+    // Past the cell limit tables are read as paragraphs, one for each cell.
+    m_pending = !m_table.isOpen();
+    m_table.cellEnd();
 }
 
 void DocumentBuilder::picture(const Picture &picture, const RtfParaState &para)
 {
-    enter(para);
+    enter(para.inTable);
     Picture::insert(m_cursor, picture, m_pixelsLeft);
 }
 
 void DocumentBuilder::end(const RtfParaState &para)
 {
     // The last \par of a file marks the end of its last paragraph, not a new empty one.
-    if (!m_pending && !m_table)
+    if (!m_pending && !m_table.isOpen())
         applyBlockFormat(para);
     m_cursor.endEditBlock();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rtf_sink.h"
+#include "rtf_table.h"
 
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -17,27 +18,25 @@ namespace richtext {
 class DocumentBuilder : public RtfSink
 {
 public:
-    /// `inputSize` sets the bounds of what the document may grow to (table cells,
-    /// decoded pixels), so that a small hostile file cannot build a huge document.
+    /// `inputSize` sets the bound of the pixels that pictures may decode to, so that a
+    /// small hostile file cannot build a huge document; tables keep RtfTable's limit.
     DocumentBuilder(QTextDocument &document, qsizetype inputSize);
 
     void begin(const RtfTables &tables) override;
     void text(const QString &text, const RtfCharState &chars, const RtfParaState &para) override;
     void paragraphEnd(const RtfCharState &chars, const RtfParaState &para) override;
     void cellEnd(const RtfParaState &para) override;
-    void rowEnd() override;
+    void rowEnd() override { m_table.rowEnd(); }
     void picture(const Picture &picture, const RtfParaState &para) override;
     bool wantsPictures() const override { return true; }
     void end(const RtfParaState &para) override;
 
-    /// The table cells a document read from `inputSize` bytes may have.
-    static qint64 cellBudget(qsizetype inputSize);
     /// The pixels that pictures may decode to in a document read from `inputSize` bytes.
     static qint64 pixelBudget(qsizetype inputSize);
 
 private:
-    void enter(const RtfParaState &para);
-    void enterTable();
+    void enter(bool inTable);
+    void openTable();
     void leaveTable();
     const QTextCharFormat &charFormat(const RtfCharState &chars);
     void applyBlockFormat(const RtfParaState &para);
@@ -52,12 +51,8 @@ private:
     std::optional<RtfParaState> m_blockPara;
     QTextBlockFormat m_blockFormat; ///< the current block's format when m_blockPara is known
 
-    QTextTable *m_table = nullptr;
-    int m_row = 0;
-    int m_column = 0;
-    bool m_rowOpen = false;
-    bool m_cellOpen = false;
-    qint64 m_cellsLeft = 0;
+    RtfTable m_table;
+    QTextTable *m_textTable = nullptr; ///< the table m_table has open
     qint64 m_pixelsLeft = 0;
 
     struct CachedFormat

@@ -2,6 +2,7 @@
 #include "rtf_parser.h"
 
 #include "rtf_sink.h"
+#include "rtf_table.h"
 
 #include <algorithm>
 #include <string_view>
@@ -1108,7 +1109,7 @@ void RtfParser::controlWord(const RtfToken &token)
         m_tables.cellEdges.clear();
         break;
     case Word::Cellx:
-        if (m_tables.cellEdges.size() < 63)
+        if (m_tables.cellEdges.size() < size_t(RtfTable::maxColumns))
             m_tables.cellEdges.push_back(twips(token));
         break;
     case Word::Cell:

@@ -14,23 +14,19 @@
 using office::DocxTemplate;
 using office::WordContent;
 
+// `document`, the template made of `bytes`; one that does not open fails the test.
+#define OPEN_TEMPLATE(document, bytes)                                                             \
+    office::Result<DocxTemplate> document##Opened = DocxTemplate::fromBytes(bytes);                \
+    QVERIFY2(document##Opened, qPrintable(document##Opened.reason()));                             \
+    DocxTemplate &document = *document##Opened
+
+// `docx`, what `document` writes; a document that is not written fails the test.
+#define WRITE_DOCUMENT(docx, document)                                                             \
+    const office::Result<QByteArray> docx##Written = (document).toBytes();                         \
+    QVERIFY2(docx##Written, qPrintable(docx##Written.reason()));                                   \
+    const QByteArray &docx = *docx##Written
+
 namespace {
-
-DocxTemplate openTemplate(const QByteArray &bytes)
-{
-    office::Result<DocxTemplate> opened = DocxTemplate::fromBytes(bytes);
-    if (!opened)
-        qFatal("template does not open: %s", qPrintable(opened.reason()));
-    return std::move(*opened);
-}
-
-QByteArray finish(DocxTemplate &document)
-{
-    office::Result<QByteArray> bytes = document.toBytes();
-    if (!bytes)
-        qFatal("document not written: %s", qPrintable(bytes.reason()));
-    return *bytes;
-}
 
 WordContent textContent(const QString &text)
 {
@@ -122,23 +118,27 @@ void TestDocxTemplate::replacesSplitPlaceholders()
 {
     QFETCH(QString, body);
     QFETCH(QString, expected);
-    DocxTemplate document = openTemplate(testing::wordTemplate(body));
+    OPEN_TEMPLATE(document, testing::wordTemplate(body));
     const std::optional<office::Placement> at =
         document.find(QStringLiteral("[AUTHOR]"), document.body());
     QVERIFY(at);
     document.replace(*at, QStringLiteral("Li Ming"));
-    QCOMPARE(testing::docxParagraphs(finish(document)).first(), expected);
+    WRITE_DOCUMENT(docx, document);
+    QCOMPARE(testing::docxParagraphs(docx).first(), expected);
 }
 
 void TestDocxTemplate::valueTakesFormatOfPlaceholderStart()
 {
     // "[AU" plain, "THOR]" bold: the value is plain, the bold run keeps nothing.
-    DocxTemplate document = openTemplate(testing::wordTemplate(QStringLiteral(
-        "<w:p><w:r><w:rPr><w:i/></w:rPr><w:t>[AU</w:t></w:r>"
-        "<w:r><w:rPr><w:b/></w:rPr><w:t xml:space=\"preserve\">THOR] x</w:t></w:r></w:p>")));
+    OPEN_TEMPLATE(
+        document,
+        testing::wordTemplate(QStringLiteral(
+            "<w:p><w:r><w:rPr><w:i/></w:rPr><w:t>[AU</w:t></w:r>"
+            "<w:r><w:rPr><w:b/></w:rPr><w:t xml:space=\"preserve\">THOR] x</w:t></w:r></w:p>")));
     document.replace(*document.find(QStringLiteral("[AUTHOR]"), document.body()),
                      QStringLiteral("Li"));
-    const office::Package package = testing::parts(finish(document));
+    WRITE_DOCUMENT(docx, document);
+    const office::Package package = testing::parts(docx);
     const auto xml = testing::xmlPart(package, QStringLiteral("word/document.xml"));
     const pugi::xml_node paragraph = xml->document_element().child("w:body").child("w:p");
     const pugi::xml_node first = paragraph.child("w:r");
@@ -170,7 +170,7 @@ void TestDocxTemplate::hiddenOrDeletedTextIsNotAPlaceholder_data()
 void TestDocxTemplate::hiddenOrDeletedTextIsNotAPlaceholder()
 {
     QFETCH(QString, body);
-    DocxTemplate document = openTemplate(testing::wordTemplate(body));
+    OPEN_TEMPLATE(document, testing::wordTemplate(body));
     QVERIFY(!document.find(QStringLiteral("[AUTHOR]"), document.body()));
 }
 
@@ -178,8 +178,8 @@ void TestDocxTemplate::insertedTextIsNeverFoundAgain()
 {
     // An author who calls himself "[MARK]" must not receive the question's mark, nor a
     // question that quotes "[OPTION]" end the block.
-    DocxTemplate document = openTemplate(
-        testing::wordTemplate(testing::paragraph(QStringLiteral("[AUTHOR] [QUESTION]"))));
+    OPEN_TEMPLATE(document,
+                  testing::wordTemplate(testing::paragraph(QStringLiteral("[AUTHOR] [QUESTION]"))));
     document.replace(*document.find(QStringLiteral("[AUTHOR]"), document.body()),
                      QStringLiteral("[MARK]"));
     QVERIFY(!document.find(QStringLiteral("[MARK]"), document.body()));
@@ -191,10 +191,10 @@ void TestDocxTemplate::insertedTextIsNeverFoundAgain()
 
 void TestDocxTemplate::findFromParagraphStart()
 {
-    DocxTemplate document = openTemplate(
-        testing::wordTemplate(testing::paragraph(QStringLiteral("[MARK] first")) +
-                              testing::paragraph(QStringLiteral("[MARK] then [QUESTION No]")) +
-                              testing::paragraph(QStringLiteral("[MARK] last"))));
+    OPEN_TEMPLATE(document, testing::wordTemplate(
+                                testing::paragraph(QStringLiteral("[MARK] first")) +
+                                testing::paragraph(QStringLiteral("[MARK] then [QUESTION No]")) +
+                                testing::paragraph(QStringLiteral("[MARK] last"))));
     const std::optional<office::Placement> number =
         document.find(QStringLiteral("[QUESTION No]"), document.body());
     QVERIFY(number);
@@ -237,26 +237,28 @@ void TestDocxTemplate::blockContentKeepsTextAround()
     QFETCH(QString, runs);
     QFETCH(QString, content);
     QFETCH(QStringList, expected);
-    DocxTemplate document = openTemplate(testing::wordTemplate(
-        testing::paragraph(QStringLiteral("before")) + testing::paragraph(runs) +
-        testing::paragraph(QStringLiteral("after"))));
+    OPEN_TEMPLATE(document, testing::wordTemplate(testing::paragraph(QStringLiteral("before")) +
+                                                  testing::paragraph(runs) +
+                                                  testing::paragraph(QStringLiteral("after"))));
     WordContent blocks;
     if (!content.isEmpty())
         blocks.appendText(content);
     document.replace(*document.find(QStringLiteral("[QUESTION]"), document.body()), blocks);
     expected.prepend(QStringLiteral("before"));
     expected.append(QStringLiteral("after"));
-    QCOMPARE(testing::docxParagraphs(finish(document)), expected);
+    WRITE_DOCUMENT(docx, document);
+    QCOMPARE(testing::docxParagraphs(docx), expected);
 }
 
 void TestDocxTemplate::blockContentTakesParagraphStyle()
 {
-    DocxTemplate document = openTemplate(testing::wordTemplate(
-        QStringLiteral("<w:p><w:pPr><w:pStyle w:val=\"QuestionText\"/></w:pPr>"
-                       "<w:r><w:t>[QUESTION]</w:t></w:r></w:p>")));
+    OPEN_TEMPLATE(document, testing::wordTemplate(QStringLiteral(
+                                "<w:p><w:pPr><w:pStyle w:val=\"QuestionText\"/></w:pPr>"
+                                "<w:r><w:t>[QUESTION]</w:t></w:r></w:p>")));
     document.replace(*document.find(QStringLiteral("[QUESTION]"), document.body()),
                      textContent(QStringLiteral("one\ntwo")));
-    const office::Package package = testing::parts(finish(document));
+    WRITE_DOCUMENT(docx, document);
+    const office::Package package = testing::parts(docx);
     const auto xml = testing::xmlPart(package, QStringLiteral("word/document.xml"));
     int styled = 0;
     for (pugi::xml_node p : xml->document_element().child("w:body").children("w:p")) {
@@ -280,11 +282,12 @@ void TestDocxTemplate::tableContentIsFollowedByParagraph()
         const QString body =
             inCell ? QStringLiteral("<w:tbl><w:tr><w:tc>%1</w:tc></w:tr></w:tbl>").arg(placeholder)
                    : placeholder;
-        DocxTemplate document = openTemplate(testing::wordTemplate(body));
+        OPEN_TEMPLATE(document, testing::wordTemplate(body));
         WordContent content;
         content.appendRtf(rtf);
         document.replace(*document.find(QStringLiteral("[QUESTION]"), document.body()), content);
-        const office::Package package = testing::parts(finish(document));
+        WRITE_DOCUMENT(docx, document);
+        const office::Package package = testing::parts(docx);
         const auto xml = testing::xmlPart(package, QStringLiteral("word/document.xml"));
         pugi::xml_node container = xml->document_element().child("w:body");
         if (inCell)
@@ -307,9 +310,9 @@ void TestDocxTemplate::repeatCopiesBlockOnce()
         testing::paragraph(QStringLiteral("[QUESTION]")) +
         QStringLiteral("<w:p><w:pPr><w:sectPr><w:type w:val=\"nextPage\"/></w:sectPr></w:pPr>"
                        "<w:r><w:t>[OPTION]</w:t></w:r></w:p>");
-    DocxTemplate document =
-        openTemplate(testing::wordTemplate(testing::paragraph(QStringLiteral("head")) + block +
-                                           testing::paragraph(QStringLiteral("tail"))));
+    OPEN_TEMPLATE(document,
+                  testing::wordTemplate(testing::paragraph(QStringLiteral("head")) + block +
+                                        testing::paragraph(QStringLiteral("tail"))));
     const auto first = document.find(QStringLiteral("[QUESTION No]"), document.body());
     const auto last = document.find(QStringLiteral("[OPTION]"), document.body(), &*first);
     const std::optional<office::BlockRange> range = document.blockBetween(*first, *last);
@@ -323,7 +326,7 @@ void TestDocxTemplate::repeatCopiesBlockOnce()
         // Nothing of a copy lies outside it.
         QVERIFY(!document.find(QStringLiteral("[QUESTION No]"), copies.at(q - 1)));
     }
-    const QByteArray docx = finish(document);
+    WRITE_DOCUMENT(docx, document);
     QCOMPARE(testing::docxParagraphs(docx),
              (QStringList{
                  QStringLiteral("head"), QStringLiteral("No 1 "), QStringLiteral("[QUESTION]"),
@@ -343,9 +346,10 @@ void TestDocxTemplate::repeatCopiesBlockOnce()
 void TestDocxTemplate::repeatInTableCell()
 {
     const QString cell = testing::paragraph(QStringLiteral("[ANSWER No]. [OP]"));
-    DocxTemplate document = openTemplate(testing::wordTemplate(
-        QStringLiteral("<w:tbl><w:tr><w:tc>%1</w:tc><w:tc>%2</w:tc></w:tr></w:tbl>")
-            .arg(cell, testing::paragraph(QStringLiteral("right")))));
+    OPEN_TEMPLATE(document,
+                  testing::wordTemplate(
+                      QStringLiteral("<w:tbl><w:tr><w:tc>%1</w:tc><w:tc>%2</w:tc></w:tr></w:tbl>")
+                          .arg(cell, testing::paragraph(QStringLiteral("right")))));
     const auto key = document.find(QStringLiteral("[ANSWER No]"), document.body());
     const QList<office::BlockRange> lines = document.repeat(document.paragraphOf(*key), 2);
     for (int q = 1; q <= 2; ++q) {
@@ -354,16 +358,17 @@ void TestDocxTemplate::repeatInTableCell()
         document.replace(*document.find(QStringLiteral("[OP]"), lines.at(q - 1)),
                          QStringLiteral("13"));
     }
+    WRITE_DOCUMENT(docx, document);
     QCOMPARE(
-        testing::docxParagraphs(finish(document)),
+        testing::docxParagraphs(docx),
         (QStringList{QStringLiteral("1. 13"), QStringLiteral("2. 13"), QStringLiteral("right")}));
 }
 
 void TestDocxTemplate::blockBetweenNeedsOrder()
 {
-    DocxTemplate document =
-        openTemplate(testing::wordTemplate(testing::paragraph(QStringLiteral("[OPTION]")) +
-                                           testing::paragraph(QStringLiteral("[QUESTION No]"))));
+    OPEN_TEMPLATE(document,
+                  testing::wordTemplate(testing::paragraph(QStringLiteral("[OPTION]")) +
+                                        testing::paragraph(QStringLiteral("[QUESTION No]"))));
     const auto first = document.find(QStringLiteral("[QUESTION No]"), document.body());
     const auto last = document.find(QStringLiteral("[OPTION]"), document.body());
     QVERIFY(!document.blockBetween(*first, *last));
@@ -384,8 +389,8 @@ void TestDocxTemplate::picturesAreConsistentParts()
         "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\">"
         "<wp:docPr id=\"1\" "
         "name=\"line\"/></wp:inline></w:drawing></w:r><w:r><w:t>[QUESTION]</w:t></w:r></w:p>");
-    DocxTemplate document = openTemplate(
-        testing::wordTemplate(drawing, {{QStringLiteral("word/header1.xml"), header}}));
+    OPEN_TEMPLATE(document,
+                  testing::wordTemplate(drawing, {{QStringLiteral("word/header1.xml"), header}}));
     const auto block = document.find(QStringLiteral("[QUESTION]"), document.body());
     const QList<office::BlockRange> copies = document.repeat(document.paragraphOf(*block), 3);
 
@@ -399,7 +404,8 @@ void TestDocxTemplate::picturesAreConsistentParts()
         QCOMPARE(content.pictures().size(), 2);
         document.replace(*document.find(QStringLiteral("[QUESTION]"), copy), content);
     }
-    const office::Package package = testing::parts(finish(document));
+    WRITE_DOCUMENT(docx, document);
+    const office::Package package = testing::parts(docx);
 
     // The same two pictures in three questions: two media parts, two relationships.
     QStringList media;
@@ -438,9 +444,9 @@ void TestDocxTemplate::picturesAreConsistentParts()
 
 void TestDocxTemplate::writesDocumentNotTemplate()
 {
-    DocxTemplate document =
-        openTemplate(testing::wordTemplate(testing::paragraph(QStringLiteral("x"))));
-    const office::Package package = testing::parts(finish(document));
+    OPEN_TEMPLATE(document, testing::wordTemplate(testing::paragraph(QStringLiteral("x"))));
+    WRITE_DOCUMENT(docx, document);
+    const office::Package package = testing::parts(docx);
     const auto types = testing::xmlPart(package, QStringLiteral("[Content_Types].xml"));
     const pugi::xml_node main = types->document_element().find_child_by_attribute(
         "Override", "PartName", "/word/document.xml");

@@ -48,12 +48,12 @@ inline std::unique_ptr<QTextDocument> read(const QByteArray &rtf,
     return document;
 }
 
-/// The first fragment that holds `text`, or an invalid one.
-inline QTextFragment fragmentWith(const QTextDocument &document, const QString &text)
+/// The first fragment that holds `text` after `skip` others that do, or an invalid one.
+inline QTextFragment fragmentWith(const QTextDocument &document, const QString &text, int skip = 0)
 {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(text))
+            if (it.fragment().text().contains(text) && skip-- == 0)
                 return it.fragment();
         }
     }
