@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Figures of the student program on the demo data root: time from start to the
 # login window on the screen, and the peak memory of a whole attempt.
-# Run by hand: scripts/e2e/student_figures.py --bin build/bin
+# Run by hand: tests/e2e/student_figures.py --bin build/bin
 # SPDX-License-Identifier: GPL-3.0-or-later
 import os
 import statistics
