@@ -5,7 +5,7 @@
 #include "student/exam_attempt.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,7 +30,7 @@ struct Fixture
     store::DataRoot root{dir.path()};
     FixedClock clock;
     store::SystemRandom random;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
 
     Fixture()
     {

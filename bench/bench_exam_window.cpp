@@ -6,7 +6,7 @@
 #include "student/exam_window.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -59,7 +59,7 @@ struct Fixture
     store::DataRoot root{dir.path()};
     FixedClock clock;
     store::SystemRandom random;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     QStringList documents;
 
     Fixture()

@@ -4,7 +4,7 @@
 #include "results_fixture.h"
 #include "teacher/results/results_window.h"
 
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,7 +61,7 @@ int main(int argc, char **argv)
                        chosen);
     }
 
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     results::ResultsWindow window(fixture.root(), prompts, [] {}, {});
     QSignalSpy refreshed(&window, &results::ResultsWindow::refreshed);
     window.show();

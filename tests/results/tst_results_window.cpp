@@ -6,7 +6,7 @@
 
 #include "test_files.h"
 #include "ui/rich_text_pane.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -62,7 +62,7 @@ class TestResultsWindow : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ResultsFixture> m_fixture;
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
     QStringList m_helpPages;
 

@@ -10,7 +10,7 @@
 #include "teacher/results/excel_output.h"
 #include "teacher/results/results_window.h"
 #include "teacher/results/results_workbook.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -264,7 +264,7 @@ void TestResultsWorkbook::exportMakesNewWorkbooks()
 {
     writeClass(*m_fixture);
     QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     FixedClock clock;
     QStringList opened;
     office::Delivery delivery;
@@ -290,7 +290,7 @@ void TestResultsWorkbook::exportMakesNewWorkbooks()
 void TestResultsWorkbook::exportFailureSaysWhy()
 {
     writeClass(*m_fixture);
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     FixedClock clock;
     office::Delivery delivery;
     delivery.folder = m_dir->path() + QStringLiteral("/out");
@@ -312,7 +312,7 @@ void TestResultsWorkbook::buttonWaitsForFirstRefresh()
 {
     writeClass(*m_fixture);
     QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     ResultsWindow window(m_fixture->root(), prompts, {}, {});
     QStringList opened;
     office::Delivery delivery;

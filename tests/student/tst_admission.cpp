@@ -8,7 +8,7 @@
 #include "test_files.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +30,7 @@ class TestAdmission : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<StudentRoot> m_root;
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
 
     // A1 1..30 and B2 101..130; Maths and English on offer, Physics not, Chemistry
     // without a flag. Maths admits A1, forbids B2 and says nothing about C3.

@@ -11,7 +11,7 @@
 
 #include "store/profile_file.h"
 #include "store/result_record.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -100,7 +100,7 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
     root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3)); // every key is A
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     store::ScriptedRandom random({0.5});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     Admission admission(root.root(), prompts);
     QCOMPARE(admission.open(), Admission::Opening::Ready);
     const Admission::Outcome admitted =
@@ -126,7 +126,7 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
     QCOMPARE(testing::readBytes(file), saved);
     QVERIFY(attempt.failedAutosaves() >= ExamAttempt::autosaveFailuresBeforeWarning);
 
-    prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
+    prompts.whileShown([&](const testing::ScriptedPrompts::Shown &shown) {
         if (roomMade && shown.text == texts::saveFailed)
             full.reset();
     });
@@ -183,7 +183,7 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
 
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     store::ScriptedRandom random({0.9, 0.0, 0.5, 0.3, 0.7});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     int quits = 0;
     store::IoCounters::reset();
 
@@ -312,7 +312,7 @@ void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     // Position 1 swaps with 3, 2 and 3 with themselves: order 1, 2, 3 becomes 3, 2, 1.
     store::ScriptedRandom random({0.9, 0.5, 0.9});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     int quits = 0;
 
     prompts.accept();
@@ -389,7 +389,7 @@ void TestAttemptLifecycle::remoteAttemptCopiesOnce()
     qputenv("QUORIN_ROOT_REMOTE", "1");
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     store::ScriptedRandom random({0.5});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     const QString local = dir.filePath(u"cache/student"_s);
     ExamAttempt attempt(
         root.root(), clock, random, prompts, [] {}, local);

@@ -8,7 +8,7 @@
 #include "test_files.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<StudentRoot> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
     std::unique_ptr<store::ScriptedRandom> m_random;
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
 
     QString localFolder() const { return m_dir->filePath(QStringLiteral("cache/student")); }
@@ -396,12 +396,12 @@ private slots:
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")},
                    {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("1")}},
                   StudentRoot::plainQuestions(3));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         auto attempt = makeAttempt(&prompts);
         attempt->startAttempt({paper, className, number, QStringLiteral("Tom"), QString(), false});
         for (int i = 0; i < 20; ++i)
             attempt->countdownTick();
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &) {
             for (int i = 0; i < 70; ++i) {
                 if (attempt->countdownTick().timeUp)
                     attempt->finishAttempt();

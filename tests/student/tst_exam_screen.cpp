@@ -6,7 +6,7 @@
 #include "student_texts.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,7 +57,7 @@ private:
     std::unique_ptr<StudentRoot> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
     store::ScriptedRandom m_random{{0.5}};
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
 
     std::unique_ptr<ExamScreen> open(int count, const KeyValues &main = {},
@@ -311,12 +311,12 @@ private slots:
     void timeRunsOutWhileAsking()
     {
         // The finish question is still open when the time runs out.
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         prompts.accept();
         const auto screen =
             open(3, {{u"DISPLAY_SCORE"_s, u"0"_s}, {u"TESTTIME"_s, u"1"_s}}, {}, &prompts);
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
-            if (shown.kind != ui::ScriptedPrompts::Kind::Question)
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &shown) {
+            if (shown.kind != testing::ScriptedPrompts::Kind::Question)
                 return;
             while (!screen->countdownTick().timeUp) {
             }

@@ -9,7 +9,7 @@
 #include "test_files.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,7 +56,7 @@ private:
     std::unique_ptr<StudentRoot> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
     store::ScriptedRandom m_random{{0.5}};
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
     std::unique_ptr<ExamWindow> m_window;
 

@@ -10,7 +10,7 @@
 
 #include "store/profile_file.h"
 #include "ui/password_dialog.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,7 +33,7 @@ class TestLoginWindow : public QObject
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<StudentRoot> m_root;
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
     QList<QUrl> m_opened;
 
@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(classes->currentText(), u"A1"_s); // the old list, as the focus never moved
 
         QStringList listedWhileTold;
-        m_prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+        m_prompts.whileShown([&](const testing::ScriptedPrompts::Shown &) {
             for (int i = 0; i < classes->count(); ++i)
                 listedWhileTold.append(classes->itemText(i));
         });

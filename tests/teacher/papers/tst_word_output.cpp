@@ -5,7 +5,7 @@
 #include "paper_root.h"
 
 #include "teacher/papers/word_output.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -45,7 +45,7 @@ struct Setup
 {
     testing::PaperRoot root;
     QTemporaryDir documents;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     FixedClock clock;
     QStringList opened;
     std::unique_ptr<WordOutput> output;
@@ -111,7 +111,7 @@ void TestWordOutput::asksWritesOpensAndSays()
 
     const QString path =
         setup.documents.path() + QStringLiteral("/Quorin/Maths 2024-05-01 14.03.docx");
-    QCOMPARE(setup.prompts.shown().first().kind, ui::ScriptedPrompts::Kind::Question);
+    QCOMPARE(setup.prompts.shown().first().kind, testing::ScriptedPrompts::Kind::Question);
     QCOMPARE(setup.prompts.texts(),
              (QStringList{QStringLiteral("Will you input the explain of the answer?"),
                           QStringLiteral("The operation succeed!\n\nThe document is ") + path}));
@@ -189,7 +189,7 @@ void TestWordOutput::busyOnlyWhileMaking()
     });
     QList<bool> busyWhenShown;
     setup.prompts.whileShown(
-        [&](const ui::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
+        [&](const testing::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
     for (const bool missing : {false, true}) {
         if (missing)
             QFile::remove(setup.root.path() + QStringLiteral("/sys/paper.dotx"));
