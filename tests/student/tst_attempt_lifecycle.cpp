@@ -12,6 +12,7 @@
 #include "store/profile_file.h"
 #include "store/result_record.h"
 #include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -99,7 +100,7 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
                       {u"Mark"_s, u"5"_s}});
     root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3)); // every key is A
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-    store::ScriptedRandom random({0.5});
+    testing::ScriptedRandom random({0.5});
     testing::ScriptedPrompts prompts;
     Admission admission(root.root(), prompts);
     QCOMPARE(admission.open(), Admission::Opening::Ready);
@@ -182,7 +183,7 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
     QCOMPARE(neighbour.size(), 7);
 
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-    store::ScriptedRandom random({0.9, 0.0, 0.5, 0.3, 0.7});
+    testing::ScriptedRandom random({0.9, 0.0, 0.5, 0.3, 0.7});
     testing::ScriptedPrompts prompts;
     int quits = 0;
     store::IoCounters::reset();
@@ -311,7 +312,7 @@ void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
     const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     // Position 1 swaps with 3, 2 and 3 with themselves: order 1, 2, 3 becomes 3, 2, 1.
-    store::ScriptedRandom random({0.9, 0.5, 0.9});
+    testing::ScriptedRandom random({0.9, 0.5, 0.9});
     testing::ScriptedPrompts prompts;
     int quits = 0;
 
@@ -388,7 +389,7 @@ void TestAttemptLifecycle::remoteAttemptCopiesOnce()
     root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3));
     qputenv("QUORIN_ROOT_REMOTE", "1");
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-    store::ScriptedRandom random({0.5});
+    testing::ScriptedRandom random({0.5});
     testing::ScriptedPrompts prompts;
     const QString local = dir.filePath(u"cache/student"_s);
     ExamAttempt attempt(

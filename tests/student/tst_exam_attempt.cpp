@@ -9,6 +9,7 @@
 
 #include "store/profile_file.h"
 #include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +49,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<StudentRoot> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
-    std::unique_ptr<store::ScriptedRandom> m_random;
+    std::unique_ptr<testing::ScriptedRandom> m_random;
     testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
 
@@ -85,7 +86,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         m_root = std::make_unique<StudentRoot>(m_dir->path());
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.5});
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.5});
         m_prompts.clear();
         m_quits = 0;
         qunsetenv("QUORIN_ROOT_REMOTE");
@@ -120,7 +121,7 @@ private slots:
         QFETCH(QList<int>, order);
         QFETCH(int, draws);
         makePaper(main, StudentRoot::plainQuestions(4));
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start();
         QCOMPARE(attempt->presentationOrder(), order);
         QCOMPARE(m_random->drawn(), draws);
@@ -132,7 +133,7 @@ private slots:
     void answersByQuestionNumber()
     {
         makePaper({}, StudentRoot::plainQuestions(4));
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start();
         // Position 1 shows question 2: the answer belongs to question 2.
         attempt->registerAnswer(options(QStringLiteral("CA")));
@@ -510,7 +511,7 @@ private slots:
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}},
                   StudentRoot::plainQuestions(3));
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5});
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5});
         const auto attempt = start();
         attempt->registerAnswer(options(QStringLiteral("BD")));
         attempt->next();
@@ -568,7 +569,7 @@ private slots:
                   StudentRoot::plainQuestions(4));
         m_root->writeRecord(paper, className, number,
                             {{u""_s, u"Tom"_s}, {u"TIME1"_s, u"2004,05,12  09:00:00"_s}});
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start(true);
         QCOMPARE(attempt->presentationOrder(), (QList<int>{2, 1, 3, 4}));
         QCOMPARE(attempt->position(), 1);

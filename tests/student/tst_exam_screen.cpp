@@ -7,6 +7,7 @@
 
 #include "store/profile_file.h"
 #include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,7 +57,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<StudentRoot> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
-    store::ScriptedRandom m_random{{0.5}};
+    testing::ScriptedRandom m_random{{0.5}};
     testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
 

@@ -11,6 +11,7 @@
 #include "store/profile_file.h"
 #include "ui/password_dialog.h"
 #include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -302,7 +303,7 @@ private slots:
     {
         roster();
         testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-        store::ScriptedRandom random({0.5});
+        testing::ScriptedRandom random({0.5});
         StudentProgram program(
             m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
             ExamWindow::Ticks::Manual);
@@ -330,7 +331,7 @@ private slots:
     {
         roster();
         testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-        store::ScriptedRandom random({0.5});
+        testing::ScriptedRandom random({0.5});
         StudentProgram program(
             m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
             ExamWindow::Ticks::Manual);
