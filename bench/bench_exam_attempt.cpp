@@ -5,6 +5,7 @@
 #include "student/exam_attempt.h"
 
 #include "store/profile_file.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 
 #include <QDir>
@@ -18,17 +19,11 @@ namespace {
 constexpr int questionCount = 200;
 const QString paper = QStringLiteral("Bench");
 
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)); }
-};
-
 struct Fixture
 {
     QTemporaryDir dir;
     store::DataRoot root{dir.path()};
-    FixedClock clock;
+    testing::FixedClock clock;
     store::SystemRandom random;
     testing::ScriptedPrompts prompts;
 

@@ -6,6 +6,7 @@
 #include "student/exam_window.h"
 
 #include "store/profile_file.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 
 #include <QApplication>
@@ -22,12 +23,6 @@ namespace {
 
 constexpr int questionCount = 10;
 const QString paper = QStringLiteral("Bench");
-
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)); }
-};
 
 // About 200 KB of RTF: a noisy picture (which compresses badly, as photographs do)
 // and some twenty paragraphs of text.
@@ -57,7 +52,7 @@ struct Fixture
 {
     QTemporaryDir dir;
     store::DataRoot root{dir.path()};
-    FixedClock clock;
+    testing::FixedClock clock;
     store::SystemRandom random;
     testing::ScriptedPrompts prompts;
     QStringList documents;

@@ -10,6 +10,7 @@
 #include "teacher/results/excel_output.h"
 #include "teacher/results/results_window.h"
 #include "teacher/results/results_workbook.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 
 #include <QDir>
@@ -27,12 +28,6 @@ namespace {
 const QString maths = QStringLiteral("Maths");
 const QString a1 = QStringLiteral("A1");
 const QString shippedTemplate = QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/score.xltx");
-
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 5, 1), QTime(9, 30)); }
-};
 
 // Class A1 counts 3 students numbered 1 to 5; testee 3 is still in the test, 4 and
 // 5 are beyond the count. Question 3 has no answer set and nobody answered it.
@@ -265,7 +260,7 @@ void TestResultsWorkbook::exportMakesNewWorkbooks()
     writeClass(*m_fixture);
     QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
     testing::ScriptedPrompts prompts;
-    FixedClock clock;
+    testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(9, 30))};
     QStringList opened;
     office::Delivery delivery;
     delivery.folder = m_dir->path() + QStringLiteral("/Documents/Quorin");
@@ -291,7 +286,7 @@ void TestResultsWorkbook::exportFailureSaysWhy()
 {
     writeClass(*m_fixture);
     testing::ScriptedPrompts prompts;
-    FixedClock clock;
+    testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(9, 30))};
     office::Delivery delivery;
     delivery.folder = m_dir->path() + QStringLiteral("/out");
     ExcelOutput output(m_fixture->root(), prompts, clock, delivery);

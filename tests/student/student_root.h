@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "store/clock.h"
 #include "store/data_root.h"
 #include "store/paper.h"
 #include "store/roster.h"
@@ -13,20 +12,6 @@
 #include <QString>
 
 namespace testing {
-
-/// A clock that stays where it is put.
-class FixedClock final : public store::Clock
-{
-public:
-    explicit FixedClock(QDateTime now)
-        : m_now(std::move(now))
-    {}
-    QDateTime now() const override { return m_now; }
-    void set(const QDateTime &now) { m_now = now; }
-
-private:
-    QDateTime m_now;
-};
 
 using KeyValues = QList<QPair<QString, QString>>;
 

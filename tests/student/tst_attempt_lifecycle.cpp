@@ -11,6 +11,7 @@
 
 #include "store/profile_file.h"
 #include "store/result_record.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 #include "scripted_random.h"
 

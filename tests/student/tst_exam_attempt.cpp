@@ -8,6 +8,7 @@
 #include "test_files.h"
 
 #include "store/profile_file.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 #include "scripted_random.h"
 

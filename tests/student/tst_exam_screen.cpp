@@ -6,6 +6,7 @@
 #include "student_texts.h"
 
 #include "store/profile_file.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 #include "scripted_random.h"
 

@@ -10,6 +10,7 @@
 
 #include "store/profile_file.h"
 #include "ui/password_dialog.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 #include "scripted_random.h"
 

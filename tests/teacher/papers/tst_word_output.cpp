@@ -5,6 +5,7 @@
 #include "paper_root.h"
 
 #include "teacher/papers/word_output.h"
+#include "fixed_clock.h"
 #include "scripted_prompts.h"
 
 #include <QCryptographicHash>
@@ -18,12 +19,6 @@ using papers::WordOutput;
 namespace {
 
 const QString paperName = QStringLiteral("Maths");
-
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 5, 1), QTime(14, 3)); }
-};
 
 // Every file under a folder with a digest of its bytes.
 QStringList listing(const QString &folder)
@@ -46,7 +41,7 @@ struct Setup
     testing::PaperRoot root;
     QTemporaryDir documents;
     testing::ScriptedPrompts prompts;
-    FixedClock clock;
+    testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(14, 3))};
     QStringList opened;
     std::unique_ptr<WordOutput> output;
 
