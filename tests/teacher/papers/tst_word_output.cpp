@@ -2,6 +2,7 @@
 // documents folder, opened, and the messages of success and failure.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
+#include "test_files.h"
 #include "paper_root.h"
 
 #include "teacher/papers/word_output.h"
@@ -28,9 +29,9 @@ QStringList listing(const QString &folder)
     while (it.hasNext()) {
         const QString path = it.next();
         files.append(path + u' ' +
-                     QString::fromLatin1(
-                         QCryptographicHash::hash(testing::readFile(path), QCryptographicHash::Sha1)
-                             .toHex()));
+                     QString::fromLatin1(QCryptographicHash::hash(testing::readBytes(path),
+                                                                  QCryptographicHash::Sha1)
+                                             .toHex()));
     }
     files.sort();
     return files;
@@ -111,7 +112,7 @@ void TestWordOutput::asksWritesOpensAndSays()
              (QStringList{QStringLiteral("Will you input the explain of the answer?"),
                           QStringLiteral("The operation succeed!\n\nThe document is ") + path}));
     QCOMPARE(setup.opened, QStringList{path});
-    const QStringList paragraphs = testing::docxParagraphs(testing::readFile(path));
+    const QStringList paragraphs = testing::docxParagraphs(testing::readBytes(path));
     QVERIFY(paragraphs.contains(QStringLiteral("What is 7 x 8?")));
     QCOMPARE(paragraphs.contains(QStringLiteral("Seven eights.")), explain);
     // Nothing is written to the data root.
