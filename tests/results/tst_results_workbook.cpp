@@ -3,7 +3,7 @@
 // it, from the button that waits for the first refresh to the messages.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "test_files.h"
 
 #include "office/xlsx_template.h"
@@ -31,10 +31,10 @@ const QString shippedTemplate = QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/scor
 
 // Class A1 counts 3 students numbered 1 to 5; testee 3 is still in the test, 4 and
 // 5 are beyond the count. Question 3 has no answer set and nobody answered it.
-void writeClass(testing::ResultsFixture &fixture)
+void writeClass(testing::RootBuilder &fixture)
 {
-    fixture.addPaper(maths, {QStringLiteral("13"), QStringLiteral("2"), QString()});
-    fixture.addClass(a1, 3, 1, 5);
+    fixture.keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2"), QString()});
+    fixture.classes({{a1, 3, 1, 5}});
     fixture.finish(maths, a1, 1, QStringLiteral("=Li"), QStringLiteral("Ming"),
                    QStringLiteral("60"), QStringLiteral("00:05:12"), {13, 2, 0});
     fixture.finish(maths, a1, 2, QStringLiteral("张三"), {}, QStringLiteral("95"),
@@ -95,7 +95,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<testing::ResultsFixture> m_fixture;
+    std::unique_ptr<testing::RootBuilder> m_fixture;
     QByteArray build(const ResultsModel &model, const QString &templatePath = shippedTemplate)
     {
         const office::Result<QByteArray> bytes = ResultsWorkbook::build(model, templatePath);
@@ -115,7 +115,7 @@ private:
 void TestResultsWorkbook::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_fixture = std::make_unique<testing::ResultsFixture>(m_dir->path());
+    m_fixture = std::make_unique<testing::RootBuilder>(m_dir->path());
 }
 
 void TestResultsWorkbook::cleanup()
@@ -228,8 +228,8 @@ void TestResultsWorkbook::sortedWindowStillExportsNumberOrder()
 
 void TestResultsWorkbook::classWithoutScores()
 {
-    m_fixture->addPaper(maths, {QStringLiteral("1")});
-    m_fixture->addClass(a1, 2, 1, 2);
+    m_fixture->keyedPaper(maths, {QStringLiteral("1")});
+    m_fixture->classes({{a1, 2, 1, 2}});
     // The template's own text in the cells of the average and the percentages stays.
     const QByteArray bytes =
         build(refreshed(), QStringLiteral(QUORIN_TEST_DATA "/office/lo_score.xltx"));
