@@ -80,6 +80,13 @@ RootBuilder &RootBuilder::copy(const QString &source, const QString &relative)
     return *this;
 }
 
+RootBuilder &RootBuilder::paperFolders()
+{
+    QDir().mkpath(m_path + QStringLiteral("/SHIJUAN"));
+    QDir().mkpath(m_path + QStringLiteral("/CHENGJI"));
+    return *this;
+}
+
 RootBuilder &RootBuilder::removeSys()
 {
     QDir(root().sysFolder()).removeRecursively();

@@ -59,6 +59,8 @@ public:
     RootBuilder &file(const QString &relative, const QByteArray &bytes);
     /// A copy of `source` under the root, in place of what was there.
     RootBuilder &copy(const QString &source, const QString &relative);
+    /// The folders of papers and results ("SHIJUAN", "CHENGJI") that a new root has.
+    RootBuilder &paperFolders();
     /// Removes the "sys" folder, so that every roster write fails.
     RootBuilder &removeSys();
 
