@@ -16,7 +16,7 @@
 #include "test_files.h"
 #include "ui/help.h"
 #include "ui/rich_text_pane.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -42,7 +42,7 @@ public:
 struct Fixture
 {
     testing::EditorFixture files;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     store::SystemRandom random;
 };
 

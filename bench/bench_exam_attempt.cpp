@@ -5,10 +5,10 @@
 #include "student/exam_attempt.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "root_builder.h"
+#include "scripted_prompts.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <memory>
@@ -18,43 +18,31 @@ namespace {
 constexpr int questionCount = 200;
 const QString paper = QStringLiteral("Bench");
 
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)); }
-};
-
 struct Fixture
 {
-    QTemporaryDir dir;
-    store::DataRoot root{dir.path()};
-    FixedClock clock;
+    testing::RootBuilder files;
+    store::DataRoot root = files.root();
+    testing::FixedClock clock;
     store::SystemRandom random;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
 
     Fixture()
     {
-        QDir().mkpath(dir.filePath(QStringLiteral("SHIJUAN/") + paper));
-        QDir().mkpath(dir.filePath(QStringLiteral("CHENGJI/") + paper));
-        store::ProfileBatch batch;
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("Question_conut"),
-                  QString::number(questionCount));
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("TESTTIME"), QStringLiteral("90"));
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("Mark"), QStringLiteral("1"));
-        for (int q = 1; q <= questionCount; ++q) {
-            const QString section = QString::number(q);
-            batch.set(section, QStringLiteral("QUESTION"), QStringLiteral("%1.RTF").arg(10000 + q));
-            batch.set(section, QStringLiteral("explain"), QStringLiteral("%1.RTF").arg(20000 + q));
-            batch.set(section, QStringLiteral("answer"), QString::number(q % 7 + 1));
-            batch.set(section, QStringLiteral("mark"), QString());
-        }
-        store::ProfileFile(root.paperFile(paper)).apply(batch);
+        QList<store::Question> questions;
+        for (int q = 1; q <= questionCount; ++q)
+            questions.append({QStringLiteral("%1.RTF").arg(10000 + q),
+                              QStringLiteral("%1.RTF").arg(20000 + q), QString::number(q % 7 + 1),
+                              QString()});
+        files
+            .paper(paper, {{QStringLiteral("TESTTIME"), QStringLiteral("90")},
+                           {QStringLiteral("Mark"), QStringLiteral("1")}})
+            .questions(paper, questions);
     }
 
     std::unique_ptr<student::ExamAttempt> start()
     {
         auto attempt = std::make_unique<student::ExamAttempt>(
-            root, clock, random, prompts, [] {}, dir.filePath(QStringLiteral("cache")));
+            root, clock, random, prompts, [] {}, files.localFolder(QStringLiteral("cache")));
         attempt->startAttempt({paper, QStringLiteral("A1"), QStringLiteral("7"),
                                QStringLiteral("Tom"), QString(), false});
         for (int p = 1; p <= questionCount; ++p) {

@@ -5,16 +5,15 @@
 #include "ui/rich_text_pane.h"
 #include "student/exam_window.h"
 
-#include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "root_builder.h"
+#include "scripted_prompts.h"
 
 #include <QApplication>
 #include <QBuffer>
-#include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -22,12 +21,6 @@ namespace {
 
 constexpr int questionCount = 10;
 const QString paper = QStringLiteral("Bench");
-
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)); }
-};
 
 // About 200 KB of RTF: a noisy picture (which compresses badly, as photographs do)
 // and some twenty paragraphs of text.
@@ -55,35 +48,26 @@ QByteArray bigDocument(int seed)
 
 struct Fixture
 {
-    QTemporaryDir dir;
-    store::DataRoot root{dir.path()};
-    FixedClock clock;
+    testing::RootBuilder files;
+    store::DataRoot root = files.root();
+    testing::FixedClock clock;
     store::SystemRandom random;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     QStringList documents;
 
     Fixture()
     {
-        const QString folder = dir.filePath(QStringLiteral("SHIJUAN/") + paper);
-        QDir().mkpath(folder);
-        QDir().mkpath(dir.filePath(QStringLiteral("CHENGJI/") + paper));
-        store::ProfileBatch batch;
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("Question_conut"),
-                  QString::number(questionCount));
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("CHANGE_QUESTION_SORT"),
-                  QStringLiteral("0"));
-        batch.set(QStringLiteral("MAIN"), QStringLiteral("TESTTIME"), QStringLiteral("60"));
+        QList<store::Question> questions;
         for (int q = 1; q <= questionCount; ++q) {
             const QString name = QStringLiteral("%1.RTF").arg(q);
-            QFile file(folder + u'/' + name);
-            file.open(QIODevice::WriteOnly);
-            file.write(bigDocument(q));
-            documents.append(file.fileName());
-            batch.set(QString::number(q), QStringLiteral("QUESTION"), name);
-            batch.set(QString::number(q), QStringLiteral("explain"), name);
-            batch.set(QString::number(q), QStringLiteral("answer"), QStringLiteral("1"));
+            files.document(paper, name, bigDocument(q));
+            documents.append(root.paperDocument(paper, name));
+            questions.append({name, name, QStringLiteral("1"), QString()});
         }
-        store::ProfileFile(root.paperFile(paper)).apply(batch);
+        files
+            .paper(paper, {{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")},
+                           {QStringLiteral("TESTTIME"), QStringLiteral("60")}})
+            .questions(paper, questions);
     }
 };
 
@@ -112,7 +96,7 @@ void BM_QuestionSwitch(benchmark::State &state)
     Fixture &f = fixture();
     student::ExamWindow window(
         f.root, f.clock, f.random, f.prompts, [] {}, student::ExamWindow::Ticks::Manual,
-        f.dir.filePath(QStringLiteral("cache")));
+        f.files.localFolder(QStringLiteral("cache")));
     window.open({paper, QStringLiteral("A1"), QStringLiteral("7"), QStringLiteral("Tom"), QString(),
                  false});
     window.show();

@@ -5,7 +5,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper_root.h"
 #include "ratio_reporter.h"
-#include "results_fixture.h"
+#include "root_builder.h"
 
 #include "office/template_source.h"
 #include "teacher/papers/paper_print.h"
@@ -105,12 +105,12 @@ ResultsSetup &resultsSetup()
     static std::unique_ptr<ResultsSetup> setup;
     if (!setup) {
         setup = std::make_unique<ResultsSetup>();
-        testing::ResultsFixture fixture(setup->dir.path());
+        testing::RootBuilder fixture(setup->dir.path());
         QStringList answers;
         for (int q = 1; q <= questions; ++q)
             answers.append(QString::number(q % 7 + 1));
-        fixture.addPaper(paperName, answers);
-        fixture.addClass(QStringLiteral("A1"), testees, 1, testees);
+        fixture.keyedPaper(paperName, answers);
+        fixture.classes({{QStringLiteral("A1"), testees, 1, testees}});
         QByteArray csv;
         for (int n = 1; n <= testees; ++n) {
             QList<int> given;
@@ -121,8 +121,8 @@ ResultsSetup &resultsSetup()
                 line += ',' + QByteArray::number(given.last());
             }
             csv += line + '\n';
-            fixture.writeFinished(paperName, QStringLiteral("A1"), n, QStringLiteral("张%1").arg(n),
-                                  QString::number(n % 101), QStringLiteral("00:10:00"), given);
+            fixture.finishRaw(paperName, QStringLiteral("A1"), n, QStringLiteral("张%1").arg(n),
+                              QString::number(n % 101), QStringLiteral("00:10:00"), given);
         }
         setup->model = std::make_unique<results::ResultsModel>(fixture.root());
         setup->model->open();

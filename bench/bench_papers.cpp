@@ -6,7 +6,7 @@
 #include "store/profile_file.h"
 #include "store/roster.h"
 #include "teacher/papers/paper_list.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,7 +53,7 @@ const store::DataRoot &dataRoot()
 void BM_OpenPaperList(benchmark::State &state)
 {
     const store::DataRoot &root = dataRoot();
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     store::IoCounters::reset();
     for (auto _ : state) {
         teacher::PaperList list(root, prompts);
@@ -109,7 +109,7 @@ BENCHMARK(BM_OpenOneValueAtATime)->Unit(benchmark::kMillisecond)->Iterations(1);
 void BM_CommitPaperList(benchmark::State &state)
 {
     const store::DataRoot &root = dataRoot();
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     teacher::PaperList list(root, prompts);
     list.open();
     int round = 0;
@@ -133,7 +133,7 @@ BENCHMARK(BM_CommitPaperList)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_CommitOneChange(benchmark::State &state)
 {
     const store::DataRoot &root = dataRoot();
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     teacher::PaperList list(root, prompts);
     list.open();
     list.select(papers / 2);

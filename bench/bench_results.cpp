@@ -2,7 +2,7 @@
 // questions, against reading the same values one key at a time.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratio_reporter.h"
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "teacher/results/item_analysis.h"
 #include "teacher/results/order_by_keys.h"
 #include "teacher/results/results_model.h"
@@ -32,12 +32,12 @@ QString dataRoot(int testees)
     auto &dir = roots[testees];
     if (!dir) {
         dir = std::make_unique<QTemporaryDir>();
-        testing::ResultsFixture fixture(dir->path());
+        testing::RootBuilder fixture(dir->path());
         QStringList answers;
         for (int q = 1; q <= questions; ++q)
             answers.append(QString::number(q % 7 + 1));
-        fixture.addPaper(paper, answers);
-        fixture.addClass(className, testees, 1, testees);
+        fixture.keyedPaper(paper, answers);
+        fixture.classes({{className, testees, 1, testees}});
         for (int n = 1; n <= testees; ++n) {
             if (n % 4 == 3)
                 continue;
@@ -46,9 +46,9 @@ QString dataRoot(int testees)
                 given.append((q + n) % 7 + 1);
             const QString time2 =
                 n % 2 ? QStringLiteral("00:%1:00").arg(n % 60, 2, 10, QChar(u'0')) : QString();
-            fixture.writeFinished(paper, className, n, QStringLiteral("张%1").arg(n),
-                                  n % 2 ? QString::number(n % 101) : QStringLiteral("-1"), time2,
-                                  given);
+            fixture.finishRaw(paper, className, n, QStringLiteral("张%1").arg(n),
+                              n % 2 ? QString::number(n % 101) : QStringLiteral("-1"), time2,
+                              given);
         }
     }
     return dir->path();
@@ -116,7 +116,7 @@ void BM_RefreshTenChanged(benchmark::State &state)
 {
     const int testees = int(state.range(0));
     const store::DataRoot root(dataRoot(testees));
-    testing::ResultsFixture fixture(root.path());
+    testing::RootBuilder fixture(root.path());
     // Files written a while ago have settled: a refresh may keep what it read of them.
     const auto age = [](const QString &path) {
         QFile file(path);
@@ -143,8 +143,8 @@ void BM_RefreshTenChanged(benchmark::State &state)
         for (int changed = 0; changed < 10; ++changed) {
             while (next % 4 == 3)
                 next = next % testees + 1;
-            fixture.writeFinished(paper, className, next, QStringLiteral("张%1").arg(next),
-                                  QString::number(next % 89), QStringLiteral("00:00:01"), given);
+            fixture.finishRaw(paper, className, next, QStringLiteral("张%1").arg(next),
+                              QString::number(next % 89), QStringLiteral("00:00:01"), given);
             age(root.recordFile(paper, className, QString::number(next)));
             next = next % testees + 1;
         }

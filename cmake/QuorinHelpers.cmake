@@ -25,14 +25,14 @@ if(QUORIN_FUZZ)
 endif()
 
 # quorin_add_test(NAME <name> SOURCES <files...> LIBS <targets...> LABEL <unit|widget|e2e> [AREA <area>])
-# One test program per unit, run offscreen, labelled for `ctest -L`.
+# One test program per unit, run offscreen, labelled for `ctest -L`; each links quorin_testing.
 function(quorin_add_test)
   cmake_parse_arguments(T "" "NAME;LABEL;AREA" "SOURCES;LIBS" ${ARGN})
   if(NOT T_LABEL)
     set(T_LABEL unit)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE quorin_settings Qt6::Test ${T_LIBS})
+  target_link_libraries(${T_NAME} PRIVATE quorin_settings Qt6::Test quorin_testing ${T_LIBS})
   target_compile_definitions(${T_NAME} PRIVATE
     QUORIN_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
     QUORIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
@@ -54,10 +54,11 @@ function(quorin_add_test)
 endfunction()
 
 # quorin_add_benchmark(NAME <name> SOURCES <files...> LIBS <targets...>)
+# Benchmarks build their data with the tests' library, quorin_testing.
 function(quorin_add_benchmark)
   cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${B_NAME} ${B_SOURCES})
-  target_link_libraries(${B_NAME} PRIVATE quorin_settings benchmark::benchmark ${B_LIBS})
+  target_link_libraries(${B_NAME} PRIVATE quorin_settings benchmark::benchmark quorin_testing ${B_LIBS})
 endfunction()
 
 # quorin_add_fuzzer(NAME <name> SOURCES <files...> LIBS <targets...>)

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
-
 namespace store {
 
 class RandomSource
@@ -19,21 +17,6 @@ class SystemRandom final : public RandomSource
 {
 public:
     double uniform() override;
-};
-
-/// Hands out the given numbers in turn, then starts over (for tests and demos).
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(QList<double> values)
-        : m_values(std::move(values))
-    {}
-    double uniform() override;
-    int drawn() const { return m_drawn; }
-
-private:
-    QList<double> m_values;
-    int m_drawn = 0;
 };
 
 } // namespace store

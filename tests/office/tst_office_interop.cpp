@@ -4,7 +4,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
 #include "paper_root.h"
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "test_files.h"
 
 #include "office/template_source.h"
@@ -150,9 +150,9 @@ void TestOfficeInterop::paperDocumentReadsBack()
 void TestOfficeInterop::workbookReadsBack()
 {
     QTemporaryDir rootDir;
-    testing::ResultsFixture fixture(rootDir.path());
-    fixture.addPaper(QStringLiteral("Maths"), {QStringLiteral("13"), QStringLiteral("2")});
-    fixture.addClass(QStringLiteral("三班"), 3, 1, 3);
+    testing::RootBuilder fixture(rootDir.path());
+    fixture.keyedPaper(QStringLiteral("Maths"), {QStringLiteral("13"), QStringLiteral("2")});
+    fixture.classes({{QStringLiteral("三班"), 3, 1, 3}});
     fixture.finish(QStringLiteral("Maths"), QStringLiteral("三班"), 1, QStringLiteral("=李明"),
                    QStringLiteral("Li"), QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
     fixture.finish(QStringLiteral("Maths"), QStringLiteral("三班"), 2, QStringLiteral("Anna"), {},

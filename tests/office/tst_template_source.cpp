@@ -2,6 +2,7 @@
 // writing finished files without ever replacing or half-writing one.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
+#include "test_files.h"
 
 #include "office/output_file.h"
 #include "office/template_source.h"
@@ -45,7 +46,7 @@ QString fakeOffice(const QString &folder, bool works)
 
 int runs(const QString &folder)
 {
-    return int(testing::readFile(folder + QStringLiteral("/runs.log")).count("run"));
+    return int(testing::readBytes(folder + QStringLiteral("/runs.log")).count("run"));
 }
 
 } // namespace
@@ -122,7 +123,7 @@ void TestTemplateSource::oldTemplateConvertedOnce()
     const office::Result<QString> first = source.find(TemplateKind::Score);
     QVERIFY2(first, qPrintable(first.reason()));
     QVERIFY(first->endsWith(u".xltx"));
-    QCOMPARE(testing::readFile(*first), QByteArray("old workbook"));
+    QCOMPARE(testing::readBytes(*first), QByteArray("old workbook"));
     QCOMPARE(*source.find(TemplateKind::Score), *first);
     QCOMPARE(runs(dir.path()), 1);
     // A changed old template is converted again.
@@ -177,10 +178,10 @@ void TestTemplateSource::newFilesNeverReplaceOld()
                                  folder + QStringLiteral("/Demo Maths (2).docx"),
                                  folder + QStringLiteral("/Demo Maths (3).docx")}));
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(testing::readFile(paths.at(i)), QByteArray::number(i));
+        QCOMPARE(testing::readBytes(paths.at(i)), QByteArray::number(i));
 
     QVERIFY(office::writeFile(paths.first(), "replaced"));
-    QCOMPARE(testing::readFile(paths.first()), QByteArray("replaced"));
+    QCOMPARE(testing::readBytes(paths.first()), QByteArray("replaced"));
 }
 
 void TestTemplateSource::failedWriteLeavesNothing()

@@ -2,6 +2,7 @@
 // pictures of real documents, and documents that are damaged or made to hurt.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
+#include "test_files.h"
 
 #include "office/word_content.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    return testing::readFile(QStringLiteral(QUORIN_TEST_DATA "/richtext/") + name);
+    return testing::readBytes(QStringLiteral(QUORIN_TEST_DATA "/richtext/") + name);
 }
 
 // The first run whose text is `text`, or the first run when `text` is empty.

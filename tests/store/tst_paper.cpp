@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/paper.h"
 #include "store/profile_file.h"
+#include "scripted_random.h"
 #include "test_files.h"
 
 #include <QDir>
@@ -137,7 +138,7 @@ private slots:
         QDir().mkpath(folder);
         testing::writeBytes(folder + QStringLiteral("/1.rtf"), "x");
         // The first draw names 1.RTF, which exists in another letter case.
-        ScriptedRandom random({0.0, 0.0, 0.123456789, 0.99999999});
+        testing::ScriptedRandom random({0.0, 0.0, 0.123456789, 0.99999999});
         QCOMPARE(newRtfFileName(folder, QStringLiteral(" RTF "), random),
                  QStringLiteral("12345679.RTF"));
         QCOMPARE(random.drawn(), 3);
@@ -145,7 +146,7 @@ private slots:
                  QStringLiteral("100000000.RTF"));
 
         // A source that keeps giving a taken number still yields a free name.
-        ScriptedRandom stuck({0.0});
+        testing::ScriptedRandom stuck({0.0});
         QCOMPARE(newRtfFileName(folder, QStringLiteral("RTF"), stuck), QStringLiteral("2.RTF"));
 
         SystemRandom system;

@@ -3,12 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "student/about_test.h"
 #include "student/admission.h"
-#include "student_root.h"
+#include "root_builder.h"
 #include "student_texts.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@
 using namespace student;
 using namespace Qt::StringLiterals;
 using testing::KeyValues;
-using testing::StudentRoot;
+using testing::RootBuilder;
 
 Q_DECLARE_METATYPE(KeyValues)
 
@@ -29,18 +29,18 @@ class TestAdmission : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<StudentRoot> m_root;
-    ui::ScriptedPrompts m_prompts;
+    std::unique_ptr<RootBuilder> m_root;
+    testing::ScriptedPrompts m_prompts;
 
     // A1 1..30 and B2 101..130; Maths and English on offer, Physics not, Chemistry
     // without a flag. Maths admits A1, forbids B2 and says nothing about C3.
     void standardRoster()
     {
-        m_root->setClasses({{u"A1"_s, 30, 1, 30}, {u"B2"_s, 30, 101, 130}, {u"C3"_s, 5, 1, 5}});
-        m_root->setPapers({{u"Maths"_s, u"1"_s},
-                           {u"Physics"_s, u"0"_s},
-                           {u"Chemistry"_s, QString()},
-                           {u"English"_s, u"1"_s}});
+        m_root->classes({{u"A1"_s, 30, 1, 30}, {u"B2"_s, 30, 101, 130}, {u"C3"_s, 5, 1, 5}});
+        m_root->offer(u"Maths"_s)
+            .offer(u"Physics"_s, u"0"_s)
+            .offer(u"Chemistry"_s, QString())
+            .offer(u"English"_s);
         m_root->admit(u"Maths"_s, u"A1"_s, u"1"_s);
         m_root->admit(u"Maths"_s, u"B2"_s, u"0"_s);
         m_root->admit(u"English"_s, u"B2"_s, u"1"_s);
@@ -50,7 +50,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_root = std::make_unique<StudentRoot>(m_dir->path());
+        m_root = std::make_unique<RootBuilder>(m_dir->path());
         m_prompts.clear();
     }
     void cleanup() { m_dir->setAutoRemove(!QTest::currentTestFailed()); }
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(m_prompts.texts().isEmpty());
 
         // The teacher removed every class while the window was open.
-        m_root->writeRoster(u"ClassName"_s, {{u"ClassNameCount"_s, u"0"_s}});
+        m_root->rosterKeys(u"ClassName"_s, {{u"ClassNameCount"_s, u"0"_s}});
         admission.paperListLeft(u"Maths"_s);
         QVERIFY(admission.classes().isEmpty());
         QCOMPARE(m_prompts.messages(), QStringList{texts::noTest});
@@ -96,10 +96,10 @@ private slots:
         QFETCH(QString, classCount);
         QFETCH(QString, message);
         if (!testName.isEmpty())
-            m_root->writeRoster(u"TestName"_s, testName);
+            m_root->rosterKeys(u"TestName"_s, testName);
         if (!classCount.isEmpty())
-            m_root->writeRoster(u"ClassName"_s,
-                                {{u"ClassNameCount"_s, classCount}, {u"1"_s, u"A1"_s}});
+            m_root->rosterKeys(u"ClassName"_s,
+                               {{u"ClassNameCount"_s, classCount}, {u"1"_s, u"A1"_s}});
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::NoTest);
         QCOMPARE(m_prompts.texts(), QStringList{message});
@@ -224,12 +224,11 @@ private slots:
         QFETCH(bool, focusNumber);
 
         standardRoster();
-        m_root->createPaper(u"Maths"_s,
-                            {{u"RETESTPASSWD"_s, retest}, {u"RELOGINPASSWD"_s, relogin}});
+        m_root->paper(u"Maths"_s, {{u"RETESTPASSWD"_s, retest}, {u"RELOGINPASSWD"_s, relogin}});
         const QString recordClass = className.isEmpty() ? u"A1"_s : className;
         if (!record.isEmpty())
-            m_root->writeRecord(u"Maths"_s, recordClass, u"7"_s, record);
-        const QString file = m_root->recordFile(u"Maths"_s, recordClass, u"7"_s);
+            m_root->record(u"Maths"_s, recordClass, u"7"_s, record);
+        const QString file = m_root->root().recordFile(u"Maths"_s, recordClass, u"7"_s);
         const QByteArray before = testing::readBytes(file);
         for (const QString &reply : replies) {
             if (reply.startsWith(u"ok"))
@@ -266,7 +265,7 @@ private slots:
     void namesAreOneWrite()
     {
         standardRoster();
-        m_root->createPaper(u"Maths"_s, {});
+        m_root->paper(u"Maths"_s, {});
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
         store::IoCounters::reset();
@@ -274,14 +273,14 @@ private slots:
         QCOMPARE(store::IoCounters::locks.load(), 1L);
         QCOMPARE(store::IoCounters::renames.load(), 1L);
         const store::ProfileSnapshot written =
-            store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"23"_s)).read();
+            store::ProfileFile(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"23"_s)).read();
         QCOMPARE(written.find(u"A1", u"23LAST"), std::optional<QString>(QString()));
     }
 
     void missingResultFolder()
     {
         standardRoster();
-        m_root->createPaper(u"Maths"_s, {});
+        m_root->paper(u"Maths"_s, {});
         QVERIFY(QDir(m_root->path() + u"/CHENGJI/Maths"_s).removeRecursively());
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
@@ -292,8 +291,8 @@ private slots:
 
     void hostilePaperName()
     {
-        m_root->setClasses({{u"A1"_s, 30, 1, 30}});
-        m_root->setPapers({{u"../sys"_s, u"1"_s}});
+        m_root->paperFolders().classes({{u"A1"_s, 30, 1, 30}});
+        m_root->offer(u"../sys"_s);
         m_root->admit(u"../sys"_s, u"A1"_s);
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
@@ -324,7 +323,7 @@ private slots:
     {
         QFETCH(KeyValues, main);
         QFETCH(QStringList, shown);
-        m_root->createPaper(u"Maths"_s, main);
+        m_root->paper(u"Maths"_s, main);
         // The summary is read from the root even when the engine works on copies.
         qputenv("QUORIN_ROOT_REMOTE", "1");
         const AboutTest about(m_root->root(), u"Maths"_s);

@@ -4,14 +4,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "student/admission.h"
 #include "student/exam_attempt.h"
-#include "student_root.h"
+#include "root_builder.h"
 #include "student_texts.h"
 #include "test_files.h"
 #include "write_faults.h"
 
 #include "store/profile_file.h"
 #include "store/result_record.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -20,7 +22,7 @@
 
 using namespace student;
 using namespace Qt::StringLiterals;
-using testing::StudentRoot;
+using testing::RootBuilder;
 
 namespace {
 
@@ -57,12 +59,12 @@ QMap<QString, QString> sectionKeys(const QByteArray &bytes, const QString &secti
 }
 
 // Class A1 (testees 1 to 30) may sit the paper Maths, which has these settings.
-void offerMaths(StudentRoot &root, const testing::KeyValues &settings)
+void offerMaths(RootBuilder &root, const testing::KeyValues &settings)
 {
-    root.setClasses({{u"A1"_s, 30, 1, 30}});
-    root.setPapers({{u"Maths"_s, u"1"_s}});
+    root.classes({{u"A1"_s, 30, 1, 30}});
+    root.offer(u"Maths"_s);
     root.admit(u"Maths"_s, u"A1"_s);
-    root.createPaper(u"Maths"_s, settings);
+    root.paper(u"Maths"_s, settings);
 }
 
 } // namespace
@@ -92,15 +94,16 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
 {
     QFETCH(bool, roomMade);
     QTemporaryDir dir;
-    StudentRoot root(dir.path());
+    RootBuilder root(dir.path());
     offerMaths(root, {{u"TESTTIME"_s, u"30"_s},
                       {u"DISPLAY_SCORE"_s, u"1"_s},
                       {u"full_mark"_s, u"15"_s},
                       {u"Mark"_s, u"5"_s}});
-    root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3)); // every key is A
+    root.questions(u"Maths"_s, RootBuilder::plainQuestions(3))
+        .namedDocuments(u"Maths"_s); // every key is A
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-    store::ScriptedRandom random({0.5});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedRandom random({0.5});
+    testing::ScriptedPrompts prompts;
     Admission admission(root.root(), prompts);
     QCOMPARE(admission.open(), Admission::Opening::Ready);
     const Admission::Outcome admitted =
@@ -112,7 +115,7 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
     QVERIFY(attempt.startAttempt(admitted.identity));
     attempt.registerAnswer(options(u"A"));
     QVERIFY(attempt.autosave());
-    const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
+    const QString file = root.root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
     const QByteArray saved = testing::readBytes(file);
 
     // From here on no record can be written whole.
@@ -126,7 +129,7 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
     QCOMPARE(testing::readBytes(file), saved);
     QVERIFY(attempt.failedAutosaves() >= ExamAttempt::autosaveFailuresBeforeWarning);
 
-    prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
+    prompts.whileShown([&](const testing::ScriptedPrompts::Shown &shown) {
         if (roomMade && shown.text == texts::saveFailed)
             full.reset();
     });
@@ -152,38 +155,39 @@ void TestAttemptLifecycle::aFullShareLosesNoAnswer()
 void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
 {
     QTemporaryDir dir;
-    StudentRoot root(dir.path());
-    root.setClasses({{u"A1"_s, 30, 1, 30}, {u"A12"_s, 30, 1, 30}});
-    root.setPapers({{u"Maths"_s, u"1"_s}});
+    RootBuilder root(dir.path());
+    root.classes({{u"A1"_s, 30, 1, 30}, {u"A12"_s, 30, 1, 30}});
+    root.offer(u"Maths"_s);
     root.admit(u"Maths"_s, u"A1"_s);
-    root.createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s},
-                                  {u"RETESTPASSWD"_s, u"468"_s},
-                                  {u"RELOGINPASSWD"_s, u"579"_s},
-                                  {u"DISPLAY_SCORE"_s, u"1"_s},
-                                  {u"full_mark"_s, u"35"_s},
-                                  {u"Mark"_s, u"5"_s}});
-    root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"1"_s, QString()},
-                                   {u"q2.RTF"_s, u"e2.RTF"_s, u"13"_s, u"10"_s},
-                                   {u"q3.RTF"_s, u"e3.RTF"_s, u"2"_s, QString()},
-                                   {u"q4.RTF"_s, u"e4.RTF"_s, QString(), QString()},
-                                   {u"q5.RTF"_s, u"e5.RTF"_s, u"7"_s, u"2.5"_s}});
+    root.paper(u"Maths"_s, {{u"TESTTIME"_s, u"30"_s},
+                            {u"RETESTPASSWD"_s, u"468"_s},
+                            {u"RELOGINPASSWD"_s, u"579"_s},
+                            {u"DISPLAY_SCORE"_s, u"1"_s},
+                            {u"full_mark"_s, u"35"_s},
+                            {u"Mark"_s, u"5"_s}});
+    root.questions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"1"_s, QString()},
+                                {u"q2.RTF"_s, u"e2.RTF"_s, u"13"_s, u"10"_s},
+                                {u"q3.RTF"_s, u"e3.RTF"_s, u"2"_s, QString()},
+                                {u"q4.RTF"_s, u"e4.RTF"_s, QString(), QString()},
+                                {u"q5.RTF"_s, u"e5.RTF"_s, u"7"_s, u"2.5"_s}})
+        .namedDocuments(u"Maths"_s);
     // Class A12, testee 3, lives in the same file A123.cho as class A1, testee 23.
-    root.writeRecord(u"Maths"_s, u"A12"_s, u"3"_s,
-                     {{QString(), u"Ann"_s},
-                      {u"LAST"_s, u"Wu"_s},
-                      {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
-                      {u"TIME"_s, u"00:10:00"_s},
-                      {u"DA1"_s, u"1"_s},
-                      {u"TIME2"_s, u"00:05:00"_s},
-                      {u"DF"_s, u"5"_s}});
-    const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"23"_s);
+    root.record(u"Maths"_s, u"A12"_s, u"3"_s,
+                {{QString(), u"Ann"_s},
+                 {u"LAST"_s, u"Wu"_s},
+                 {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
+                 {u"TIME"_s, u"00:10:00"_s},
+                 {u"DA1"_s, u"1"_s},
+                 {u"TIME2"_s, u"00:05:00"_s},
+                 {u"DF"_s, u"5"_s}});
+    const QString file = root.root().recordFile(u"Maths"_s, u"A1"_s, u"23"_s);
     QVERIFY(file.endsWith(u"/A123.cho"));
     const QStringList neighbour = sectionLines(testing::readBytes(file), u"A12"_s);
     QCOMPARE(neighbour.size(), 7);
 
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-    store::ScriptedRandom random({0.9, 0.0, 0.5, 0.3, 0.7});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedRandom random({0.9, 0.0, 0.5, 0.3, 0.7});
+    testing::ScriptedPrompts prompts;
     int quits = 0;
     store::IoCounters::reset();
 
@@ -283,7 +287,7 @@ void TestAttemptLifecycle::interruptedAttemptResumesAndFinishes()
 void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
 {
     QTemporaryDir dir;
-    StudentRoot root(dir.path());
+    RootBuilder root(dir.path());
     offerMaths(root, {{u"TESTTIME"_s, u"20"_s},
                       {u"RETESTPASSWD"_s, u"468"_s},
                       {u"RELOGINPASSWD"_s, u"579"_s},
@@ -291,28 +295,29 @@ void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
                       {u"DISPLAY_SCORE"_s, u"1"_s},
                       {u"Mark"_s, u"10"_s}});
     // Question 2 wants A, C, E and G.
-    root.setQuestions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"2"_s, QString()},
-                                   {u"q2.RTF"_s, u"e2.RTF"_s, u"1357"_s, u"20"_s},
-                                   {u"q3.RTF"_s, u"e3.RTF"_s, u"3"_s, QString()}});
-    root.writeRecord(u"Maths"_s, u"A1"_s, u"7"_s,
-                     {{QString(), u"Tom"_s},
-                      {u"LAST"_s, u"Lee"_s},
-                      {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
-                      {u"TIME"_s, u"00:05:00"_s},
-                      {u"DangQian"_s, u"2"_s},
-                      {u"DA1"_s, u"1"_s},
-                      {u"DA2"_s, u"13"_s},
-                      {u"DA3"_s, u"0"_s},
-                      {u"SX1"_s, u"1"_s},
-                      {u"SX2"_s, u"2"_s},
-                      {u"SX3"_s, u"3"_s},
-                      {u"TIME2"_s, u"00:04:10"_s},
-                      {u"DF"_s, u"0"_s}});
-    const QString file = root.recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
+    root.questions(u"Maths"_s, {{u"q1.RTF"_s, u"e1.RTF"_s, u"2"_s, QString()},
+                                {u"q2.RTF"_s, u"e2.RTF"_s, u"1357"_s, u"20"_s},
+                                {u"q3.RTF"_s, u"e3.RTF"_s, u"3"_s, QString()}})
+        .namedDocuments(u"Maths"_s);
+    root.record(u"Maths"_s, u"A1"_s, u"7"_s,
+                {{QString(), u"Tom"_s},
+                 {u"LAST"_s, u"Lee"_s},
+                 {u"TIME1"_s, u"2004,05,11  08:00:00"_s},
+                 {u"TIME"_s, u"00:05:00"_s},
+                 {u"DangQian"_s, u"2"_s},
+                 {u"DA1"_s, u"1"_s},
+                 {u"DA2"_s, u"13"_s},
+                 {u"DA3"_s, u"0"_s},
+                 {u"SX1"_s, u"1"_s},
+                 {u"SX2"_s, u"2"_s},
+                 {u"SX3"_s, u"3"_s},
+                 {u"TIME2"_s, u"00:04:10"_s},
+                 {u"DF"_s, u"0"_s}});
+    const QString file = root.root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s);
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
     // Position 1 swaps with 3, 2 and 3 with themselves: order 1, 2, 3 becomes 3, 2, 1.
-    store::ScriptedRandom random({0.9, 0.5, 0.9});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedRandom random({0.9, 0.5, 0.9});
+    testing::ScriptedPrompts prompts;
     int quits = 0;
 
     prompts.accept();
@@ -382,14 +387,13 @@ void TestAttemptLifecycle::retestStartsAfreshAndKeepsTheOldScoreUntilTheEnd()
 void TestAttemptLifecycle::remoteAttemptCopiesOnce()
 {
     QTemporaryDir dir;
-    StudentRoot root(dir.path());
-    root.createPaper(u"Maths"_s,
-                     {{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
-    root.setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3));
+    RootBuilder root(dir.path());
+    root.paper(u"Maths"_s, {{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
+    root.questions(u"Maths"_s, RootBuilder::plainQuestions(3)).namedDocuments(u"Maths"_s);
     qputenv("QUORIN_ROOT_REMOTE", "1");
     testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-    store::ScriptedRandom random({0.5});
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedRandom random({0.5});
+    testing::ScriptedPrompts prompts;
     const QString local = dir.filePath(u"cache/student"_s);
     ExamAttempt attempt(
         root.root(), clock, random, prompts, [] {}, local);
@@ -408,7 +412,7 @@ void TestAttemptLifecycle::remoteAttemptCopiesOnce()
     const qint64 copiedAt = QFileInfo(local + u"/q2.RTF"_s)
                                 .fileTime(QFileDevice::FileMetadataChangeTime)
                                 .toMSecsSinceEpoch();
-    QVERIFY(QFile::remove(root.paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
+    QVERIFY(QFile::remove(root.root().paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
     attempt.goToPosition(2);
     QCOMPARE(attempt.documentPath(2, DocumentKind::Question), local + u"/q2.RTF"_s);
     QCOMPARE(QFileInfo(local + u"/q2.RTF"_s)

@@ -3,12 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "student/exam_attempt.h"
 #include "student/remaining_time.h"
-#include "student_root.h"
+#include "root_builder.h"
 #include "student_texts.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +22,7 @@
 using namespace student;
 using namespace Qt::StringLiterals;
 using testing::KeyValues;
-using testing::StudentRoot;
+using testing::RootBuilder;
 
 Q_DECLARE_METATYPE(KeyValues)
 
@@ -46,10 +48,10 @@ class TestExamAttempt : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<StudentRoot> m_root;
+    std::unique_ptr<RootBuilder> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
-    std::unique_ptr<store::ScriptedRandom> m_random;
-    ui::ScriptedPrompts m_prompts;
+    std::unique_ptr<testing::ScriptedRandom> m_random;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
 
     QString localFolder() const { return m_dir->filePath(QStringLiteral("cache/student")); }
@@ -68,12 +70,12 @@ private:
     }
     void makePaper(const KeyValues &main, const QList<store::Question> &questions)
     {
-        m_root->createPaper(paper, main);
-        m_root->setQuestions(paper, questions);
+        m_root->paper(paper, main);
+        m_root->questions(paper, questions).namedDocuments(paper);
     }
     store::ProfileSnapshot record() const
     {
-        return store::ProfileFile(m_root->recordFile(paper, className, number)).read();
+        return store::ProfileFile(m_root->root().recordFile(paper, className, number)).read();
     }
     QString recordValue(const QString &suffix) const
     {
@@ -84,8 +86,8 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_root = std::make_unique<StudentRoot>(m_dir->path());
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.5});
+        m_root = std::make_unique<RootBuilder>(m_dir->path());
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.5});
         m_prompts.clear();
         m_quits = 0;
         qunsetenv("QUORIN_ROOT_REMOTE");
@@ -119,8 +121,8 @@ private slots:
         QFETCH(KeyValues, main);
         QFETCH(QList<int>, order);
         QFETCH(int, draws);
-        makePaper(main, StudentRoot::plainQuestions(4));
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
+        makePaper(main, RootBuilder::plainQuestions(4));
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start();
         QCOMPARE(attempt->presentationOrder(), order);
         QCOMPARE(m_random->drawn(), draws);
@@ -131,8 +133,8 @@ private slots:
 
     void answersByQuestionNumber()
     {
-        makePaper({}, StudentRoot::plainQuestions(4));
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
+        makePaper({}, RootBuilder::plainQuestions(4));
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start();
         // Position 1 shows question 2: the answer belongs to question 2.
         attempt->registerAnswer(options(QStringLiteral("CA")));
@@ -171,7 +173,7 @@ private slots:
         QFETCH(QString, move);
         QFETCH(int, to);
         QFETCH(int, outcome);
-        makePaper({}, StudentRoot::plainQuestions(12));
+        makePaper({}, RootBuilder::plainQuestions(12));
         const auto attempt = start();
         attempt->goToPosition(from);
         QCOMPARE(attempt->position(), from);
@@ -296,7 +298,7 @@ private slots:
         KeyValues main;
         if (!testTime.isEmpty())
             main.append({QStringLiteral("TESTTIME"), testTime});
-        makePaper(main, StudentRoot::plainQuestions(2));
+        makePaper(main, RootBuilder::plainQuestions(2));
         const auto attempt = start();
         QCOMPARE(attempt->remainingTime().text(), startText);
         const CountdownResult tick = attempt->countdownTick();
@@ -308,7 +310,7 @@ private slots:
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")},
                    {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("0")}},
-                  StudentRoot::plainQuestions(3));
+                  RootBuilder::plainQuestions(3));
         const auto attempt = start();
         for (int i = 1; i < 60; ++i)
             QVERIFY(!attempt->countdownTick().timeUp);
@@ -326,7 +328,7 @@ private slots:
     void startThatCannotBeSavedDoesNotStart()
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")}},
-                  StudentRoot::plainQuestions(2));
+                  RootBuilder::plainQuestions(2));
         const QString folder = m_root->path() + QStringLiteral("/CHENGJI/") + paper;
         QVERIFY(QDir(folder).removeRecursively());
         QTest::ignoreMessage(QtWarningMsg,
@@ -346,7 +348,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         attempt->autosave();
         attempt->finishAttempt();
-        QVERIFY(!QFile::exists(m_root->recordFile(paper, className, number)));
+        QVERIFY(!QFile::exists(m_root->root().recordFile(paper, className, number)));
         QCOMPARE(m_prompts.texts().size(), 1);
         QCOMPARE(m_quits, 0); // the program ends it
     }
@@ -357,11 +359,12 @@ private slots:
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")},
                    {QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
-                  StudentRoot::plainQuestions(2));
+                  RootBuilder::plainQuestions(2));
         const auto attempt = start();
         attempt->registerAnswer(options(QStringLiteral("AC")));
         const QString folder = m_root->path() + QStringLiteral("/CHENGJI/") + paper;
-        const QByteArray kept = testing::readBytes(m_root->recordFile(paper, className, number));
+        const QByteArray kept =
+            testing::readBytes(m_root->root().recordFile(paper, className, number));
         QVERIFY(QDir(folder).removeRecursively());
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("autosave not written")));
@@ -377,7 +380,7 @@ private slots:
 
         // The folder is back: the next tick saves what the testee did meanwhile.
         QVERIFY(QDir().mkpath(folder));
-        testing::writeBytes(m_root->recordFile(paper, className, number), kept);
+        testing::writeBytes(m_root->root().recordFile(paper, className, number), kept);
         attempt->registerAnswer(options(QStringLiteral("B")));
         QVERIFY(!attempt->retryAutosave());
         QCOMPARE(attempt->failedAutosaves(), 0);
@@ -395,13 +398,13 @@ private slots:
         // finish again and overwrite the time left with 00:00:00.
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("1")},
                    {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("1")}},
-                  StudentRoot::plainQuestions(3));
-        ui::ScriptedPrompts prompts;
+                  RootBuilder::plainQuestions(3));
+        testing::ScriptedPrompts prompts;
         auto attempt = makeAttempt(&prompts);
         attempt->startAttempt({paper, className, number, QStringLiteral("Tom"), QString(), false});
         for (int i = 0; i < 20; ++i)
             attempt->countdownTick();
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &) {
             for (int i = 0; i < 70; ++i) {
                 if (attempt->countdownTick().timeUp)
                     attempt->finishAttempt();
@@ -440,7 +443,7 @@ private slots:
                        {QStringLiteral("Mark"), QStringLiteral("5")}};
         if (!displayScore.isEmpty())
             main.append({QStringLiteral("DISPLAY_SCORE"), displayScore});
-        makePaper(main, StudentRoot::plainQuestions(4));
+        makePaper(main, RootBuilder::plainQuestions(4));
         const auto attempt = start();
         for (int p = 1; p <= 2; ++p) {
             attempt->goToPosition(p);
@@ -466,7 +469,7 @@ private slots:
         QFETCH(QString, displayScore);
         QFETCH(QStringList, texts);
         makePaper({{QStringLiteral("DISPLAY_SCORE"), displayScore}},
-                  StudentRoot::plainQuestions(2));
+                  RootBuilder::plainQuestions(2));
         const auto attempt = start();
         // The teacher deleted the paper's result folder while the test ran.
         QVERIFY(QDir(m_root->path() + QStringLiteral("/CHENGJI/") + paper).removeRecursively());
@@ -484,7 +487,7 @@ private slots:
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("10")},
                    {QStringLiteral("EXERCISEMODE"), QStringLiteral("1")}},
-                  StudentRoot::plainQuestions(2));
+                  RootBuilder::plainQuestions(2));
         const auto attempt = start();
         attempt->countdownTick();
         QVERIFY(attempt->toggleAnswerDisplay());
@@ -500,7 +503,7 @@ private slots:
     void answerDisplayNeedsExerciseMode()
     {
         makePaper({{QStringLiteral("EXERCISEMODE"), QStringLiteral("0")}},
-                  StudentRoot::plainQuestions(2));
+                  RootBuilder::plainQuestions(2));
         const auto attempt = start();
         QVERIFY(!attempt->toggleAnswerDisplay());
         QVERIFY(attempt->countdownRunning());
@@ -509,8 +512,8 @@ private slots:
     void autosaveWritesOneStep()
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}},
-                  StudentRoot::plainQuestions(3));
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5});
+                  RootBuilder::plainQuestions(3));
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5});
         const auto attempt = start();
         attempt->registerAnswer(options(QStringLiteral("BD")));
         attempt->next();
@@ -537,7 +540,7 @@ private slots:
     void resumeRestoresTheAttempt()
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("45")}},
-                  StudentRoot::plainQuestions(14));
+                  RootBuilder::plainQuestions(14));
         KeyValues saved{{u"TIME1"_s, u"2004,05,12  09:00:00"_s},
                         {u"TIME"_s, u"00:41:17"_s},
                         {u"DangQian"_s, u"12"_s}};
@@ -547,8 +550,9 @@ private slots:
             saved.append({u"DA"_s + QString::number(i),
                           i == 3 ? u"1234567"_s : (i == 5 ? u"24"_s : u"0"_s)});
         }
-        m_root->writeRecord(paper, className, number, saved);
-        const QByteArray before = testing::readBytes(m_root->recordFile(paper, className, number));
+        m_root->record(paper, className, number, saved);
+        const QByteArray before =
+            testing::readBytes(m_root->root().recordFile(paper, className, number));
         const auto attempt = start(true);
         QCOMPARE(attempt->position(), 12);
         QCOMPARE(attempt->presentationOrder(), order);
@@ -559,16 +563,16 @@ private slots:
         QCOMPARE(attempt->questionAt(12), 3);
         QCOMPARE(m_random->drawn(), 0);
         // Nothing is written when an attempt continues.
-        QCOMPARE(testing::readBytes(m_root->recordFile(paper, className, number)), before);
+        QCOMPARE(testing::readBytes(m_root->root().recordFile(paper, className, number)), before);
     }
 
     void resumeWithoutAutosaveStartsAfresh()
     {
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("20")}},
-                  StudentRoot::plainQuestions(4));
-        m_root->writeRecord(paper, className, number,
-                            {{u""_s, u"Tom"_s}, {u"TIME1"_s, u"2004,05,12  09:00:00"_s}});
-        m_random = std::make_unique<store::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
+                  RootBuilder::plainQuestions(4));
+        m_root->record(paper, className, number,
+                       {{u""_s, u"Tom"_s}, {u"TIME1"_s, u"2004,05,12  09:00:00"_s}});
+        m_random = std::make_unique<testing::ScriptedRandom>(QList<double>{0.9, 0.0, 0.5, 0.3});
         const auto attempt = start(true);
         QCOMPARE(attempt->presentationOrder(), (QList<int>{2, 1, 3, 4}));
         QCOMPARE(attempt->position(), 1);
@@ -599,14 +603,14 @@ private slots:
         QFETCH(QString, position);
         QFETCH(QList<int>, order);
         QFETCH(int, restoredPosition);
-        makePaper({}, StudentRoot::plainQuestions(4));
+        makePaper({}, RootBuilder::plainQuestions(4));
         KeyValues record{{u"TIME1"_s, u"x"_s},
                          {u"TIME"_s, u"00:10:00"_s},
                          {u"DangQian"_s, position},
                          {u"DA6"_s, u"13"_s}};
         for (qsizetype i = 0; i < saved.size(); ++i)
             record.append({u"SX"_s + QString::number(i + 1), saved.at(i)});
-        m_root->writeRecord(paper, className, number, record);
+        m_root->record(paper, className, number, record);
         const auto attempt = start(true);
         QCOMPARE(attempt->presentationOrder(), order);
         QCOMPARE(attempt->position(), restoredPosition);
@@ -636,20 +640,20 @@ private slots:
         QFETCH(QString, saved);
         QFETCH(QString, restored);
         makePaper({{QStringLiteral("TESTTIME"), QStringLiteral("20")}},
-                  StudentRoot::plainQuestions(2));
-        m_root->writeRecord(paper, className, number,
-                            {{u"TIME1"_s, u"x"_s},
-                             {u"TIME"_s, saved},
-                             {u"DangQian"_s, u"1"_s},
-                             {u"SX1"_s, u"1"_s},
-                             {u"SX2"_s, u"2"_s}});
+                  RootBuilder::plainQuestions(2));
+        m_root->record(paper, className, number,
+                       {{u"TIME1"_s, u"x"_s},
+                        {u"TIME"_s, saved},
+                        {u"DangQian"_s, u"1"_s},
+                        {u"SX1"_s, u"1"_s},
+                        {u"SX2"_s, u"2"_s}});
         const auto attempt = start(true);
         QCOMPARE(attempt->remainingTime().text(), restored);
     }
 
     void paperWithoutQuestions()
     {
-        m_root->createPaper(paper, {{QStringLiteral("TESTTIME"), QStringLiteral("5")}});
+        m_root->paper(paper, {{QStringLiteral("TESTTIME"), QStringLiteral("5")}});
         const auto attempt = start();
         QCOMPARE(attempt->questionCount(), 0);
         QCOMPARE(attempt->questionAt(1), 0);
@@ -670,7 +674,7 @@ private slots:
                   {{QStringLiteral("../../sys/sys.cho"), QStringLiteral("a/b.RTF"),
                     QStringLiteral("1"), QString()},
                    {QStringLiteral("missing.RTF"), QString(), QStringLiteral("1"), QString()}});
-        QVERIFY(QFile::remove(m_root->paperFolder(paper) + QStringLiteral("/missing.RTF")));
+        QVERIFY(QFile::remove(m_root->root().paperFolder(paper) + QStringLiteral("/missing.RTF")));
         for (const QString &remote : {QStringLiteral("0"), QStringLiteral("1")}) {
             qputenv("QUORIN_ROOT_REMOTE", remote.toLatin1());
             const auto attempt = start();
@@ -687,7 +691,7 @@ private slots:
     {
         qputenv("QUORIN_ROOT_REMOTE", "1");
         makePaper({{QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")}},
-                  StudentRoot::plainQuestions(3));
+                  RootBuilder::plainQuestions(3));
         // What an earlier attempt left behind: documents go, anything else stays.
         QDir().mkpath(localFolder());
         testing::writeBytes(localFolder() + QStringLiteral("/old.RTF"), "old");
@@ -716,19 +720,19 @@ private slots:
         attempt->finishAttempt();
         QCOMPARE(QDir(localFolder()).entryList(QDir::Files),
                  QStringList{QStringLiteral("notes.txt")});
-        QVERIFY(QFile::exists(m_root->paperFolder(paper) + QStringLiteral("/q1.RTF")));
+        QVERIFY(QFile::exists(m_root->root().paperFolder(paper) + QStringLiteral("/q1.RTF")));
         QCOMPARE(recordValue(QStringLiteral("DF")), QStringLiteral("0"));
     }
 
     void localRootLeavesTheCacheAlone()
     {
-        makePaper({}, StudentRoot::plainQuestions(2));
+        makePaper({}, RootBuilder::plainQuestions(2));
         const auto attempt = start();
         QVERIFY(!attempt->isRemote());
         QCOMPARE(attempt->paperFileInUse(), m_root->root().paperFile(paper));
-        QCOMPARE(
-            attempt->documentPath(1, DocumentKind::Question).startsWith(m_root->paperFolder(paper)),
-            true);
+        QCOMPARE(attempt->documentPath(1, DocumentKind::Question)
+                     .startsWith(m_root->root().paperFolder(paper)),
+                 true);
         attempt->finishAttempt();
         QVERIFY(!QFileInfo::exists(localFolder()));
     }

@@ -2,11 +2,13 @@
 // enable rules, the captions and colours of the answer display, and the finish.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "student/exam_screen.h"
-#include "student_root.h"
+#include "root_builder.h"
 #include "student_texts.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,7 +17,7 @@
 using namespace student;
 using namespace Qt::StringLiterals;
 using testing::KeyValues;
-using testing::StudentRoot;
+using testing::RootBuilder;
 
 namespace {
 
@@ -54,10 +56,10 @@ class TestExamScreen : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<StudentRoot> m_root;
+    std::unique_ptr<RootBuilder> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
-    store::ScriptedRandom m_random{{0.5}};
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedRandom m_random{{0.5}};
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
 
     std::unique_ptr<ExamScreen> open(int count, const KeyValues &main = {},
@@ -66,10 +68,12 @@ private:
     {
         KeyValues settings{{u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"Mark"_s, u"10"_s}};
         settings.append(main);
-        m_root->createPaper(u"Maths"_s, settings);
+        m_root->paper(u"Maths"_s, settings);
         if (count > 0 || !questions.isEmpty())
-            m_root->setQuestions(
-                u"Maths"_s, questions.isEmpty() ? StudentRoot::plainQuestions(count) : questions);
+            m_root
+                ->questions(u"Maths"_s,
+                            questions.isEmpty() ? RootBuilder::plainQuestions(count) : questions)
+                .namedDocuments(u"Maths"_s);
         auto screen = std::make_unique<ExamScreen>(
             m_root->root(), m_clock, m_random, prompts ? *prompts : m_prompts,
             [this] { ++m_quits; }, m_dir->filePath(u"cache"_s));
@@ -81,7 +85,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_root = std::make_unique<StudentRoot>(m_dir->path());
+        m_root = std::make_unique<RootBuilder>(m_dir->path());
         m_prompts.clear();
         m_quits = 0;
     }
@@ -311,12 +315,12 @@ private slots:
     void timeRunsOutWhileAsking()
     {
         // The finish question is still open when the time runs out.
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         prompts.accept();
         const auto screen =
             open(3, {{u"DISPLAY_SCORE"_s, u"0"_s}, {u"TESTTIME"_s, u"1"_s}}, {}, &prompts);
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
-            if (shown.kind != ui::ScriptedPrompts::Kind::Question)
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &shown) {
+            if (shown.kind != testing::ScriptedPrompts::Kind::Question)
                 return;
             while (!screen->countdownTick().timeUp) {
             }
@@ -326,7 +330,7 @@ private slots:
         QCOMPARE(prompts.texts(), (QStringList{texts::finishQuestion, texts::saved}));
         QCOMPARE(m_quits, 1);
         const store::ProfileSnapshot record =
-            store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
+            store::ProfileFile(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
         QCOMPARE(record.value(u"A1", u"7TIME2"), u"00:00:00"_s);
     }
 

@@ -4,12 +4,14 @@
 #include "ui/rich_text_pane.h"
 #include "student/exam_window.h"
 #include "student/option_box.h"
-#include "student_root.h"
+#include "root_builder.h"
 #include "student_texts.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +29,7 @@
 using namespace student;
 using namespace Qt::StringLiterals;
 using testing::KeyValues;
-using testing::StudentRoot;
+using testing::RootBuilder;
 
 namespace {
 
@@ -53,10 +55,10 @@ class TestExamWindow : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<StudentRoot> m_root;
+    std::unique_ptr<RootBuilder> m_root;
     testing::FixedClock m_clock{QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0))};
-    store::ScriptedRandom m_random{{0.5}};
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedRandom m_random{{0.5}};
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
     std::unique_ptr<ExamWindow> m_window;
 
@@ -66,9 +68,11 @@ private:
         KeyValues settings{
             {u"CHANGE_QUESTION_SORT"_s, u"0"_s}, {u"Mark"_s, u"10"_s}, {u"TESTTIME"_s, u"30"_s}};
         settings.append(main);
-        m_root->createPaper(u"Maths"_s, settings);
-        m_root->setQuestions(u"Maths"_s,
-                             questions.isEmpty() ? StudentRoot::plainQuestions(count) : questions);
+        m_root->paper(u"Maths"_s, settings);
+        m_root
+            ->questions(u"Maths"_s,
+                        questions.isEmpty() ? RootBuilder::plainQuestions(count) : questions)
+            .namedDocuments(u"Maths"_s);
         m_window = std::make_unique<ExamWindow>(
             m_root->root(), m_clock, m_random, m_prompts, [this] { ++m_quits; },
             ExamWindow::Ticks::Manual, m_dir->filePath(u"cache"_s));
@@ -105,7 +109,7 @@ private:
     }
     QString recordValue(const QString &suffix) const
     {
-        return store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s))
+        return store::ProfileFile(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s))
             .read()
             .value(u"A1", QString(u"7"_s + suffix), u"<absent>"_s);
     }
@@ -114,7 +118,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_root = std::make_unique<StudentRoot>(m_dir->path());
+        m_root = std::make_unique<RootBuilder>(m_dir->path());
         m_prompts.clear();
         m_quits = 0;
     }
@@ -391,7 +395,8 @@ private slots:
         auto *warning = m_window->findChild<QLabel *>(u"Lab_warning"_s);
         QVERIFY(warning && warning->isHidden());
         const QString folder = m_root->path() + u"/CHENGJI/Maths"_s;
-        const QByteArray kept = testing::readBytes(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s));
+        const QByteArray kept =
+            testing::readBytes(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s));
         QVERIFY(QDir(folder).removeRecursively());
         for (int i = 0; i < 3; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"autosave not written"_s));
@@ -407,10 +412,10 @@ private slots:
         QVERIFY(named(u"Command2"_s)->isEnabled());
 
         QVERIFY(QDir().mkpath(folder));
-        testing::writeBytes(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s), kept);
+        testing::writeBytes(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s), kept);
         m_window->countdownTick();
         QVERIFY(warning->isHidden());
-        QCOMPARE(store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s))
+        QCOMPARE(store::ProfileFile(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s))
                      .readValue(u"A1", u"7TIME"),
                  u"00:29:58"_s); // saved at the third tick, before it counted
     }
@@ -418,7 +423,7 @@ private slots:
     void missingDocumentShowsAnEmptyPane()
     {
         ExamWindow *window = open(2);
-        QVERIFY(QFile::remove(m_root->paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
+        QVERIFY(QFile::remove(m_root->root().paperFolder(u"Maths"_s) + u"/q2.RTF"_s));
         QTest::mouseClick(named(u"Command2"_s), Qt::LeftButton);
         QCOMPARE(questionCaption(), u"Question No:2    Mark:10"_s);
         QVERIFY(window->findChild<ui::RichTextPane *>(u"Rich题目"_s)->toPlainText().isEmpty());
@@ -428,7 +433,7 @@ private slots:
 
     void paperWithoutQuestions()
     {
-        m_root->createPaper(u"Maths"_s, {{u"TESTTIME"_s, u"10"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
+        m_root->paper(u"Maths"_s, {{u"TESTTIME"_s, u"10"_s}, {u"DISPLAY_SCORE"_s, u"0"_s}});
         m_window = std::make_unique<ExamWindow>(
             m_root->root(), m_clock, m_random, m_prompts, [this] { ++m_quits; },
             ExamWindow::Ticks::Manual, m_dir->filePath(u"cache"_s));

@@ -5,12 +5,14 @@
 #include "student/admission.h"
 #include "student/login_window.h"
 #include "student/student_program.h"
-#include "student_root.h"
+#include "root_builder.h"
 #include "test_files.h"
 
 #include "store/profile_file.h"
 #include "ui/password_dialog.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
+#include "scripted_random.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,7 +26,7 @@
 
 using namespace student;
 using namespace Qt::StringLiterals;
-using testing::StudentRoot;
+using testing::RootBuilder;
 
 class TestLoginWindow : public QObject
 {
@@ -32,22 +34,22 @@ class TestLoginWindow : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<StudentRoot> m_root;
-    ui::ScriptedPrompts m_prompts;
+    std::unique_ptr<RootBuilder> m_root;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
     QList<QUrl> m_opened;
 
     void roster()
     {
-        m_root->setClasses({{u"A1"_s, 30, 1, 30}, {u"B2"_s, 30, 101, 130}});
-        m_root->setPapers({{u"Maths"_s, u"1"_s}, {u"English"_s, u"1"_s}});
+        m_root->classes({{u"A1"_s, 30, 1, 30}, {u"B2"_s, 30, 101, 130}});
+        m_root->offer(u"Maths"_s).offer(u"English"_s);
         m_root->admit(u"Maths"_s, u"A1"_s);
-        m_root->createPaper(u"Maths"_s, {{u"RETESTPASSWD"_s, QString()},
-                                         {u"RELOGINPASSWD"_s, u"579"_s},
-                                         {u"TESTTIME"_s, u"45"_s},
-                                         {u"full_mark"_s, u"30"_s},
-                                         {u"about_test"_s, u"Chapter 3"_s}});
-        m_root->setQuestions(u"Maths"_s, StudentRoot::plainQuestions(3));
+        m_root->paper(u"Maths"_s, {{u"RETESTPASSWD"_s, QString()},
+                                   {u"RELOGINPASSWD"_s, u"579"_s},
+                                   {u"TESTTIME"_s, u"45"_s},
+                                   {u"full_mark"_s, u"30"_s},
+                                   {u"about_test"_s, u"Chapter 3"_s}});
+        m_root->questions(u"Maths"_s, RootBuilder::plainQuestions(3)).namedDocuments(u"Maths"_s);
     }
     std::unique_ptr<LoginWindow> window()
     {
@@ -71,7 +73,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_root = std::make_unique<StudentRoot>(m_dir->path());
+        m_root = std::make_unique<RootBuilder>(m_dir->path());
         m_prompts.clear();
         m_quits = 0;
         m_opened.clear();
@@ -155,11 +157,11 @@ private slots:
                               u"Please input your student number and name!"_s}));
         QVERIFY(login->isVisible());
         QCOMPARE(m_quits, 0);
-        QVERIFY(!QFile::exists(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)));
+        QVERIFY(!QFile::exists(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s)));
 
         // Finished without a retest password.
-        m_root->writeRecord(u"Maths"_s, u"A1"_s, u"7"_s,
-                            {{u"TIME1"_s, u"x"_s}, {u"TIME2"_s, u"00:01:00"_s}});
+        m_root->record(u"Maths"_s, u"A1"_s, u"7"_s,
+                       {{u"TIME1"_s, u"x"_s}, {u"TIME2"_s, u"00:01:00"_s}});
         QTest::keyClicks(child<QLineEdit>(login.get(), u"Text_first"_s), u"Tom"_s);
         m_prompts.clear();
         QTest::mouseClick(ok, Qt::LeftButton);
@@ -224,7 +226,7 @@ private slots:
         m_root->admit(u"Maths"_s, u"B2"_s, u"0"_s);
         m_root->admit(u"English"_s, u"A1"_s, u"0"_s);
         m_root->admit(u"English"_s, u"B2"_s, u"1"_s);
-        m_root->createPaper(u"English"_s, {});
+        m_root->paper(u"English"_s, {});
         auto login = window();
         QVERIFY(login->start());
         login->show();
@@ -243,7 +245,7 @@ private slots:
         QCOMPARE(classes->currentText(), u"A1"_s); // the old list, as the focus never moved
 
         QStringList listedWhileTold;
-        m_prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+        m_prompts.whileShown([&](const testing::ScriptedPrompts::Shown &) {
             for (int i = 0; i < classes->count(); ++i)
                 listedWhileTold.append(classes->itemText(i));
         });
@@ -253,14 +255,14 @@ private slots:
         QCOMPARE(listedWhileTold, QStringList{u"B2"_s});
         QCOMPARE(classes->currentText(), QString());
         QVERIFY(login->isVisible());
-        QVERIFY(!QFile::exists(m_root->recordFile(u"English"_s, u"A1"_s, u"7"_s)));
+        QVERIFY(!QFile::exists(m_root->root().recordFile(u"English"_s, u"A1"_s, u"7"_s)));
     }
 
     // A class without an admission key for the paper is admitted at "OK".
     void missingAdmissionFlagStillAdmits()
     {
         roster();
-        m_root->createPaper(u"English"_s, {});
+        m_root->paper(u"English"_s, {});
         Admission admission(m_root->root(), m_prompts);
         QCOMPARE(admission.open(), Admission::Opening::Ready);
         const Admission::Outcome outcome =
@@ -274,8 +276,8 @@ private slots:
     void aboutTestShowsPlainText()
     {
         roster();
-        m_root->createPaper(u"Maths"_s, {{u"about_test"_s, u"Chapter <b>3</b>: A &lt; B"_s},
-                                         {u"full_mark"_s, u"<i>30</i>"_s}});
+        m_root->paper(u"Maths"_s, {{u"about_test"_s, u"Chapter <b>3</b>: A &lt; B"_s},
+                                   {u"full_mark"_s, u"<i>30</i>"_s}});
         AboutTestWindow about(m_root->root(),
                               {u"Maths"_s, u"A1"_s, u"7"_s, u"Tom"_s, QString(), false},
                               [this] { ++m_quits; });
@@ -302,7 +304,7 @@ private slots:
     {
         roster();
         testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-        store::ScriptedRandom random({0.5});
+        testing::ScriptedRandom random({0.5});
         StudentProgram program(
             m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
             ExamWindow::Ticks::Manual);
@@ -330,7 +332,7 @@ private slots:
     {
         roster();
         testing::FixedClock clock(QDateTime(QDate(2004, 5, 12), QTime(9, 30, 0)));
-        store::ScriptedRandom random({0.5});
+        testing::ScriptedRandom random({0.5});
         StudentProgram program(
             m_root->root(), clock, random, m_prompts, [this] { ++m_quits; },
             ExamWindow::Ticks::Manual);
@@ -351,7 +353,7 @@ private slots:
         QCOMPARE(child<QLabel>(about, u"Lab_total"_s)->text(), u"  3"_s);
         QCOMPARE(child<QLabel>(about, u"Lab_about"_s)->text(), u"  Chapter 3"_s);
         const store::ProfileSnapshot record =
-            store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
+            store::ProfileFile(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
         QCOMPARE(record.value(u"A1", u"7"), u"Tom"_s);
         QCOMPARE(record.value(u"A1", u"7LAST"), u"Lee"_s);
 
@@ -363,7 +365,7 @@ private slots:
         QCOMPARE(m_quits, 0);
         QVERIFY(m_prompts.texts().isEmpty());
         const store::ProfileSnapshot started =
-            store::ProfileFile(m_root->recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
+            store::ProfileFile(m_root->root().recordFile(u"Maths"_s, u"A1"_s, u"7"_s)).read();
         QCOMPARE(started.value(u"A1", u"7TIME1"), u"2004,05,12  09:30:00"_s);
     }
 };

@@ -4,7 +4,7 @@
 #include "student/root_gate.h"
 #include "test_files.h"
 
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -63,7 +63,7 @@ private slots:
             location.root = store::DataRoot(m_dir.filePath(folder));
         if (source == store::RootSource::ConfigFile)
             location.configFile = u"/etc/xdg/quorin/quorin.conf"_s;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         QString err;
         QTextStream stream(&err);
         const bool admitted = student::admitRoot(location, prompts, stream);

@@ -4,7 +4,7 @@
 #include "classes/class_table.h"
 #include "store/roster.h"
 #include "temp_root.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QFile>
 #include <QTest>
@@ -78,7 +78,7 @@ private slots:
         QFETCH(QStringList, names);
         testing::TempRoot root;
         root.writeRoster(threeClasses);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         table.select(1);
@@ -104,7 +104,7 @@ private slots:
         // first 1, count 30, last 30; then count 40, first 10, last 45.
         testing::TempRoot root;
         root.writeRoster(threeClasses);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         QCOMPARE(table.selected(), 0);
@@ -135,7 +135,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
                                         "[FirstNumber]\nA1=1\n[LastNumber]\nA1=100\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         table.editCount(QStringLiteral("30"));
@@ -175,7 +175,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(
             QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[LastNumber]\nA1=32767\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         table.editFirst(QStringLiteral("-32768"));
@@ -210,7 +210,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
                                         "[FirstNumber]\nA1=30000\n[LastNumber]\nA1=30029\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         const store::ClassEntry before = table.classes().at(0);
@@ -250,7 +250,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(threeClasses);
         const QByteArray bytes = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         table.select(row);
@@ -273,7 +273,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         table.deleteSelected();
@@ -285,7 +285,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(threeClasses);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         const QList<store::ClassEntry> before = table.classes();
@@ -305,7 +305,7 @@ private slots:
     void noClasses()
     {
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         QCOMPARE(table.selected(), -1);
@@ -332,7 +332,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(threeClasses);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         table.select(1);
@@ -351,7 +351,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(threeClasses);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         root.removeSys();
@@ -372,7 +372,7 @@ private slots:
             QVERIFY(big.resize(17 * 1024 * 1024));
         }
         const QByteArray before = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         QCOMPARE(table.count(), 0);
@@ -413,7 +413,7 @@ private slots:
         QFETCH(QString, clash);
         testing::TempRoot root;
         root.writeRoster(roster);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
         QCOMPARE(table.recordFileClash().value_or(QString()), clash);

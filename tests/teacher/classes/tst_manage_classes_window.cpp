@@ -4,7 +4,7 @@
 #include "recording_help.h"
 #include "store/roster.h"
 #include "temp_root.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +46,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(roster);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         QCOMPARE(window.objectName(), QStringLiteral("班级管理"));
@@ -109,7 +109,7 @@ private slots:
         QFETCH(QString, accessible);
         QFETCH(QString, tip);
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         auto *control = window.findChild<QWidget *>(name);
@@ -124,7 +124,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(roster);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         window.show();
@@ -153,7 +153,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(roster);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         window.show();
@@ -186,7 +186,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(roster);
         const QByteArray before = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         window.show();
@@ -204,7 +204,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(roster);
         const QByteArray before = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         window.show();
@@ -213,8 +213,8 @@ private slots:
         prompts.accept();
         // The list already shows the class gone when the message says so.
         QStringList listedWhileTold;
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &shown) {
-            if (shown.kind != ui::ScriptedPrompts::Kind::Message)
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &shown) {
+            if (shown.kind != testing::ScriptedPrompts::Kind::Message)
                 return;
             for (int row = 0; row < window.classList()->count(); ++row)
                 listedWhileTold.append(window.classList()->item(row)->text());
@@ -237,7 +237,7 @@ private slots:
     void helpOpensThisWindowsPage()
     {
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
         window.show();

@@ -5,7 +5,7 @@
 #include "recording_help.h"
 #include "store/roster.h"
 #include "temp_root.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -58,7 +58,7 @@ class TestManageTestWindow : public QObject
 
 private:
     std::unique_ptr<testing::TempRoot> m_root;
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
     testing::RecordingHelp m_help;
     std::unique_ptr<ManageTestWindow> m_window;
 

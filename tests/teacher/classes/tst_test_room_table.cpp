@@ -3,7 +3,7 @@
 #include "classes/test_room_table.h"
 #include "store/roster.h"
 #include "temp_root.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QTest>
 
@@ -59,7 +59,7 @@ private slots:
         QFETCH(QStringList, firstPaperClasses);
         testing::TempRoot root;
         root.writeRoster(roster);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         QStringList flags;
@@ -76,7 +76,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(twoPapers);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         QVERIFY(table.writeTestRoom());
@@ -91,7 +91,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(twoPapers);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         table.selectPaper(1);
@@ -114,7 +114,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(twoPapers);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         const store::TestRoom before = table.room();
@@ -133,7 +133,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(twoPapers);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         const store::TestRoom before = table.room();
@@ -146,7 +146,7 @@ private slots:
     void nothingToShow()
     {
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         QCOMPARE(table.paperCount(), 0);
@@ -162,7 +162,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
                                         "[TestName]\nTestNameCount=2\n1=ClassCount\n2=Maths\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         table.togglePaper(0);
@@ -180,7 +180,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(twoPapers);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
         root.removeSys();

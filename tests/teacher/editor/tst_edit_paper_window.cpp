@@ -11,7 +11,7 @@
 #include "test_files.h"
 #include "write_faults.h"
 #include "ui/rich_text_pane.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,7 +39,7 @@ const QString paper = QStringLiteral("物理");
 struct Session
 {
     EditorFixture files;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     testing::RecordingHelp help;
     store::SystemRandom random;
     std::unique_ptr<PaperEditor> editor;
@@ -431,7 +431,7 @@ private Q_SLOTS:
         else
             s.prompts.accept(file);
         s.window->questionMenu()->action(QStringLiteral("Insert picture..."))->trigger();
-        QCOMPARE(s.prompts.shown().at(0).kind, ui::ScriptedPrompts::Kind::OpenFile);
+        QCOMPARE(s.prompts.shown().at(0).kind, testing::ScriptedPrompts::Kind::OpenFile);
         QCOMPARE(s.prompts.messages(), message.isEmpty() ? QStringList() : QStringList{message});
         const bool inserted = !file.isEmpty() && message.isEmpty();
         QCOMPARE(s.editor->unsavedChanges(), inserted);

@@ -9,7 +9,7 @@
 #include "store/random_source.h"
 #include "test_files.h"
 #include "write_faults.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +39,7 @@ QList<FixtureQuestion> questions(int count)
 struct Session
 {
     EditorFixture files;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     store::SystemRandom random;
     std::unique_ptr<PaperEditor> editor;
 
@@ -920,7 +920,7 @@ private Q_SLOTS:
         s.prompts.refuse();
         QVERIFY(!editor.mayClose());
         QCOMPARE(s.prompts.shown().size(), 1);
-        QCOMPARE(s.prompts.shown().at(0).kind, ui::ScriptedPrompts::Kind::Question);
+        QCOMPARE(s.prompts.shown().at(0).kind, testing::ScriptedPrompts::Kind::Question);
         QCOMPARE(s.prompts.shown().at(0).text,
                  QStringLiteral("Will you went to exit without save?"));
         QCOMPARE(editor.question(1).answer, QStringLiteral("12"));

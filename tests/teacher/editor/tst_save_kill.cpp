@@ -7,7 +7,7 @@
 #include "store/paper.h"
 #include "store/random_source.h"
 #include "test_files.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,7 +32,7 @@ const char *const loopArgument = "--save-loop";
 // saves after each step, until it is killed.
 int saveLoop(const QString &root, const QString &workingFolder)
 {
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     store::SystemRandom random;
     PaperEditor editor{store::DataRoot(root), paper, workingFolder, prompts, random};
     if (editor.openPaperEditor() != PaperEditor::OpenResult::Opened)
@@ -141,7 +141,7 @@ private Q_SLOTS:
             }
 
             // The next editor gets the working folder and opens the paper.
-            ui::ScriptedPrompts prompts;
+            testing::ScriptedPrompts prompts;
             store::SystemRandom names;
             PaperEditor next(files.root(), paper, files.workingFolder(), prompts, names);
             QCOMPARE(next.openPaperEditor(), PaperEditor::OpenResult::Opened);
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QVERIFY2(killedAfterASave > 0, "no kill came after a save");
 
         // The next save leaves nothing of the killed ones in the paper folder.
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         store::SystemRandom names;
         PaperEditor last(files.root(), paper, files.workingFolder(), prompts, names);
         QCOMPARE(last.openPaperEditor(), PaperEditor::OpenResult::Opened);

@@ -6,7 +6,7 @@
 #include "editor_fixture.h"
 #include "store/random_source.h"
 #include "test_files.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +39,7 @@ QList<FixtureQuestion> sourceQuestions()
 struct Session
 {
     EditorFixture files;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     store::SystemRandom random;
     std::unique_ptr<PaperEditor> editor;
     std::unique_ptr<TestPool> pool;
@@ -163,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(s.pool->importSelected(editor),
                  addIt ? TestPool::Import::Imported : TestPool::Import::Declined);
         QCOMPARE(s.prompts.shown().size(), 1);
-        QCOMPARE(s.prompts.shown().at(0).kind, ui::ScriptedPrompts::Kind::Confirm);
+        QCOMPARE(s.prompts.shown().at(0).kind, testing::ScriptedPrompts::Kind::Confirm);
         QCOMPARE(s.prompts.shown().at(0).text, duplicateText);
         QCOMPARE(s.pool->selected(), 1);
         QCOMPARE(editor.questionCount(), addIt ? 3 : 2);

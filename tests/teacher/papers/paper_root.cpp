@@ -37,38 +37,6 @@ void writePaper(const TempRoot &root, const QString &name, const QString &mainLi
                    QByteArray("{\\rtf1\\ansi\\ansicpg936 ") + document + "\\par}");
 }
 
-QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &section)
-{
-    QByteArray bytes = readBytes(file);
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        text = QString::fromUtf8(bytes.mid(3));
-    else
-        text = QStringDecoder("GBK").decode(bytes);
-    QList<QPair<QString, QString>> values;
-    bool inside = false;
-    for (const QString &raw : text.split(QStringLiteral("\r\n"))) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            inside = line.mid(1, line.size() - 2).compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (inside && equals > 0)
-            values.append({line.left(equals), line.mid(equals + 1)});
-    }
-    return values;
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    // A profile file's lock file stays beside it after every write.
-    names.removeIf([](const QString &name) { return store::FileLock::isLockFileName(name); });
-    return names;
-}
-
 void PaperRoot::listPapers(const QStringList &papers) const
 {
     QString roster = QStringLiteral("[TestName]\nTestNameCount=%1\n").arg(papers.size());

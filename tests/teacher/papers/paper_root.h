@@ -4,6 +4,7 @@
 #pragma once
 
 #include "temp_root.h"
+#include "test_files.h"
 
 #include <QList>
 #include <QPair>
@@ -20,12 +21,6 @@ QString fullPaperMain(const QString &testTime = QStringLiteral("45"));
 /// they name; makes CHENGJI/<name> too. The file name defaults to "<name>.cho".
 void writePaper(const TempRoot &root, const QString &name, const QString &mainLines,
                 const QString &fileName = {});
-
-/// The keys and values of one section of a profile file, in file order.
-QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &section);
-
-/// What a folder holds (files and folders), in name order.
-QStringList entriesOf(const QString &folder);
 
 struct QuestionFiles
 {

@@ -6,7 +6,7 @@
 #include "recording_help.h"
 #include "store/profile_file.h"
 #include "test_files.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -71,7 +71,7 @@ QString mainValue(const testing::TempRoot &root, const QString &paper, const cha
 struct Shown
 {
     testing::TempRoot root;
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     testing::RecordingHelp help;
 };
 

@@ -5,7 +5,7 @@
 #include "papers/paper_list.h"
 #include "paper_root.h"
 #include "test_files.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,7 +81,7 @@ private slots:
         writeRoot(root);
         const QString exchange = root.path() + QStringLiteral("/exchange");
         QDir().mkpath(exchange);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         list.editNumber(PaperColumn::TestTime, QStringLiteral("99")); // not committed: not output
@@ -89,7 +89,7 @@ private slots:
 
         prompts.accept(exchange + u'/');
         QVERIFY(exchangeOf.outputPaper());
-        QCOMPARE(prompts.shown().first().kind, ui::ScriptedPrompts::Kind::ChooseFolder);
+        QCOMPARE(prompts.shown().first().kind, testing::ScriptedPrompts::Kind::ChooseFolder);
         QCOMPARE(prompts.shown().first().text, QStringLiteral("Output paper to ..."));
         QCOMPARE(prompts.messages(), QStringList{outputDone});
         const QString target = exchange + QStringLiteral("/Algebra");
@@ -119,7 +119,7 @@ private slots:
         writeRoot(root);
         const QString exchange = root.path() + QStringLiteral("/exchange");
         QDir().mkpath(exchange);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);
@@ -145,7 +145,7 @@ private slots:
         const QString exchange = root.path() + QStringLiteral("/exchange");
         testing::writeBytes(exchange + QStringLiteral("/Algebra/Algebra.cho"), "kept");
         QDir().mkpath(exchange + QStringLiteral("/Algebra/555.RTF")); // a folder in the way
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);
@@ -223,13 +223,13 @@ private slots:
         const QByteArray rosterBefore = root.rosterBytes();
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/usb"), folder, file);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);
         prompts.accept(chosen);
         QCOMPARE(exchangeOf.inputPaper(), refusal.isEmpty());
-        QCOMPARE(prompts.shown().first().kind, ui::ScriptedPrompts::Kind::OpenFile);
+        QCOMPARE(prompts.shown().first().kind, testing::ScriptedPrompts::Kind::OpenFile);
         QCOMPARE(prompts.shown().first().text,
                  QStringLiteral("Please choose the test paper file "));
         QCOMPARE(root.rosterBytes(), rosterBefore); // the roster learns of it at the commit
@@ -277,7 +277,7 @@ private slots:
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/usb"), QStringLiteral("Geometry"),
                                 QStringLiteral("Geometry.cho"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);
@@ -303,7 +303,7 @@ private slots:
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/usb"), QStringLiteral("Algebra"),
                                 QStringLiteral("Algebra.cho"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);
@@ -339,7 +339,7 @@ private slots:
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/SHIJUAN"), QStringLiteral("Lost"),
                                 QStringLiteral("Lost.cho"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);
@@ -373,7 +373,7 @@ private slots:
             QCOMPARE(::mkfifo(source.constData(), 0600), 0);
         else
             QCOMPARE(::symlink("/dev/zero", source.constData()), 0);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         PaperExchange exchangeOf(root.root(), prompts, list);

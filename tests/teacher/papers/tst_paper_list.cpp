@@ -6,7 +6,7 @@
 #include "paper_root.h"
 #include "store/profile_file.h"
 #include "test_files.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,7 +73,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         store::IoCounters::reset();
         list.open();
@@ -105,7 +105,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         list.select(2);
@@ -159,7 +159,7 @@ private slots:
         QFETCH(QString, shown);
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         for (PaperColumn column : {PaperColumn::TestTime, PaperColumn::AGrade, PaperColumn::BGrade,
@@ -177,7 +177,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         const teacher::PaperRow &row = list.table().row(1);
@@ -262,7 +262,7 @@ private slots:
         QFETCH(int, selected);
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         if (answered)
@@ -289,7 +289,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         prompts.accept(QStringLiteral("几何"));
@@ -335,7 +335,7 @@ private slots:
         writeRoot(root);
         const QString record = root.path() + QStringLiteral("/CHENGJI/Old/A17.cho");
         testing::writeBytes(record, "[A1]\r\n7=Tom\r\n");
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         prompts.accept(QStringLiteral("old")); // the leftover folder in other letters
@@ -344,7 +344,7 @@ private slots:
         else
             prompts.refuse();
         QCOMPARE(list.createPaper(), agree);
-        QCOMPARE(prompts.shown().at(1).kind, ui::ScriptedPrompts::Kind::Question);
+        QCOMPARE(prompts.shown().at(1).kind, testing::ScriptedPrompts::Kind::Question);
         QVERIFY(prompts.shown().at(1).text.startsWith(QStringLiteral(
             "The folders of an earlier paper named \"old\" are still on disk and hold 1 "
             "result files")));
@@ -360,7 +360,7 @@ private slots:
         testing::TempRoot root;
         writeRoot(root);
         const QByteArray rosterBefore = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         {
             PaperList list(root.root(), prompts);
             list.open();
@@ -412,7 +412,7 @@ private slots:
         testing::TempRoot root;
         writeRoot(root);
         testing::writeBytes(root.path() + QStringLiteral("/CHENGJI/代数/A17.cho"), "[A1]\r\n");
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         prompts.accept();
@@ -432,7 +432,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         prompts.accept(QStringLiteral("Draft"));
@@ -454,7 +454,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         list.moveUp(); // the first cannot go up
@@ -527,7 +527,7 @@ private slots:
         writeRoot(root);
         testing::writeBytes(root.path() + u'/' + blocker, "x");
         const QByteArray rosterBefore = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         prompts.accept();
@@ -564,7 +564,7 @@ private slots:
         testing::TempRoot root;
         writeRoot(root);
         QVERIFY(QDir(root.path() + QStringLiteral("/SHIJUAN/English 1")).removeRecursively());
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         // "English 1" has no folder now: its settings have nowhere to go.
@@ -588,7 +588,7 @@ private slots:
     {
         testing::TempRoot root;
         QDir().mkpath(root.rosterFile()); // a folder where the file should be
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         QCOMPARE(prompts.messages().size(), 1);
@@ -611,7 +611,7 @@ private slots:
     void noPapersYet()
     {
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         QCOMPARE(list.count(), 0);
@@ -635,7 +635,7 @@ private slots:
     {
         testing::TempRoot root;
         writeRoot(root);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
         list.select(2);

@@ -3,6 +3,7 @@
 // or a document is not as it should be.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
+#include "test_files.h"
 #include "paper_root.h"
 
 #include "teacher/papers/paper_print.h"
@@ -183,7 +184,7 @@ void TestPaperPrint::shippedTemplates()
         QVERIFY2(paragraphs.filter(QLatin1StringView(placeholder)).isEmpty(), placeholder);
     // The page set-up of the template: its sections, and not one more.
     const office::Package out = testing::parts(docx);
-    const office::Package in = testing::parts(testing::readFile(templatePath));
+    const office::Package in = testing::parts(testing::readBytes(templatePath));
     QCOMPARE(out.find(QStringLiteral("word/document.xml"))->count("<w:sectPr"),
              in.find(QStringLiteral("word/document.xml"))->count("<w:sectPr"));
 }

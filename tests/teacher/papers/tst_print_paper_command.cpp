@@ -67,7 +67,7 @@ void TestPrintPaperCommand::writesTheDocument()
                                   QStringLiteral("--output"), output});
     QCOMPARE(result.err, QString());
     QCOMPARE(result.code, 0);
-    const QStringList paragraphs = testing::docxParagraphs(testing::readFile(output));
+    const QStringList paragraphs = testing::docxParagraphs(testing::readBytes(output));
     QVERIFY(paragraphs.contains(QStringLiteral("Maths")));
     // The row as "Manage paper" shows it: the settings of the paper file.
     QVERIFY(paragraphs.contains(
@@ -158,7 +158,7 @@ void TestPrintPaperCommand::runsWithoutDisplay()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
     QCOMPARE(process.exitCode(), 0);
-    QVERIFY(testing::docxParagraphs(testing::readFile(output))
+    QVERIFY(testing::docxParagraphs(testing::readBytes(output))
                 .contains(QStringLiteral("What is 7 x 8?")));
 }
 

@@ -2,10 +2,12 @@
 // documents folder, opened, and the messages of success and failure.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
+#include "test_files.h"
 #include "paper_root.h"
 
 #include "teacher/papers/word_output.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -19,12 +21,6 @@ namespace {
 
 const QString paperName = QStringLiteral("Maths");
 
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 5, 1), QTime(14, 3)); }
-};
-
 // Every file under a folder with a digest of its bytes.
 QStringList listing(const QString &folder)
 {
@@ -33,9 +29,9 @@ QStringList listing(const QString &folder)
     while (it.hasNext()) {
         const QString path = it.next();
         files.append(path + u' ' +
-                     QString::fromLatin1(
-                         QCryptographicHash::hash(testing::readFile(path), QCryptographicHash::Sha1)
-                             .toHex()));
+                     QString::fromLatin1(QCryptographicHash::hash(testing::readBytes(path),
+                                                                  QCryptographicHash::Sha1)
+                                             .toHex()));
     }
     files.sort();
     return files;
@@ -45,8 +41,8 @@ struct Setup
 {
     testing::PaperRoot root;
     QTemporaryDir documents;
-    ui::ScriptedPrompts prompts;
-    FixedClock clock;
+    testing::ScriptedPrompts prompts;
+    testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(14, 3))};
     QStringList opened;
     std::unique_ptr<WordOutput> output;
 
@@ -111,12 +107,12 @@ void TestWordOutput::asksWritesOpensAndSays()
 
     const QString path =
         setup.documents.path() + QStringLiteral("/Quorin/Maths 2024-05-01 14.03.docx");
-    QCOMPARE(setup.prompts.shown().first().kind, ui::ScriptedPrompts::Kind::Question);
+    QCOMPARE(setup.prompts.shown().first().kind, testing::ScriptedPrompts::Kind::Question);
     QCOMPARE(setup.prompts.texts(),
              (QStringList{QStringLiteral("Will you input the explain of the answer?"),
                           QStringLiteral("The operation succeed!\n\nThe document is ") + path}));
     QCOMPARE(setup.opened, QStringList{path});
-    const QStringList paragraphs = testing::docxParagraphs(testing::readFile(path));
+    const QStringList paragraphs = testing::docxParagraphs(testing::readBytes(path));
     QVERIFY(paragraphs.contains(QStringLiteral("What is 7 x 8?")));
     QCOMPARE(paragraphs.contains(QStringLiteral("Seven eights.")), explain);
     // Nothing is written to the data root.
@@ -189,7 +185,7 @@ void TestWordOutput::busyOnlyWhileMaking()
     });
     QList<bool> busyWhenShown;
     setup.prompts.whileShown(
-        [&](const ui::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
+        [&](const testing::ScriptedPrompts::Shown &) { busyWhenShown.append(busy); });
     for (const bool missing : {false, true}) {
         if (missing)
             QFile::remove(setup.root.path() + QStringLiteral("/sys/paper.dotx"));

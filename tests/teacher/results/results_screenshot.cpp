@@ -1,11 +1,11 @@
 // Draws the "View achievement" window over a class of 30 (finished, running and
 // never-started testees) into a PNG, for the documentation.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "teacher/results/analysis_window.h"
 #include "teacher/results/results_window.h"
 
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,16 +26,16 @@ int main(int argc, char **argv)
         return 2;
     }
     QTemporaryDir dir;
-    testing::ResultsFixture fixture(dir.path());
+    testing::RootBuilder fixture(dir.path());
     const QString paper = QStringLiteral("Unit 3 test");
     const QString className = QStringLiteral("三年级2班");
     QStringList answers;
     for (const char *a : {"13", "2", "4", "124", "3", "1", "25", "3", "14", "2"})
         answers.append(QString::fromLatin1(a));
-    fixture.addPaper(paper, answers, {}, true);
-    fixture.addPaper(QStringLiteral("Unit 2 test"), answers);
-    fixture.addClass(className, 30, 1, 30);
-    fixture.addClass(QStringLiteral("三年级1班"), 28, 1, 28);
+    fixture.keyedPaper(paper, answers, testing::Documents::Written);
+    fixture.keyedPaper(QStringLiteral("Unit 2 test"), answers);
+    fixture.classes({{className, 30, 1, 30}});
+    fixture.classes({{QStringLiteral("三年级1班"), 28, 1, 28}});
 
     const QString family = QStringLiteral("王李张刘陈杨赵黄周吴");
     const QString given = QStringLiteral("伟芳娜敏静磊洋艳勇军杰娟");
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
                        QString::number(right * 10), QStringLiteral("00:05:00"), chosen);
     }
 
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     results::ResultsWindow window(fixture.root(), prompts, [] {}, {});
     QSignalSpy refreshed(&window, &results::ResultsWindow::refreshed);
     window.show();

@@ -2,7 +2,7 @@
 // `teacher results`, the exit codes and one-line messages, and no display needed.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "test_files.h"
 
 #include "office/xlsx_template.h"
@@ -34,7 +34,7 @@ class TestExportResultsCommand : public QObject
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<testing::ResultsFixture> m_fixture;
+    std::unique_ptr<testing::RootBuilder> m_fixture;
 
     Run run(QStringList arguments)
     {
@@ -59,9 +59,9 @@ private Q_SLOTS:
 
 void TestExportResultsCommand::initTestCase()
 {
-    m_fixture = std::make_unique<testing::ResultsFixture>(m_dir.path());
-    m_fixture->addPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
-    m_fixture->addClass(QStringLiteral("三班"), 2, 1, 2);
+    m_fixture = std::make_unique<testing::RootBuilder>(m_dir.path());
+    m_fixture->keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
+    m_fixture->classes({{QStringLiteral("三班"), 2, 1, 2}});
     m_fixture->finish(maths, QStringLiteral("三班"), 1, QStringLiteral("李明"), {},
                       QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
     QVERIFY(QFile::copy(QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/score.xltx"),

@@ -1,7 +1,7 @@
 // `teacher results`: the CSV a script gets, the exit codes, and that it runs
 // without any display.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "teacher/results/results_command.h"
 
 #include <QProcess>
@@ -9,7 +9,7 @@
 #include <QTest>
 
 using namespace results;
-using testing::ResultsFixture;
+using testing::RootBuilder;
 
 class TestResultsCommand : public QObject
 {
@@ -17,7 +17,7 @@ class TestResultsCommand : public QObject
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<RootBuilder> m_fixture;
 
     struct Run
     {
@@ -71,9 +71,9 @@ private:
 private slots:
     void initTestCase()
     {
-        m_fixture = std::make_unique<ResultsFixture>(m_dir.path());
-        m_fixture->addPaper(QStringLiteral("Maths"), {QStringLiteral("13"), QStringLiteral("2")});
-        m_fixture->addClass(QStringLiteral("A1"), 3, 1, 4);
+        m_fixture = std::make_unique<RootBuilder>(m_dir.path());
+        m_fixture->keyedPaper(QStringLiteral("Maths"), {QStringLiteral("13"), QStringLiteral("2")});
+        m_fixture->classes({{QStringLiteral("A1"), 3, 1, 4}});
         m_fixture->finish(QStringLiteral("Maths"), QStringLiteral("A1"), 1,
                           QStringLiteral("Li, Jr."), QStringLiteral("Ming"), QStringLiteral("85"),
                           QStringLiteral("00:05:12"), {13, 2});

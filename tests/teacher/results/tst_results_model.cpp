@@ -1,7 +1,7 @@
 // The results model against real data roots: statistics, grades, ranks, orders,
 // the list texts, the question figures and the two actions on records.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "teacher/results/results_model.h"
 
 #include "store/profile_file.h"
@@ -13,7 +13,7 @@
 #include <QTest>
 
 using namespace results;
-using testing::ResultsFixture;
+using testing::RootBuilder;
 
 namespace {
 
@@ -53,7 +53,7 @@ class TestResultsModel : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<RootBuilder> m_fixture;
 
     ResultsModel refreshed(const QString &paper = maths, const QString &className = a1)
     {
@@ -73,8 +73,8 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_fixture = std::make_unique<ResultsFixture>(m_dir->path());
-        m_fixture->addPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
+        m_fixture = std::make_unique<RootBuilder>(m_dir->path());
+        m_fixture->keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
     }
     void cleanup()
     {
@@ -85,7 +85,7 @@ private slots:
 
     void noResultFiles()
     {
-        m_fixture->addClass(a1, 3, 1, 5);
+        m_fixture->classes({{a1, 3, 1, 5}});
         const ResultsModel model = refreshed();
         QCOMPARE(model.resultTable().rowCount(), 5);
         const QStringList lines = model.statisticsLines();
@@ -143,7 +143,7 @@ private slots:
     {
         QFETCH(QStringList, scores);
         QFETCH(QStringList, expected);
-        m_fixture->addClass(a1, int(scores.size()), 1, int(scores.size()));
+        m_fixture->classes({{a1, int(scores.size()), 1, int(scores.size())}});
         this->scores(scores);
         QCOMPARE(values(refreshed()), expected);
     }
@@ -172,11 +172,11 @@ private slots:
 
     void missingPaperFile()
     {
-        m_fixture->addClass(a1, 2, 1, 2);
-        QDir().mkpath(m_fixture->folder() + QStringLiteral("/CHENGJI/Gone"));
+        m_fixture->classes({{a1, 2, 1, 2}});
+        QDir().mkpath(m_fixture->path() + QStringLiteral("/CHENGJI/Gone"));
         m_fixture->finish(QStringLiteral("Gone"), a1, 1, QStringLiteral("Tom"), {},
                           QStringLiteral("10"), QStringLiteral("00:00:00"));
-        QDir(m_fixture->folder() + QStringLiteral("/SHIJUAN")).removeRecursively();
+        QDir(m_fixture->path() + QStringLiteral("/SHIJUAN")).removeRecursively();
         const ResultsModel model = refreshed(QStringLiteral("Gone"));
         QCOMPARE(model.questionTable().questionCount(), 0);
         QCOMPARE(model.summary().gradeCount(Grade::A), 1);
@@ -186,10 +186,10 @@ private slots:
     void sixteenBitFiguresGoOnBeyond()
     {
         // 400 scores of 100: a sum of 40000 and 400 A grades overflow 16-bit counters.
-        m_fixture->addClass(a1, 400, 1, 400);
+        m_fixture->classes({{a1, 400, 1, 400}});
         for (int n = 1; n <= 400; ++n)
-            m_fixture->writeFinished(maths, a1, n, QStringLiteral("张"), QStringLiteral("100"),
-                                     QStringLiteral("00:00:00"));
+            m_fixture->finishRaw(maths, a1, n, QStringLiteral("张"), QStringLiteral("100"),
+                                 QStringLiteral("00:00:00"));
         const ResultsModel model = refreshed();
         QCOMPARE(model.summary().sum(), 40000);
         QCOMPARE(values(model).mid(0, 7),
@@ -199,7 +199,7 @@ private slots:
 
     void reversedNumberRange()
     {
-        m_fixture->addClass(a1, 5, 10, 3);
+        m_fixture->classes({{a1, 5, 10, 3}});
         const ResultsModel model = refreshed();
         QCOMPARE(model.resultTable().rowCount(), 0);
         QCOMPARE(model.statisticsLines().size(), 22);
@@ -209,8 +209,8 @@ private slots:
     void hostileNamesReadNothing()
     {
         // A hand-edited roster: a class name that climbs out of the record folder.
-        m_fixture->addClass(QStringLiteral("../../sys/sys"), 1, 1, 1);
-        m_fixture->addClass(a1, 1, 1, 1);
+        m_fixture->classes({{QStringLiteral("../../sys/sys"), 1, 1, 1}});
+        m_fixture->classes({{a1, 1, 1, 1}});
         const ResultsModel model = refreshed(maths, QStringLiteral("../../sys/sys"));
         QCOMPARE(model.resultTable().rowCount(), 1);
         QCOMPARE(model.resultTable().row(1).firstName, QString());
@@ -219,7 +219,7 @@ private slots:
 
     void ranksAndScoreOrder()
     {
-        m_fixture->addClass(a1, 3, 1, 3);
+        m_fixture->classes({{a1, 3, 1, 3}});
         scores({QStringLiteral("90"), QStringLiteral("90"), QStringLiteral("80")});
         ResultsModel model = refreshed();
         QCOMPARE(ranks(model), (strings({"1", "1", "3"})));
@@ -258,14 +258,14 @@ private slots:
         QFETCH(int, studentCount);
         QFETCH(QStringList, scores);
         QFETCH(QStringList, ranks);
-        m_fixture->addClass(a1, studentCount, 1, int(scores.size()));
+        m_fixture->classes({{a1, studentCount, 1, int(scores.size())}});
         this->scores(scores);
         QCOMPARE(::ranks(refreshed()), ranks);
     }
 
     void textColumnsSortByCharacterCode()
     {
-        m_fixture->addClass(a1, 4, 1, 4);
+        m_fixture->classes({{a1, 4, 1, 4}});
         m_fixture->finish(maths, a1, 1, QStringLiteral("li"), {}, QStringLiteral("50"),
                           QStringLiteral("00:10:00"));
         m_fixture->finish(maths, a1, 2, QStringLiteral("Li"), {}, QStringLiteral("50"),
@@ -312,7 +312,7 @@ private slots:
 
     void refreshPutsNumberOrderBack()
     {
-        m_fixture->addClass(a1, 3, 1, 3);
+        m_fixture->classes({{a1, 3, 1, 3}});
         scores({QStringLiteral("10"), QStringLiteral("30"), QStringLiteral("20")});
         ResultsModel model = refreshed();
         model.sortTestees(TesteeColumn::Score);
@@ -330,7 +330,7 @@ private slots:
 
     void listTexts()
     {
-        m_fixture->addClass(a1, 3, 11, 13);
+        m_fixture->classes({{a1, 3, 11, 13}});
         m_fixture->finish(maths, a1, 12, QStringLiteral("Li"), QStringLiteral("Ming"),
                           QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
         m_fixture->finish(maths, a1, 11, QStringLiteral("Wu"), {}, QStringLiteral("95.25"),
@@ -365,9 +365,9 @@ private slots:
 
     void answerDistribution()
     {
-        m_fixture->addPaper(QStringLiteral("Quiz"),
-                            {QStringLiteral("13"), QString(), QStringLiteral("6")});
-        m_fixture->addClass(a1, 5, 1, 5);
+        m_fixture->keyedPaper(QStringLiteral("Quiz"),
+                              {QStringLiteral("13"), QString(), QStringLiteral("6")});
+        m_fixture->classes({{a1, 5, 1, 5}});
         const QString quiz = QStringLiteral("Quiz");
         m_fixture->finish(quiz, a1, 1, QStringLiteral("A"), {}, QStringLiteral("10"),
                           QStringLiteral("00:01:00"), {13, 0, 6});
@@ -414,7 +414,7 @@ private slots:
 
     void moreRightThanScored()
     {
-        m_fixture->addClass(a1, 3, 1, 3);
+        m_fixture->classes({{a1, 3, 1, 3}});
         m_fixture->finish(maths, a1, 1, QStringLiteral("A"), {}, QStringLiteral("5"),
                           QStringLiteral("00:01:00"), {13, 2});
         m_fixture->finish(maths, a1, 2, QStringLiteral("B"), {}, QStringLiteral("5"),
@@ -427,9 +427,9 @@ private slots:
 
     void questionSortKeepsThePosition()
     {
-        m_fixture->addPaper(QStringLiteral("Quiz"),
-                            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-        m_fixture->addClass(a1, 2, 1, 2);
+        m_fixture->keyedPaper(QStringLiteral("Quiz"),
+                              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+        m_fixture->classes({{a1, 2, 1, 2}});
         const QString quiz = QStringLiteral("Quiz");
         m_fixture->finish(quiz, a1, 1, QStringLiteral("A"), {}, QStringLiteral("5"),
                           QStringLiteral("00:01:00"), {1, 2, 1});
@@ -456,7 +456,7 @@ private slots:
 
     void allowRetestAndDeleteScore()
     {
-        m_fixture->addClass(a1, 30, 101, 130);
+        m_fixture->classes({{a1, 30, 101, 130}});
         for (int n = 101; n <= 130; ++n)
             m_fixture->finish(maths, a1, n, QStringLiteral("T%1").arg(n), {},
                               QString::number(n == 117 ? 98 : n - 100), QStringLiteral("00:02:00"),
@@ -471,15 +471,15 @@ private slots:
         model.selectTestee(2);
         QCOMPARE(model.selectedNumber(), 117);
 
-        const QString file117 = m_fixture->recordFile(maths, a1, 117);
+        const QString file117 = m_fixture->root().recordFile(maths, a1, QStringLiteral("117"));
         const QByteArray before = testing::readBytes(file117);
         QCOMPARE(model.allowRetest(), store::WriteStatus::Ok);
         QByteArray expected = before;
         expected.replace("117TIME2=00:02:00", "117TIME2=");
         QCOMPARE(testing::readBytes(file117), expected);
-        QCOMPARE(
-            testing::readBytes(m_fixture->recordFile(maths, a1, 116)).contains("116TIME2=00:02:00"),
-            true);
+        QCOMPARE(testing::readBytes(m_fixture->root().recordFile(maths, a1, QStringLiteral("116")))
+                     .contains("116TIME2=00:02:00"),
+                 true);
         // The tables change only at the next refresh; then the old score and rank stay.
         QCOMPARE(model.resultTable().row(17).surplusTime, QStringLiteral("00:02:00"));
         model.refreshResults(maths, a1);
@@ -493,13 +493,12 @@ private slots:
         model.selectTestee(2);
         QCOMPARE(model.selectedNumber(), 117);
         const QStringList files =
-            QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files);
+            QDir(m_fixture->path() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files);
         QCOMPARE(model.deleteScore(), store::WriteStatus::Ok);
         QStringList remaining = files;
         remaining.removeOne(QStringLiteral("A1117.cho"));
-        QCOMPARE(
-            QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files),
-            remaining);
+        QCOMPARE(QDir(m_fixture->path() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files),
+                 remaining);
         QCOMPARE(model.deleteScore(), store::WriteStatus::Ok); // no record left: nothing happens
         model.refreshResults(maths, a1);
         const ResultRow &row = model.resultTable().row(17);
@@ -513,18 +512,18 @@ private slots:
 
     void allowRetestOnANeverStartedTestee()
     {
-        m_fixture->addClass(a1, 5, 1, 5);
+        m_fixture->classes({{a1, 5, 1, 5}});
         ResultsModel model = refreshed();
         model.selectTestee(4);
         QCOMPARE(model.allowRetest(), store::WriteStatus::Ok);
-        QCOMPARE(testing::readBytes(m_fixture->recordFile(maths, a1, 5)),
+        QCOMPARE(testing::readBytes(m_fixture->root().recordFile(maths, a1, QStringLiteral("5"))),
                  QByteArray("[A1]\r\n5TIME2=\r\n"));
     }
 
     void deleteScoreKeepsTheOtherClassInASharedFile()
     {
-        m_fixture->addClass(a1, 30, 1, 30);
-        m_fixture->addClass(QStringLiteral("A12"), 5, 1, 5);
+        m_fixture->classes({{a1, 30, 1, 30}});
+        m_fixture->classes({{QStringLiteral("A12"), 5, 1, 5}});
         m_fixture->finish(maths, a1, 23, QStringLiteral("Tom"), {}, QStringLiteral("80"),
                           QStringLiteral("00:01:00"));
         m_fixture->finish(maths, QStringLiteral("A12"), 3, QStringLiteral("Ann"), {},
@@ -540,13 +539,13 @@ private slots:
 
     void oneOpenPerRecordFilePlusTwo()
     {
-        m_fixture->addClass(a1, 40, 1, 40);
+        m_fixture->classes({{a1, 40, 1, 40}});
         for (int n = 1; n <= 40; n += 2)
             m_fixture->finish(maths, a1, n, QStringLiteral("T"), {}, QStringLiteral("50"),
                               QStringLiteral("00:01:00"), {13, 2});
         // Stored in another letter case by another installation.
-        QFile::rename(m_fixture->recordFile(maths, a1, 1),
-                      m_fixture->folder() + QStringLiteral("/CHENGJI/Maths/a11.CHO"));
+        QFile::rename(m_fixture->root().recordFile(maths, a1, QStringLiteral("1")),
+                      m_fixture->path() + QStringLiteral("/CHENGJI/Maths/a11.CHO"));
         store::IoCounters::reset();
         const ResultsModel model = refreshed();
         QCOMPARE(store::IoCounters::opens.load(), 20L + 2L);

@@ -2,7 +2,7 @@
 // figures come out as from reading them all; a record file that is no file does
 // not stop the class from showing.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "teacher/results/record_cache.h"
 #include "teacher/results/results_model.h"
 
@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 
 using namespace results;
-using testing::ResultsFixture;
+using testing::RootBuilder;
 
 namespace {
 
@@ -49,33 +49,33 @@ class TestResultsRefresh : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<RootBuilder> m_fixture;
 
     void finished(int n, const QString &score)
     {
-        m_fixture->writeFinished(maths, a1, n, QStringLiteral("张%1").arg(n), score,
-                                 QStringLiteral("00:0%1:00").arg(n % 10), answersOf(n));
+        m_fixture->finishRaw(maths, a1, n, QStringLiteral("张%1").arg(n), score,
+                             QStringLiteral("00:0%1:00").arg(n % 10), answersOf(n));
     }
 
 private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_fixture = std::make_unique<ResultsFixture>(m_dir->path());
+        m_fixture = std::make_unique<RootBuilder>(m_dir->path());
         QStringList correct;
         for (int q = 1; q <= 20; ++q)
             correct.append(QString::number(q % 7 + 1));
-        m_fixture->addPaper(maths, correct);
-        m_fixture->addClass(a1, testees, 1, testees);
+        m_fixture->keyedPaper(maths, correct);
+        m_fixture->classes({{a1, testees, 1, testees}});
         // Every fourth testee never started: no file.
         for (int n = 1; n <= testees; ++n) {
             if (n % 4 != 0)
                 finished(n, QString::number(n % 101));
         }
         const QStringList files =
-            QDir(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files);
+            QDir(m_fixture->path() + QStringLiteral("/CHENGJI/Maths")).entryList(QDir::Files);
         for (const QString &name : files)
-            age(m_fixture->folder() + QStringLiteral("/CHENGJI/Maths/") + name);
+            age(m_fixture->path() + QStringLiteral("/CHENGJI/Maths/") + name);
         age(m_fixture->root().rosterFile());
         age(m_fixture->root().paperFile(maths));
     }
@@ -91,7 +91,7 @@ private slots:
         // Ten testees finish (or finish again), one record is deleted, one appears.
         for (int n = 5; n <= 50; n += 5)
             finished(n, QStringLiteral("77"));
-        QVERIFY(QFile::remove(m_fixture->recordFile(maths, a1, 3)));
+        QVERIFY(QFile::remove(m_fixture->root().recordFile(maths, a1, QStringLiteral("3"))));
         finished(4, QStringLiteral("64"));
 
         store::IoCounters::reset();
@@ -123,13 +123,13 @@ private slots:
         model.refreshResults(maths, a1);
         QCOMPARE(store::IoCounters::opens.load(), 2L);
         QCOMPARE(model.resultTable().row(7).score, QStringLiteral("99"));
-        age(m_fixture->recordFile(maths, a1, 7));
+        age(m_fixture->root().recordFile(maths, a1, QStringLiteral("7")));
         model.refreshResults(maths, a1);
         store::IoCounters::reset();
         model.refreshResults(maths, a1);
         QCOMPARE(store::IoCounters::opens.load(), 0L);
         // The paper gained a question: every record is read again.
-        m_fixture->addPaper(maths, QStringList(21, QStringLiteral("1")));
+        m_fixture->keyedPaper(maths, QStringList(21, QStringLiteral("1")));
         store::IoCounters::reset();
         model.refreshResults(maths, a1);
         QVERIFY(store::IoCounters::opens.load() > 300);
@@ -138,11 +138,11 @@ private slots:
     // Any student can put a FIFO or a folder where a record file belongs.
     void recordThatIsNoFileLeavesTheRestShowing()
     {
-        const QString fifo = m_fixture->recordFile(maths, a1, 1);
+        const QString fifo = m_fixture->root().recordFile(maths, a1, QStringLiteral("1"));
         QVERIFY(QFile::remove(fifo));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-        QVERIFY(QFile::remove(m_fixture->recordFile(maths, a1, 2)));
-        QVERIFY(QDir().mkpath(m_fixture->recordFile(maths, a1, 2)));
+        QVERIFY(QFile::remove(m_fixture->root().recordFile(maths, a1, QStringLiteral("2"))));
+        QVERIFY(QDir().mkpath(m_fixture->root().recordFile(maths, a1, QStringLiteral("2"))));
         ResultsModel model(m_fixture->root());
         model.refreshResults(maths, a1);
         QCOMPARE(model.resultTable().row(1).firstName, QString());

@@ -1,12 +1,12 @@
 // The "View achievement" window driven like a teacher: open, headers, selections,
 // a question click, the two actions, the auto refresh, help and the endings.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "teacher/results/results_window.h"
 
 #include "test_files.h"
 #include "ui/rich_text_pane.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -20,7 +20,7 @@
 #include <QTimer>
 
 using namespace results;
-using testing::ResultsFixture;
+using testing::RootBuilder;
 
 namespace {
 
@@ -61,8 +61,8 @@ class TestResultsWindow : public QObject
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ResultsFixture> m_fixture;
-    ui::ScriptedPrompts m_prompts;
+    std::unique_ptr<RootBuilder> m_fixture;
+    testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
     QStringList m_helpPages;
 
@@ -109,7 +109,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_fixture = std::make_unique<ResultsFixture>(m_dir->path());
+        m_fixture = std::make_unique<RootBuilder>(m_dir->path());
         m_prompts.clear();
         m_quits = 0;
         m_helpPages.clear();
@@ -133,7 +133,7 @@ private slots:
         QFETCH(bool, withTest);
         QFETCH(QString, message);
         if (withTest)
-            m_fixture->addPaper(maths, {QStringLiteral("1")});
+            m_fixture->keyedPaper(maths, {QStringLiteral("1")});
         ResultsWindow::openModal(
             m_fixture->root(), m_prompts, [this] { ++m_quits; }, {}, nullptr);
         QCOMPARE(m_prompts.messages(), QStringList{message});
@@ -142,10 +142,10 @@ private slots:
 
     void opensOnTheFirstTestAndClass()
     {
-        m_fixture->addPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
-        m_fixture->addPaper(QStringLiteral("Physics"), {QStringLiteral("1")});
-        m_fixture->addClass(a1, 3, 1, 3);
-        m_fixture->addClass(QStringLiteral("B2"), 2, 7, 8);
+        m_fixture->keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
+        m_fixture->keyedPaper(QStringLiteral("Physics"), {QStringLiteral("1")});
+        m_fixture->classes({{a1, 3, 1, 3}});
+        m_fixture->classes({{QStringLiteral("B2"), 2, 7, 8}});
         m_fixture->finish(maths, a1, 2, QStringLiteral("Li"), QStringLiteral("Ming"),
                           QStringLiteral("85"), QStringLiteral("00:05:12"), {13, 2});
         m_fixture->finish(QStringLiteral("Physics"), QStringLiteral("B2"), 8, QStringLiteral("Wu"),
@@ -186,12 +186,12 @@ private slots:
 
     void headersSelectionAndScrolling()
     {
-        m_fixture->addPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
-        m_fixture->addClass(a1, 60, 1, 60);
+        m_fixture->keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
+        m_fixture->classes({{a1, 60, 1, 60}});
         for (int n = 1; n <= 60; ++n)
-            m_fixture->writeFinished(maths, a1, n, QStringLiteral("T%1").arg(n),
-                                     QString::number(n % 7 * 10),
-                                     QStringLiteral("00:0%1:00").arg(n % 10), {n % 2 ? 13 : 1, 2});
+            m_fixture->finishRaw(maths, a1, n, QStringLiteral("T%1").arg(n),
+                                 QString::number(n % 7 * 10),
+                                 QStringLiteral("00:0%1:00").arg(n % 10), {n % 2 ? 13 : 1, 2});
         const auto window = open();
         auto *left = child<QListWidget>(*window, "List1");
         auto *right = child<QListWidget>(*window, "List2");
@@ -231,8 +231,9 @@ private slots:
 
     void questionClickShowsTheDistribution()
     {
-        m_fixture->addPaper(maths, {QStringLiteral("13"), QStringLiteral("2")}, {}, true);
-        m_fixture->addClass(a1, 4, 1, 4);
+        m_fixture->keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2")},
+                              testing::Documents::Written);
+        m_fixture->classes({{a1, 4, 1, 4}});
         const QList<int> first{13, 13, 1, 0};
         for (int n = 1; n <= 4; ++n)
             m_fixture->finish(maths, a1, n, QStringLiteral("T"), {}, QStringLiteral("5"),
@@ -269,15 +270,15 @@ private slots:
 
     void actionsChangeTheRecordsAtOnceAndTheListsLater()
     {
-        m_fixture->addPaper(maths, {QStringLiteral("13")});
-        m_fixture->addClass(a1, 30, 101, 130);
+        m_fixture->keyedPaper(maths, {QStringLiteral("13")});
+        m_fixture->classes({{a1, 30, 101, 130}});
         for (int n = 101; n <= 130; ++n)
-            m_fixture->writeFinished(maths, a1, n, QStringLiteral("T%1").arg(n),
-                                     QString::number(n == 117   ? 98
-                                                     : n == 129 ? 100
-                                                     : n == 130 ? 99
-                                                                : n - 100),
-                                     QStringLiteral("00:02:00"), {13});
+            m_fixture->finishRaw(maths, a1, n, QStringLiteral("T%1").arg(n),
+                                 QString::number(n == 117   ? 98
+                                                 : n == 129 ? 100
+                                                 : n == 130 ? 99
+                                                            : n - 100),
+                                 QStringLiteral("00:02:00"), {13});
         const auto window = open();
         auto *left = child<QListWidget>(*window, "List1");
 
@@ -285,7 +286,7 @@ private slots:
         click(*window, "Cmd_score");
         clickLine(left, 2);
         QVERIFY(left->item(2)->text().startsWith(u"117"));
-        const QString file = m_fixture->recordFile(maths, a1, 117);
+        const QString file = m_fixture->root().recordFile(maths, a1, QStringLiteral("117"));
         click(*window, "Cmd_retest");
         QVERIFY(testing::readBytes(file).contains("117TIME2=\r\n"));
         QVERIFY(testing::readBytes(file).contains("117DF=98\r\n"));
@@ -293,7 +294,7 @@ private slots:
 
         click(*window, "Cmd_delete");
         QVERIFY(!QFileInfo::exists(file));
-        QVERIFY(QFileInfo::exists(m_fixture->recordFile(maths, a1, 116)));
+        QVERIFY(QFileInfo::exists(m_fixture->root().recordFile(maths, a1, QStringLiteral("116"))));
         QCOMPARE(m_prompts.texts(), QStringList());
         QVERIFY(left->item(2)->text().startsWith(u"117"));
 
@@ -304,14 +305,14 @@ private slots:
 
     void aFailedActionIsReported()
     {
-        m_fixture->addPaper(maths, {QStringLiteral("13")});
-        m_fixture->addClass(a1, 2, 1, 2);
+        m_fixture->keyedPaper(maths, {QStringLiteral("13")});
+        m_fixture->classes({{a1, 2, 1, 2}});
         m_fixture->finish(maths, a1, 1, QStringLiteral("Tom"), {}, QStringLiteral("50"),
                           QStringLiteral("00:01:00"));
         const auto window = open();
         clickLine(child<QListWidget>(*window, "List1"), 0);
         // A record too large to rewrite safely is left alone, and the teacher is told.
-        QFile record(m_fixture->recordFile(maths, a1, 1));
+        QFile record(m_fixture->root().recordFile(maths, a1, QStringLiteral("1")));
         QVERIFY(record.open(QIODevice::Append));
         record.write(QByteArray(17 * 1024 * 1024, ' '));
         record.close();
@@ -323,9 +324,10 @@ private slots:
 
     void onlyTheNewestRefreshIsApplied()
     {
-        m_fixture->addPaper(maths, {QStringLiteral("13")});
-        m_fixture->addPaper(QStringLiteral("Physics"), {QStringLiteral("1"), QStringLiteral("2")});
-        m_fixture->addClass(a1, 2, 1, 2);
+        m_fixture->keyedPaper(maths, {QStringLiteral("13")});
+        m_fixture->keyedPaper(QStringLiteral("Physics"),
+                              {QStringLiteral("1"), QStringLiteral("2")});
+        m_fixture->classes({{a1, 2, 1, 2}});
         const auto window = open();
         QSignalSpy refreshed(window.get(), &ResultsWindow::refreshed);
         window->refresh();
@@ -340,8 +342,8 @@ private slots:
 
     void helpAndReturn()
     {
-        m_fixture->addPaper(maths, {});
-        m_fixture->addClass(a1, 1, 1, 1);
+        m_fixture->keyedPaper(maths, {});
+        m_fixture->classes({{a1, 1, 1, 1}});
         const auto window = open();
         click(*window, "Cmd_help");
         QTest::keyClick(window.get(), Qt::Key_F1);

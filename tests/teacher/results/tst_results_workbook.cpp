@@ -3,14 +3,15 @@
 // it, from the button that waits for the first refresh to the messages.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
-#include "results_fixture.h"
+#include "root_builder.h"
 #include "test_files.h"
 
 #include "office/xlsx_template.h"
 #include "teacher/results/excel_output.h"
 #include "teacher/results/results_window.h"
 #include "teacher/results/results_workbook.h"
-#include "ui/scripted_prompts.h"
+#include "fixed_clock.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -28,18 +29,12 @@ const QString maths = QStringLiteral("Maths");
 const QString a1 = QStringLiteral("A1");
 const QString shippedTemplate = QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/score.xltx");
 
-class FixedClock final : public store::Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2024, 5, 1), QTime(9, 30)); }
-};
-
 // Class A1 counts 3 students numbered 1 to 5; testee 3 is still in the test, 4 and
 // 5 are beyond the count. Question 3 has no answer set and nobody answered it.
-void writeClass(testing::ResultsFixture &fixture)
+void writeClass(testing::RootBuilder &fixture)
 {
-    fixture.addPaper(maths, {QStringLiteral("13"), QStringLiteral("2"), QString()});
-    fixture.addClass(a1, 3, 1, 5);
+    fixture.keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2"), QString()});
+    fixture.classes({{a1, 3, 1, 5}});
     fixture.finish(maths, a1, 1, QStringLiteral("=Li"), QStringLiteral("Ming"),
                    QStringLiteral("60"), QStringLiteral("00:05:12"), {13, 2, 0});
     fixture.finish(maths, a1, 2, QStringLiteral("张三"), {}, QStringLiteral("95"),
@@ -100,7 +95,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<testing::ResultsFixture> m_fixture;
+    std::unique_ptr<testing::RootBuilder> m_fixture;
     QByteArray build(const ResultsModel &model, const QString &templatePath = shippedTemplate)
     {
         const office::Result<QByteArray> bytes = ResultsWorkbook::build(model, templatePath);
@@ -120,7 +115,7 @@ private:
 void TestResultsWorkbook::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_fixture = std::make_unique<testing::ResultsFixture>(m_dir->path());
+    m_fixture = std::make_unique<testing::RootBuilder>(m_dir->path());
 }
 
 void TestResultsWorkbook::cleanup()
@@ -233,8 +228,8 @@ void TestResultsWorkbook::sortedWindowStillExportsNumberOrder()
 
 void TestResultsWorkbook::classWithoutScores()
 {
-    m_fixture->addPaper(maths, {QStringLiteral("1")});
-    m_fixture->addClass(a1, 2, 1, 2);
+    m_fixture->keyedPaper(maths, {QStringLiteral("1")});
+    m_fixture->classes({{a1, 2, 1, 2}});
     // The template's own text in the cells of the average and the percentages stays.
     const QByteArray bytes =
         build(refreshed(), QStringLiteral(QUORIN_TEST_DATA "/office/lo_score.xltx"));
@@ -264,8 +259,8 @@ void TestResultsWorkbook::exportMakesNewWorkbooks()
 {
     writeClass(*m_fixture);
     QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
-    ui::ScriptedPrompts prompts;
-    FixedClock clock;
+    testing::ScriptedPrompts prompts;
+    testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(9, 30))};
     QStringList opened;
     office::Delivery delivery;
     delivery.folder = m_dir->path() + QStringLiteral("/Documents/Quorin");
@@ -290,8 +285,8 @@ void TestResultsWorkbook::exportMakesNewWorkbooks()
 void TestResultsWorkbook::exportFailureSaysWhy()
 {
     writeClass(*m_fixture);
-    ui::ScriptedPrompts prompts;
-    FixedClock clock;
+    testing::ScriptedPrompts prompts;
+    testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(9, 30))};
     office::Delivery delivery;
     delivery.folder = m_dir->path() + QStringLiteral("/out");
     ExcelOutput output(m_fixture->root(), prompts, clock, delivery);
@@ -312,7 +307,7 @@ void TestResultsWorkbook::buttonWaitsForFirstRefresh()
 {
     writeClass(*m_fixture);
     QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
-    ui::ScriptedPrompts prompts;
+    testing::ScriptedPrompts prompts;
     ResultsWindow window(m_fixture->root(), prompts, {}, {});
     QStringList opened;
     office::Delivery delivery;

@@ -5,7 +5,7 @@
 #include "test_files.h"
 
 #include "store/root_locator.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +26,7 @@ private:
     QTemporaryDir m_dir;
     QString m_shipped;
     QString m_config;
-    ui::ScriptedPrompts m_prompts;
+    testing::ScriptedPrompts m_prompts;
 
     RootSetup setup() { return RootSetup(m_prompts, RootInit(m_shipped), m_config); }
     static store::RootLocation at(const QString &folder,
@@ -114,7 +114,7 @@ private slots:
         RootSetup setup = this->setup();
         const std::optional<store::DataRoot> root = setup.prepare(at(folder, source));
         QCOMPARE(m_prompts.texts(), texts);
-        QCOMPARE(m_prompts.shown().constFirst().kind, ui::ScriptedPrompts::Kind::Question);
+        QCOMPARE(m_prompts.shown().constFirst().kind, testing::ScriptedPrompts::Kind::Question);
         if (yes) {
             QVERIFY(root);
             QCOMPARE(root->path(), folder);

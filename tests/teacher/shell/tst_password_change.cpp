@@ -5,7 +5,7 @@
 #include "store/profile_document.h"
 #include "store/roster.h"
 #include "temp_root.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,7 +57,7 @@ private slots:
         testing::TempRoot root;
         if (!roster.isEmpty())
             root.writeRoster(roster);
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TeacherLogin login(root.root(), prompts);
         login.refresh();
         QCOMPARE(login.isPasswordSet(), needed);
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[admin]\r\npwd=Admin\r\n" + bytes);
         file.close();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         TeacherLogin login(root.root(), prompts);
         login.refresh();
         QVERIFY(login.isPasswordSet());
@@ -160,7 +160,7 @@ private slots:
             QStringLiteral("[ClassName]\nClassNameCount=0\n") +
             (stored.isEmpty() ? QString() : QStringLiteral("[admin]\npwd=") + stored + u'\n'));
         const QByteArray before = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PasswordChange change(root.root(), prompts);
         change.load();
         QCOMPARE(int(change.submit(oldEntry, newEntry, again)), outcome);
@@ -187,7 +187,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[admin]\npwd=first\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PasswordChange change(root.root(), prompts);
         change.load();
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("second"));
@@ -199,7 +199,7 @@ private slots:
     void unwritableRosterIsTold()
     {
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         PasswordChange change(root.root(), prompts);
         change.load();
         root.removeSys();

@@ -10,7 +10,7 @@
 #include "shell/teacher_shell.h"
 #include "store/roster.h"
 #include "temp_root.h"
-#include "ui/scripted_prompts.h"
+#include "scripted_prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,7 +103,7 @@ private slots:
 
     void hoverHighlightsOneButton()
     {
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         MainMenuWindow menu({}, prompts, help, [] {});
         menu.show();
@@ -124,7 +124,7 @@ private slots:
 
     void menuButtonsOpenTheirWindows()
     {
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         QStringList opened;
         QList<QWidget *> owners;
@@ -172,7 +172,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[admin]\npwd= Admin \n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         LoginWindow login(root.root(), prompts, help);
         QSignalSpy passed(&login, &LoginWindow::passed);
@@ -189,7 +189,7 @@ private slots:
         // Each typed character shows as "*"; the entry is empty by the time the
         // message is read.
         QStringList heldWhileTold;
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &) {
             heldWhileTold.append(login.entry()->text());
         });
         for (const QString &wrong : {QStringLiteral("admin"), QStringLiteral("Admin1")}) {
@@ -217,7 +217,7 @@ private slots:
         testing::TempRoot root;
         QFile::remove(root.rosterFile());
         QVERIFY(QDir().mkpath(root.rosterFile())); // a folder where the file belongs
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         LoginWindow login(root.root(), prompts, help);
         QSignalSpy passed(&login, &LoginWindow::passed);
@@ -246,7 +246,7 @@ private slots:
     {
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[admin]\npwd=x\n"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         LoginWindow login(root.root(), prompts, help);
         QSignalSpy cancelled(&login, &LoginWindow::cancelled);
@@ -287,7 +287,7 @@ private slots:
         testing::TempRoot root;
         root.writeRoster(QStringLiteral("[Admin]\npwd=old\n"));
         const QByteArray before = root.rosterBytes();
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         SetPasswordWindow window(root.root(), prompts, help);
         QCOMPARE(window.objectName(), QStringLiteral("设置密码"));
@@ -303,7 +303,7 @@ private slots:
         QTest::keyClicks(window.againEntry(), again);
         QCOMPARE(window.againEntry()->displayText(), QString(again.size(), u'*'));
         QStringList heldWhileTold;
-        prompts.whileShown([&](const ui::ScriptedPrompts::Shown &) {
+        prompts.whileShown([&](const testing::ScriptedPrompts::Shown &) {
             heldWhileTold = {window.oldEntry()->text(), window.newEntry()->text(),
                              window.againEntry()->text()};
         });
@@ -323,7 +323,7 @@ private slots:
     void startWithoutPassword()
     {
         testing::TempRoot root;
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         int quits = 0;
         TeacherShell shell(root.root(), prompts, help, {}, [&] { ++quits; });
@@ -344,7 +344,7 @@ private slots:
     {
         testing::TempRoot root;
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("Admin"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         int quits = 0;
         TeacherShell shell(root.root(), prompts, help, {}, [&] { ++quits; });
@@ -368,7 +368,7 @@ private slots:
     {
         testing::TempRoot root;
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("Admin"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         int quits = 0;
         TeacherShell shell(root.root(), prompts, help, {}, [&] { ++quits; });
@@ -383,7 +383,7 @@ private slots:
     {
         testing::TempRoot root;
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("Admin"));
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         TeacherShell shell(root.root(), prompts, help, {}, [] {});
         shell.start();
@@ -396,7 +396,7 @@ private slots:
 
     void missingDataFolderIsTold()
     {
-        ui::ScriptedPrompts prompts;
+        testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         int quits = 0;
         TeacherShell shell(store::DataRoot(QStringLiteral("/nonexistent/quorin")), prompts, help,

@@ -2,7 +2,6 @@
 #include "office_fixtures.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QTest>
 #include <cstring>
@@ -215,12 +214,6 @@ QByteArray pngBytes(int width, int height)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace testing

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_files.h"
 
-#include <QDir>
+#include "store/file_lock.h"
+
 #include <QDirIterator>
 #include <QDateTime>
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -33,6 +35,38 @@ QByteArray windowsText(const QString &text)
     crlf.replace(u'\n', QStringLiteral("\r\n"));
     QStringEncoder gbk("GBK");
     return gbk.encode(crlf);
+}
+
+QString readText(const QString &path)
+{
+    const QByteArray bytes = readBytes(path);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    return QStringDecoder("GBK").decode(bytes);
+}
+
+QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &section)
+{
+    QList<QPair<QString, QString>> values;
+    bool inside = false;
+    for (const QString &raw : readText(file).split(QStringLiteral("\r\n"))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            inside = line.mid(1, line.size() - 2).compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (inside && equals > 0)
+            values.append({line.left(equals), line.mid(equals + 1)});
+    }
+    return values;
+}
+
+QStringList entriesOf(const QString &folder, QDir::Filters filters)
+{
+    QStringList names = QDir(folder).entryList(filters | QDir::Hidden, QDir::Name);
+    names.removeIf([](const QString &name) { return store::FileLock::isLockFileName(name); });
+    return names;
 }
 
 QString fixture(const QString &relative)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scripted_prompts.h"
 
-namespace ui {
+namespace testing {
 
 void ScriptedPrompts::accept(const QString &text)
 {
@@ -115,4 +115,4 @@ std::optional<QColor> ScriptedPrompts::chooseColor(const QColor &)
     return reply.color;
 }
 
-} // namespace ui
+} // namespace testing

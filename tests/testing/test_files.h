@@ -3,8 +3,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
+#include <QList>
 #include <QMap>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 namespace testing {
 
@@ -12,6 +16,14 @@ QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
 /// GBK bytes with CRLF line ends, as the Windows programs write a file.
 QByteArray windowsText(const QString &text);
+/// A file's text as the programs read it: GBK unless it starts with a UTF-8 byte-order mark.
+QString readText(const QString &path);
+/// The keys and values of one section of a profile file, in file order.
+QList<QPair<QString, QString>> sectionOf(const QString &file, const QString &section);
+/// What a folder holds, hidden entries too, in name order; a profile file's lock file,
+/// which stays beside it after every write, is left out.
+QStringList entriesOf(const QString &folder,
+                      QDir::Filters filters = QDir::AllEntries | QDir::NoDotAndDotDot);
 /// The path of a fixture under tests/data.
 QString fixture(const QString &relative);
 /// Copies a fixture into a folder (created when missing) under a new name.

@@ -47,6 +47,5 @@ std::unique_ptr<pugi::xml_document> xmlPart(const office::Package &package, cons
 QStringList docxParagraphs(const QByteArray &docx);
 
 QByteArray pngBytes(int width, int height);
-QByteArray readFile(const QString &path);
 
 } // namespace testing

@@ -3,15 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "prompts.h"
+#include "ui/prompts.h"
 
 #include <QList>
 #include <functional>
 #include <QStringList>
 
-namespace ui {
+namespace testing {
 
-class ScriptedPrompts final : public Prompts
+class ScriptedPrompts final : public ui::Prompts
 {
 public:
     enum class Kind {
@@ -81,4 +81,4 @@ private:
     bool m_inWhileShown = false;
 };
 
-} // namespace ui
+} // namespace testing
