@@ -36,8 +36,8 @@ struct ResultsInput
     int questionCount = 0;
     GradeThresholds thresholds;
     QList<store::AnswerCode> correctAnswers; ///< [q - 1] for question q
-    QList<double> marks; ///< [q - 1]: the question's MARK, else the paper's default Mark
-    QList<TesteeRecord> testees;             ///< numbers first..last, in order
+    QList<double> marks;         ///< [q - 1]: the question's MARK, else the paper's default Mark
+    QList<TesteeRecord> testees; ///< numbers first..last, in order
     bool operator==(const ResultsInput &) const = default;
 };
 
