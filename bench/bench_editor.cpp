@@ -6,7 +6,7 @@
 #include "editor/edit_paper_window.h"
 #include "editor/paper_editor.h"
 #include "editor/test_pool.h"
-#include "editor_fixture.h"
+#include "root_builder.h"
 #include "ratio_reporter.h"
 #include "richtext/plain_text.h"
 #include "richtext/rtf_file.h"
@@ -41,7 +41,7 @@ public:
 
 struct Fixture
 {
-    testing::EditorFixture files;
+    testing::RootBuilder files;
     testing::ScriptedPrompts prompts;
     store::SystemRandom random;
 };
@@ -72,10 +72,10 @@ Fixture &fixture()
                              .arg(q),
                          QStringLiteral("面积 = 边长 × 边长 = 4 × 4 = 16 平方厘米。"),
                          QString::number(q % 4 + 1), q % 3 ? QString() : QStringLiteral("4")});
-        f->files.writeRoster({paper});
-        f->files.writePaper(paper, list, 5);
+        f->files.classes({{QStringLiteral("A1"), 30, 1, 30}}).offer(paper);
+        f->files.editedPaper(paper, list, 5);
         for (int q = 10; q <= questions; q += 10) {
-            const QString path = f->files.paperFolder(paper) + u'/' +
+            const QString path = f->files.root().paperFolder(paper) + u'/' +
                                  QString::number(1001 + 2 * q - 2) + QStringLiteral(".RTF");
             QByteArray bytes = testing::readBytes(path);
             bytes.insert(bytes.lastIndexOf('}'), pictureRtf(q));
@@ -91,11 +91,11 @@ Fixture &fixture()
 void BM_OpenThroughDocuments(benchmark::State &state)
 {
     Fixture &f = fixture();
-    const QString folder = f.files.paperFolder(paper);
+    const QString folder = f.files.root().paperFolder(paper);
     QTemporaryDir work;
     for (auto _ : state) {
         store::Paper loaded;
-        store::PaperFile(f.files.paperFile(paper)).loadPaperQuestions(loaded);
+        store::PaperFile(f.files.root().paperFile(paper)).loadPaperQuestions(loaded);
         const QStringList names = QDir(folder).entryList({QStringLiteral("*.RTF")}, QDir::Files);
         for (const QString &name : names)
             QFile::copy(folder + u'/' + name, work.filePath(name));
@@ -115,7 +115,8 @@ void BM_OpenEditor(benchmark::State &state)
 {
     Fixture &f = fixture();
     for (auto _ : state) {
-        editor::PaperEditor model(f.files.root(), paper, f.files.workingFolder(), f.prompts,
+        editor::PaperEditor model(f.files.root(), paper,
+                                  f.files.localFolder(QStringLiteral("editor")), f.prompts,
                                   f.random);
         if (model.openPaperEditor() != editor::PaperEditor::OpenResult::Opened)
             state.SkipWithError("the paper did not open");
@@ -138,7 +139,7 @@ void BM_ShowTwoDocuments(benchmark::State &state)
     QApplication::processEvents();
     int q = 9;
     for (auto _ : state) {
-        const QString folder = f.files.paperFolder(paper) + u'/';
+        const QString folder = f.files.root().paperFolder(paper) + u'/';
         question->loadFile(folder + QString::number(1001 + 2 * q - 2) + QStringLiteral(".RTF"));
         explanation->loadFile(folder + QString::number(1001 + 2 * q - 1) + QStringLiteral(".RTF"));
         benchmark::DoNotOptimize(question->document()->characterCount());
@@ -152,7 +153,8 @@ void BM_SwitchQuestion(benchmark::State &state)
 {
     Fixture &f = fixture();
     NoHelp help;
-    editor::PaperEditor model(f.files.root(), paper, f.files.workingFolder(), f.prompts, f.random);
+    editor::PaperEditor model(f.files.root(), paper, f.files.localFolder(QStringLiteral("editor")),
+                              f.prompts, f.random);
     if (model.openPaperEditor() != editor::PaperEditor::OpenResult::Opened) {
         state.SkipWithError("the paper did not open");
         return;
@@ -174,7 +176,7 @@ void BM_SaveKeyByKey(benchmark::State &state)
     Fixture &f = fixture();
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("paper.cho"));
-    QFile::copy(f.files.paperFile(paper), file);
+    QFile::copy(f.files.root().paperFile(paper), file);
     store::Paper loaded;
     store::PaperFile(file).loadPaperQuestions(loaded);
     store::IoCounters::reset();
@@ -206,7 +208,8 @@ void BM_SaveKeyByKey(benchmark::State &state)
 void timeSaves(benchmark::State &state, const std::function<void(editor::PaperEditor &, int)> &edit)
 {
     Fixture &f = fixture();
-    editor::PaperEditor model(f.files.root(), paper, f.files.workingFolder(), f.prompts, f.random);
+    editor::PaperEditor model(f.files.root(), paper, f.files.localFolder(QStringLiteral("editor")),
+                              f.prompts, f.random);
     if (model.openPaperEditor() != editor::PaperEditor::OpenResult::Opened) {
         state.SkipWithError("the paper did not open");
         return;
@@ -233,7 +236,7 @@ void BM_SaveEditor(benchmark::State &state)
     timeSaves(state, [](editor::PaperEditor &model, int round) {
         model.showQuestion(round % questions + 1);
         testing::writeBytes(model.questionDocument(model.current()),
-                            testing::EditorFixture::wordpadRtf(QStringLiteral("改 %1").arg(round)));
+                            testing::RootBuilder::wordpadRtf(QStringLiteral("改 %1").arg(round)));
         model.setOptionTicked(round % 7 + 1, !model.isOptionTicked(round % 7 + 1));
     });
 }
@@ -263,7 +266,7 @@ void BM_PoolListThroughPane(benchmark::State &state)
     preview.setReadOnly(true);
     for (auto _ : state) {
         store::Paper pool;
-        store::PaperFile(f.files.paperFile(paper)).loadPaperQuestions(pool);
+        store::PaperFile(f.files.root().paperFile(paper)).loadPaperQuestions(pool);
         QStringList items;
         for (int q = 1; q <= pool.questionCount; ++q) {
             preview.loadFile(f.files.root().paperDocument(paper, pool.questions.at(q).question));

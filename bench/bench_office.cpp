@@ -3,7 +3,7 @@
 // making a file of the same content from RTF or CSV in the same run (when it is
 // installed). Peak memory is measured in a child process that does the work once.
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "paper_root.h"
+#include "root_builder.h"
 #include "ratio_reporter.h"
 #include "root_builder.h"
 
@@ -66,7 +66,7 @@ QByteArray rtfOf(const QByteArray &body)
 
 struct PaperSetup
 {
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     store::PaperSettings row;
     QString combinedRtf;
 };
@@ -76,19 +76,19 @@ PaperSetup &paperSetup()
     static std::unique_ptr<PaperSetup> setup;
     if (!setup) {
         setup = std::make_unique<PaperSetup>();
-        setup->root.listPapers({paperName});
-        QList<testing::QuestionFiles> files;
+        setup->root.classes({{QStringLiteral("A1"), 3, 1, 3}}).offer(paperName);
+        QList<store::Question> files;
         QByteArray all;
         for (int q = 1; q <= questions; ++q) {
             const QString name = QStringLiteral("%1.RTF").arg(q);
             files.append({name, QString(), QString::number(q % 7 + 1), QString()});
-            setup->root.writeBytes(QStringLiteral("SHIJUAN/Maths/") + name, rtfOf(questionBody(q)));
+            setup->root.file(QStringLiteral("SHIJUAN/Maths/") + name, rtfOf(questionBody(q)));
             all += questionBody(q);
         }
-        setup->root.writePaper(paperName, 5, files);
+        setup->root.savedPaper(paperName, files);
         setup->row = store::PaperFile(setup->root.root().paperFile(paperName)).readPaperSettings();
         setup->combinedRtf = setup->root.path() + QStringLiteral("/all/questions.rtf");
-        setup->root.writeBytes(QStringLiteral("all/questions.rtf"), rtfOf(all));
+        setup->root.file(QStringLiteral("all/questions.rtf"), rtfOf(all));
     }
     return *setup;
 }

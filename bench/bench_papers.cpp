@@ -6,10 +6,9 @@
 #include "store/profile_file.h"
 #include "store/roster.h"
 #include "teacher/papers/paper_list.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -24,29 +23,17 @@ QString paperName(int p)
 // A data root of 500 papers, each with its settings and the editor's three keys.
 const store::DataRoot &dataRoot()
 {
-    static QTemporaryDir dir;
-    static const store::DataRoot root(dir.path());
-    static bool made = false;
-    if (!made) {
-        made = true;
-        QDir().mkpath(root.sysFolder());
-        QList<store::PaperListEntry> list;
+    static const store::DataRoot root = [] {
+        static testing::RootBuilder files;
         for (int p = 1; p <= papers; ++p) {
             const QString name = paperName(p);
-            list.append({name, QString::number(p % 2)});
-            QDir().mkpath(dir.filePath(QStringLiteral("SHIJUAN/") + name));
-            store::PaperSettings settings = store::PaperSettings::forNewPaper(name);
-            settings.author = QStringLiteral("王老师");
-            store::PaperFile file(root.paperFile(name));
-            file.writePaperSettings(settings);
-            store::Paper paper;
-            paper.questionCount = 20;
-            paper.defaultMark = 5;
-            paper.fullMark = 100;
-            file.savePaperQuestions(paper);
+            files.offer(name, QString::number(p % 2))
+                .paper(name, testing::RootBuilder::settings(name))
+                .questions(name, QList<store::Question>(20))
+                .marks(name, 5);
         }
-        store::Roster(root).writePaperList(list);
-    }
+        return files.root();
+    }();
     return root;
 }
 

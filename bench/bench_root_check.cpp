@@ -8,11 +8,12 @@
 #include "store/folder_index.h"
 #include "store/profile_file.h"
 #include "store/roster.h"
+#include "root_builder.h"
+#include "test_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -21,44 +22,35 @@ constexpr int paperCount = 40;
 constexpr int questionCount = 20;
 constexpr int testeesPerClass = 50;
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 struct SchoolRoot
 {
-    QTemporaryDir dir;
-    store::DataRoot root{dir.path()};
+    testing::RootBuilder files;
+    store::DataRoot root = files.root();
 
     SchoolRoot()
     {
-        QDir(dir.path()).mkpath(QStringLiteral("sys"));
-        QByteArray roster = "[ClassName]\r\nClassNameCount=2\r\n1=A1\r\n2=B2\r\n"
-                            "[FirstNumber]\r\nA1=1\r\nB2=101\r\n[LastNumber]\r\nA1=50\r\nB2=150\r\n"
-                            "[TestName]\r\nTestNameCount=" +
-                            QByteArray::number(paperCount) + "\r\n";
+        QString roster = QStringLiteral("[ClassName]\nClassNameCount=2\n1=A1\n2=B2\n[FirstNumber]\n"
+                                        "A1=1\nB2=101\n[LastNumber]\nA1=50\nB2=150\n"
+                                        "[TestName]\nTestNameCount=%1\n")
+                             .arg(paperCount);
         for (int p = 1; p <= paperCount; ++p)
-            roster += QByteArray::number(p) + "=Paper " + QByteArray::number(p) + "\r\n";
-        writeFile(root.rosterFile(), roster);
+            roster += QStringLiteral("%1=Paper %1\n").arg(p);
+        files.roster(roster);
 
         for (int p = 1; p <= paperCount; ++p) {
             const QString paper = QStringLiteral("Paper %1").arg(p);
-            QDir(dir.path()).mkpath(QStringLiteral("SHIJUAN/") + paper);
-            QDir(dir.path()).mkpath(QStringLiteral("CHENGJI/") + paper);
-            QByteArray file =
-                "[MAIN]\r\nQuestion_conut=" + QByteArray::number(questionCount) + "\r\nMark=5\r\n";
+            QList<store::Question> questions;
             for (int q = 1; q <= questionCount; ++q) {
-                const QByteArray question = QByteArray::number(q * 2) + ".RTF";
-                const QByteArray explain = QByteArray::number(q * 2 + 1) + ".RTF";
-                file += "[" + QByteArray::number(q) + "]\r\nQUESTION=" + question +
-                        "\r\nexplain=" + explain + "\r\nanswer=1\r\nmark=\r\n";
-                writeFile(root.paperDocument(paper, QString::fromLatin1(question)), "{\\rtf1 q}");
-                writeFile(root.paperDocument(paper, QString::fromLatin1(explain)), "{\\rtf1 e}");
+                questions.append({QStringLiteral("%1.RTF").arg(q * 2),
+                                  QStringLiteral("%1.RTF").arg(q * 2 + 1), QStringLiteral("1"),
+                                  QString()});
+                files.document(paper, questions.last().question, "{\\rtf1 q}")
+                    .document(paper, questions.last().explain, "{\\rtf1 e}");
             }
-            writeFile(root.paperFile(paper), file);
+            files
+                .paper(paper, {{QStringLiteral("Question_conut"), QString::number(questionCount)},
+                               {QStringLiteral("Mark"), QStringLiteral("5")}})
+                .questions(paper, questions, testing::QuestionCount::Left);
             for (const auto &[cls, first] : {std::pair{"A1", 1}, std::pair{"B2", 101}}) {
                 for (int n = first; n < first + testeesPerClass; ++n) {
                     const QByteArray key = QByteArray::number(n);
@@ -67,8 +59,9 @@ struct SchoolRoot
                     for (int q = 1; q <= questionCount; ++q)
                         record += key + "DA" + QByteArray::number(q) + "=1\r\n" + key + "SX" +
                                   QByteArray::number(q) + "=" + QByteArray::number(q) + "\r\n";
-                    writeFile(root.recordFile(paper, QString::fromLatin1(cls), QString::number(n)),
-                              record);
+                    testing::writeBytes(
+                        root.recordFile(paper, QString::fromLatin1(cls), QString::number(n)),
+                        record);
                 }
             }
         }

@@ -3,7 +3,7 @@
 // converted and used. Needs LibreOffice; skipped (exit 77) when it is not installed.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
-#include "paper_root.h"
+#include "root_builder.h"
 #include "root_builder.h"
 #include "test_files.h"
 
@@ -57,23 +57,21 @@ QStringList textLines(const QString &path)
     return lines;
 }
 
-void writePaper(const testing::PaperRoot &root)
+void writePaper(testing::RootBuilder &root)
 {
-    root.listPapers({QStringLiteral("期中 Maths")});
-    root.writePaper(
-        QStringLiteral("期中 Maths"), 5,
+    root.classes({{QStringLiteral("A1"), 3, 1, 3}}).offer(QStringLiteral("期中 Maths"));
+    root.savedPaper(
+        QStringLiteral("期中 Maths"),
         {{QStringLiteral("1.RTF"), QStringLiteral("2.RTF"), QStringLiteral("13"), QString()},
          {QStringLiteral("3.RTF"), QString(), QString(), QStringLiteral("10")}});
-    root.writeBytes(
-        QStringLiteral("SHIJUAN/期中 Maths/1.RTF"),
-        testing::readBytes(testing::fixture(QStringLiteral("richtext/wordpad_gbk.rtf"))));
-    root.writeDocument(QStringLiteral("期中 Maths"), QStringLiteral("2.RTF"),
-                       QStringLiteral("23 只能被 1 和 23 整除。"));
-    root.writeBytes(
-        QStringLiteral("SHIJUAN/期中 Maths/3.RTF"),
-        "{\\rtf1\\ansi Table:\\par\\trowd\\cellx2000\\cellx4000\\intbl x\\cell y\\cell\\row"
-        "\\pard {\\pict\\pngblip\\picwgoal1500\\pichgoal750 " +
-            testing::pngBytes(40, 20).toHex() + "}\\par after picture\\par}");
+    root.file(QStringLiteral("SHIJUAN/期中 Maths/1.RTF"),
+              testing::readBytes(testing::fixture(QStringLiteral("richtext/wordpad_gbk.rtf"))));
+    root.rtfDocument(QStringLiteral("期中 Maths"), QStringLiteral("2.RTF"),
+                     QStringLiteral("23 只能被 1 和 23 整除。"));
+    root.file(QStringLiteral("SHIJUAN/期中 Maths/3.RTF"),
+              "{\\rtf1\\ansi Table:\\par\\trowd\\cellx2000\\cellx4000\\intbl x\\cell y\\cell\\row"
+              "\\pard {\\pict\\pngblip\\picwgoal1500\\pichgoal750 " +
+                  testing::pngBytes(40, 20).toHex() + "}\\par after picture\\par}");
 }
 
 } // namespace
@@ -94,7 +92,7 @@ private Q_SLOTS:
 
 void TestOfficeInterop::paperDocumentReadsBack()
 {
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writePaper(root);
     store::PaperSettings row =
         store::PaperFile(root.root().paperFile(QStringLiteral("期中 Maths"))).readPaperSettings();
@@ -198,12 +196,12 @@ void TestOfficeInterop::workbookReadsBack()
 
 void TestOfficeInterop::oldTemplatesAreConvertedAndUsed()
 {
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writePaper(root);
-    root.installTemplate(testing::fixture(QStringLiteral("office/legacy_paper.dot")),
-                         QStringLiteral("paper.dot"));
-    root.installTemplate(testing::fixture(QStringLiteral("office/legacy_score.xlt")),
-                         QStringLiteral("score.xlt"));
+    root.copy(testing::fixture(QStringLiteral("office/legacy_paper.dot")),
+              QStringLiteral("sys/paper.dot"));
+    root.copy(testing::fixture(QStringLiteral("office/legacy_score.xlt")),
+              QStringLiteral("sys/score.xlt"));
     const office::TemplateSource source(root.root(), office::TemplateSource::officeProgram(),
                                         m_dir.path() + QStringLiteral("/cache"));
     const office::Result<QString> paper = source.find(office::TemplateKind::Paper);

@@ -240,6 +240,12 @@ RootBuilder &RootBuilder::document(const QString &paper, const QString &fileName
     return *this;
 }
 
+RootBuilder &RootBuilder::rtfDocument(const QString &paper, const QString &fileName,
+                                      const QString &text)
+{
+    return document(paper, fileName, rtf(text));
+}
+
 RootBuilder &RootBuilder::namedDocuments(const QString &paper)
 {
     for (const store::Question &q : std::as_const(m_papers[paper].questions)) {
@@ -249,6 +255,14 @@ RootBuilder &RootBuilder::namedDocuments(const QString &paper)
         }
     }
     return *this;
+}
+
+RootBuilder &RootBuilder::savedPaper(const QString &name, const QList<store::Question> &questions,
+                                     int defaultMark, const QString &author)
+{
+    return paper(name, settings(name, QStringLiteral("45"), author))
+        .questions(name, questions)
+        .marks(name, defaultMark);
 }
 
 RootBuilder &RootBuilder::twoQuestionPaper(const QString &name, const KeyValues &main)

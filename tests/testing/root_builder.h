@@ -93,9 +93,15 @@ public:
     /// without one) and Mark.
     RootBuilder &marks(const QString &paper, int defaultMark);
     RootBuilder &document(const QString &paper, const QString &fileName, const QByteArray &bytes);
+    /// A document of lines of text, as rtf() writes them.
+    RootBuilder &rtfDocument(const QString &paper, const QString &fileName, const QString &text);
     /// For each document the questions name: a small RTF file that holds the name.
     RootBuilder &namedDocuments(const QString &paper);
 
+    /// A paper as "Manage paper" saves it (test time 45, about_test its name), with its
+    /// questions and marks.
+    RootBuilder &savedPaper(const QString &name, const QList<store::Question> &questions,
+                            int defaultMark = 5, const QString &author = QStringLiteral("李老师"));
     /// A paper with `main` and two questions, with their documents.
     RootBuilder &twoQuestionPaper(const QString &name, const KeyValues &main);
     /// A paper on offer as a new one starts, one question per answer key ("" for none)

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classes/class_table.h"
 #include "store/roster.h"
-#include "temp_root.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
 #include <QFile>
@@ -76,8 +76,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, messages);
         QFETCH(QStringList, names);
-        testing::TempRoot root;
-        root.writeRoster(threeClasses);
+        testing::RootBuilder root;
+        root.roster(threeClasses);
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -102,8 +102,8 @@ private slots:
     void numbersFollowTheCount()
     {
         // first 1, count 30, last 30; then count 40, first 10, last 45.
-        testing::TempRoot root;
-        root.writeRoster(threeClasses);
+        testing::RootBuilder root;
+        root.roster(threeClasses);
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -132,9 +132,9 @@ private slots:
 
     void widerRangeIsKept()
     {
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
-                                        "[FirstNumber]\nA1=1\n[LastNumber]\nA1=100\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
+                                   "[FirstNumber]\nA1=1\n[LastNumber]\nA1=100\n"));
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -172,8 +172,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, count);
-        testing::TempRoot root;
-        root.writeRoster(
+        testing::RootBuilder root;
+        root.roster(
             QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[LastNumber]\nA1=32767\n"));
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
@@ -207,9 +207,9 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
-                                        "[FirstNumber]\nA1=30000\n[LastNumber]\nA1=30029\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
+                                   "[FirstNumber]\nA1=30000\n[LastNumber]\nA1=30029\n"));
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -247,8 +247,8 @@ private slots:
         QFETCH(bool, confirmed);
         QFETCH(QStringList, names);
         QFETCH(int, selectedAfter);
-        testing::TempRoot root;
-        root.writeRoster(threeClasses);
+        testing::RootBuilder root;
+        root.roster(threeClasses);
         const QByteArray bytes = root.rosterBytes();
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
@@ -271,8 +271,8 @@ private slots:
 
     void onlyClassStays()
     {
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n"));
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -283,8 +283,8 @@ private slots:
 
     void upAndDown()
     {
-        testing::TempRoot root;
-        root.writeRoster(threeClasses);
+        testing::RootBuilder root;
+        root.roster(threeClasses);
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -304,7 +304,7 @@ private slots:
 
     void noClasses()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -330,8 +330,8 @@ private slots:
 
     void writesInOrderWithoutDeleting()
     {
-        testing::TempRoot root;
-        root.writeRoster(threeClasses);
+        testing::RootBuilder root;
+        root.roster(threeClasses);
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -349,8 +349,8 @@ private slots:
 
     void failedWritesAreTold()
     {
-        testing::TempRoot root;
-        root.writeRoster(threeClasses);
+        testing::RootBuilder root;
+        root.roster(threeClasses);
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();
@@ -364,7 +364,7 @@ private slots:
 
     void unreadableRosterIsNotOverwritten()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         {
             QFile big(root.rosterFile());
             QVERIFY(big.open(QIODevice::WriteOnly));
@@ -411,8 +411,8 @@ private slots:
     {
         QFETCH(QString, roster);
         QFETCH(QString, clash);
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         testing::ScriptedPrompts prompts;
         ClassTable table(root.root(), prompts);
         table.readClassList();

@@ -3,7 +3,7 @@
 #include "classes/manage_classes_window.h"
 #include "recording_help.h"
 #include "store/roster.h"
-#include "temp_root.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
 #include <QLabel>
@@ -44,8 +44,8 @@ class TestManageClassesWindow : public QObject
 private slots:
     void opensOnTheFirstClass()
     {
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, accessible);
         QFETCH(QString, tip);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
@@ -122,8 +122,8 @@ private slots:
 
     void typingFollowsTheRules()
     {
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
@@ -151,8 +151,8 @@ private slots:
 
     void okWritesTheClasses()
     {
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);
@@ -183,8 +183,8 @@ private slots:
 
     void enterInTheLastBoxIsChecked()
     {
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         const QByteArray before = root.rosterBytes();
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
@@ -201,8 +201,8 @@ private slots:
 
     void cancelLeavesTheRosterAlone()
     {
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         const QByteArray before = root.rosterBytes();
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
@@ -236,7 +236,7 @@ private slots:
 
     void helpOpensThisWindowsPage()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         ManageClassesWindow window(root.root(), prompts, help);

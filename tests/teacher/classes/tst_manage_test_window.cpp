@@ -4,7 +4,7 @@
 #include "classes/manage_test_window.h"
 #include "recording_help.h"
 #include "store/roster.h"
-#include "temp_root.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
 #include <QPushButton>
@@ -57,7 +57,7 @@ class TestManageTestWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::TempRoot> m_root;
+    std::unique_ptr<testing::RootBuilder> m_root;
     testing::ScriptedPrompts m_prompts;
     testing::RecordingHelp m_help;
     std::unique_ptr<ManageTestWindow> m_window;
@@ -65,8 +65,8 @@ private:
 private slots:
     void init()
     {
-        m_root = std::make_unique<testing::TempRoot>();
-        m_root->writeRoster(roster);
+        m_root = std::make_unique<testing::RootBuilder>();
+        m_root->roster(roster);
         m_prompts.clear();
         m_window = std::make_unique<ManageTestWindow>(m_root->root(), m_prompts, m_help);
         m_window->show();

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classes/test_room_table.h"
 #include "store/roster.h"
-#include "temp_root.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
 #include <QTest>
@@ -57,8 +57,8 @@ private slots:
         QFETCH(QString, roster);
         QFETCH(QStringList, paperFlags);
         QFETCH(QStringList, firstPaperClasses);
-        testing::TempRoot root;
-        root.writeRoster(roster);
+        testing::RootBuilder root;
+        root.roster(roster);
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -74,8 +74,8 @@ private slots:
 
     void everyPairIsWritten()
     {
-        testing::TempRoot root;
-        root.writeRoster(twoPapers);
+        testing::RootBuilder root;
+        root.roster(twoPapers);
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -89,8 +89,8 @@ private slots:
 
     void forbidAllTouchesOnlyTheSelectedPaper()
     {
-        testing::TempRoot root;
-        root.writeRoster(twoPapers);
+        testing::RootBuilder root;
+        root.roster(twoPapers);
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -112,8 +112,8 @@ private slots:
 
     void togglesTwiceGiveBack()
     {
-        testing::TempRoot root;
-        root.writeRoster(twoPapers);
+        testing::RootBuilder root;
+        root.roster(twoPapers);
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -131,8 +131,8 @@ private slots:
 
     void classesNeedAPaper()
     {
-        testing::TempRoot root;
-        root.writeRoster(twoPapers);
+        testing::RootBuilder root;
+        root.roster(twoPapers);
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -145,7 +145,7 @@ private slots:
 
     void nothingToShow()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -159,9 +159,9 @@ private slots:
 
     void reservedPaperNamesAreTold()
     {
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
-                                        "[TestName]\nTestNameCount=2\n1=ClassCount\n2=Maths\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[ClassName]\nClassNameCount=1\n1=A1\n[ClassCount]\nA1=30\n"
+                                   "[TestName]\nTestNameCount=2\n1=ClassCount\n2=Maths\n"));
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();
@@ -178,8 +178,8 @@ private slots:
 
     void failedWriteIsTold()
     {
-        testing::TempRoot root;
-        root.writeRoster(twoPapers);
+        testing::RootBuilder root;
+        root.roster(twoPapers);
         testing::ScriptedPrompts prompts;
         TestRoomTable table(root.root(), prompts);
         table.readTestRoom();

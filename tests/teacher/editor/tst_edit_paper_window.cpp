@@ -4,7 +4,8 @@
 #include "editor/edit_paper_window.h"
 #include "editor/pane_menu.h"
 #include "editor/test_pool_frame.h"
-#include "editor_fixture.h"
+#include "richtext/plain_text.h"
+#include "root_builder.h"
 #include "recording_help.h"
 #include "store/paper.h"
 #include "store/random_source.h"
@@ -27,8 +28,8 @@
 
 using editor::EditPaperWindow;
 using editor::PaperEditor;
-using testing::EditorFixture;
 using testing::FixtureQuestion;
+using testing::RootBuilder;
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +39,7 @@ const QString paper = QStringLiteral("物理");
 
 struct Session
 {
-    EditorFixture files;
+    RootBuilder files;
     testing::ScriptedPrompts prompts;
     testing::RecordingHelp help;
     store::SystemRandom random;
@@ -51,19 +52,21 @@ struct Session
         for (int q = 1; q <= questions; ++q)
             list.append({QStringLiteral("题%1 Question %1\nA. one\nB. two").arg(q),
                          QStringLiteral("Explanation %1").arg(q), QString(), QString()});
-        files.writeRoster({paper, QStringLiteral("Pool")});
+        files.classes({{QStringLiteral("A1"), 30, 1, 30}})
+            .offer(paper)
+            .offer(QStringLiteral("Pool"));
         if (questions > 0)
-            files.writePaper(paper, list, 5);
+            files.editedPaper(paper, list, 5);
         else
-            files.writeNewPaper(paper);
-        files.writePaper(
+            files.paper(paper, testing::RootBuilder::settings(paper));
+        files.editedPaper(
             QStringLiteral("Pool"),
             {{QStringLiteral("Pool one"), QStringLiteral("P1"), QStringLiteral("2"),
               QStringLiteral("4")},
              {QStringLiteral("Pool two"), QStringLiteral("P2"), QStringLiteral("3"), QString()}},
             5, 9001);
-        editor = std::make_unique<PaperEditor>(files.root(), paper, files.workingFolder(), prompts,
-                                               random);
+        editor = std::make_unique<PaperEditor>(
+            files.root(), paper, files.localFolder(QStringLiteral("editor")), prompts, random);
         if (editor->openPaperEditor() != PaperEditor::OpenResult::Opened)
             qWarning("the editor did not open");
         window = std::make_unique<EditPaperWindow>(*editor, prompts, help);
@@ -208,7 +211,7 @@ private Q_SLOTS:
         Session s;
         for (const char *name : {"1003.RTF", "1004.RTF"})
             testing::copyFixture(QStringLiteral("richtext/lo_pictures.rtf"),
-                                 s.files.paperFolder(paper), QString::fromLatin1(name));
+                                 s.files.root().paperFolder(paper), QString::fromLatin1(name));
         s.clickRow(1);
         QTest::qWait(50);
         QVERIFY(s.window->questionPane()->plainText().contains(QStringLiteral("After the table.")));
@@ -259,8 +262,8 @@ private Q_SLOTS:
         // And it reaches the paper on OK.
         s.click(QStringLiteral("Cmd_ok"));
         QVERIFY(!s.window->isVisible());
-        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(paper) + u'/' +
-                                             s.editor->question(2).explain),
+        QCOMPARE(richtext::plainText(testing::readBytes(s.files.root().paperFolder(paper) + u'/' +
+                                                        s.editor->question(2).explain)),
                  QStringLiteral("Explanation 2 and more"));
     }
 
@@ -436,8 +439,8 @@ private Q_SLOTS:
         const bool inserted = !file.isEmpty() && message.isEmpty();
         QCOMPARE(s.editor->unsavedChanges(), inserted);
         s.click(QStringLiteral("Cmd_ok"));
-        const QByteArray saved =
-            testing::readBytes(s.files.paperFolder(paper) + u'/' + s.editor->question(1).question);
+        const QByteArray saved = testing::readBytes(s.files.root().paperFolder(paper) + u'/' +
+                                                    s.editor->question(1).question);
         QCOMPARE(saved.contains("\\pngblip") || saved.contains("\\jpegblip"), inserted);
     }
 
@@ -456,7 +459,7 @@ private Q_SLOTS:
         QFETCH(bool, answerYes);
         QFETCH(bool, closed);
         Session s;
-        const QByteArray before = testing::readBytes(s.files.paperFile(paper));
+        const QByteArray before = testing::readBytes(s.files.root().paperFile(paper));
         if (change)
             QTest::mouseClick(s.window->optionBox(1), Qt::LeftButton);
         if (answerYes)
@@ -469,14 +472,14 @@ private Q_SLOTS:
         QCOMPARE(s.window->isVisible(), !closed);
         if (!closed)
             QVERIFY(s.window->optionBox(1)->isChecked());
-        QCOMPARE(testing::readBytes(s.files.paperFile(paper)), before);
+        QCOMPARE(testing::readBytes(s.files.root().paperFile(paper)), before);
     }
 
     void aFailedSaveKeepsTheWindowOpen()
     {
         Session s;
         QTest::mouseClick(s.window->optionBox(2), Qt::LeftButton);
-        QVERIFY(QDir(s.files.paperFolder(paper)).removeRecursively());
+        QVERIFY(QDir(s.files.root().paperFolder(paper)).removeRecursively());
         s.click(QStringLiteral("Cmd_ok"));
         QVERIFY(s.window->isVisible());
         QCOMPARE(s.prompts.messages().size(), 1);
@@ -488,7 +491,7 @@ private Q_SLOTS:
     void aPaneThatCannotBeWrittenKeepsTheWindowOpen()
     {
         Session s;
-        const QString folder = s.files.paperFolder(paper);
+        const QString folder = s.files.root().paperFolder(paper);
         const auto before = testing::treeSnapshot(folder);
         for (ui::RichTextPane *pane : {s.window->questionPane(), s.window->explanationPane()})
             pane->textCursor().insertText(QString(3000, u'长'));
@@ -512,8 +515,9 @@ private Q_SLOTS:
 
         s.click(QStringLiteral("Cmd_ok"));
         QVERIFY(!s.window->isVisible());
-        QVERIFY(EditorFixture::documentText(folder + u'/' + s.editor->question(1).explain)
-                    .contains(QString(3000, u'长')));
+        QVERIFY(
+            richtext::plainText(testing::readBytes(folder + u'/' + s.editor->question(1).explain))
+                .contains(QString(3000, u'长')));
     }
 
     void smallThingsATeacherMeets()
@@ -587,7 +591,7 @@ private Q_SLOTS:
 
         s.click(QStringLiteral("Cmd_ok"));
         const store::StudentPaper saved =
-            store::PaperFile(s.files.paperFile(paper)).readStudentPaper();
+            store::PaperFile(s.files.root().paperFile(paper)).readStudentPaper();
         QCOMPARE(saved.questionCount, 5);
         QCOMPARE(saved.fullMark, 24);
         QCOMPARE(saved.questions.at(3).answer, QStringLiteral("2"));

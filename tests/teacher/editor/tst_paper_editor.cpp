@@ -2,7 +2,8 @@
 // editing operation, marks and their limits, saving and closing.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/paper_editor.h"
-#include "editor_fixture.h"
+#include "richtext/plain_text.h"
+#include "root_builder.h"
 #include "richtext/rtf_writer.h"
 #include "store/paper.h"
 #include "store/profile_file.h"
@@ -18,8 +19,8 @@
 #include <sys/stat.h>
 
 using editor::PaperEditor;
-using testing::EditorFixture;
 using testing::FixtureQuestion;
+using testing::RootBuilder;
 
 using namespace Qt::StringLiterals;
 
@@ -38,15 +39,15 @@ QList<FixtureQuestion> questions(int count)
 
 struct Session
 {
-    EditorFixture files;
+    RootBuilder files;
     testing::ScriptedPrompts prompts;
     store::SystemRandom random;
     std::unique_ptr<PaperEditor> editor;
 
     PaperEditor &open(const QString &name = paper)
     {
-        editor = std::make_unique<PaperEditor>(files.root(), name, files.workingFolder(), prompts,
-                                               random);
+        editor = std::make_unique<PaperEditor>(
+            files.root(), name, files.localFolder(QStringLiteral("editor")), prompts, random);
         const PaperEditor::OpenResult result = editor->openPaperEditor();
         if (result != PaperEditor::OpenResult::Opened)
             qWarning("the editor did not open: %s", qPrintable(prompts.texts().join(u'|')));
@@ -61,16 +62,17 @@ struct Session
     }
     QStringList workingFiles() const
     {
-        QStringList names = QDir(files.workingFolder()).entryList(QDir::Files);
+        QStringList names =
+            QDir(files.localFolder(QStringLiteral("editor"))).entryList(QDir::Files);
         names.sort();
         return names;
     }
 };
 
-store::Paper onDisk(const EditorFixture &files, const QString &name = paper)
+store::Paper onDisk(const RootBuilder &files, const QString &name = paper)
 {
     store::Paper loaded;
-    store::PaperFile(files.paperFile(name)).loadPaperQuestions(loaded);
+    store::PaperFile(files.root().paperFile(name)).loadPaperQuestions(loaded);
     return loaded;
 }
 
@@ -99,10 +101,12 @@ private Q_SLOTS:
     void openingAndShowingQuestions()
     {
         Session s;
-        s.files.writePaper(paper, questions(3));
-        QDir().mkpath(s.files.workingFolder());
+        s.files.editedPaper(paper, questions(3));
+        QDir().mkpath(s.files.localFolder(QStringLiteral("editor")));
         for (const char *name : {"left.rtf", "OVER.RTF", "Mixed.Rtf", "notes.txt"})
-            testing::writeBytes(s.files.workingFolder() + u'/' + QLatin1StringView(name), "x");
+            testing::writeBytes(s.files.localFolder(QStringLiteral("editor")) + u'/' +
+                                    QLatin1StringView(name),
+                                "x");
         PaperEditor &editor = s.open();
 
         QCOMPARE(editor.windowTitle(), QStringLiteral("Edit paper --数学 期中"));
@@ -121,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(!editor.unsavedChanges());
         QVERIFY(editor.showQuestion(3));
         QCOMPARE(editor.question(3).explain, QStringLiteral("1006.RTF"));
-        QCOMPARE(EditorFixture::documentText(editor.explanationDocument(3)),
+        QCOMPARE(richtext::plainText(testing::readBytes(editor.explanationDocument(3))),
                  QStringLiteral("解释 3"));
         QCOMPARE(s.workingFiles(), (QStringList{u"1001.RTF"_s, u"1002.RTF"_s, u"1005.RTF"_s,
                                                 u"1006.RTF"_s, u"notes.txt"_s}));
@@ -147,9 +151,9 @@ private Q_SLOTS:
         QFETCH(QString, paperText);
         QFETCH(int, defaultMark);
         Session s;
-        QDir().mkpath(s.files.paperFolder(paper));
+        QDir().mkpath(s.files.root().paperFolder(paper));
         if (!paperText.isNull())
-            testing::writeBytes(s.files.paperFile(paper), testing::windowsText(paperText));
+            testing::writeBytes(s.files.root().paperFile(paper), testing::windowsText(paperText));
         PaperEditor &editor = s.open();
         QCOMPARE(editor.questionCount(), 0);
         QCOMPARE(editor.defaultMark(), defaultMark);
@@ -164,31 +168,33 @@ private Q_SLOTS:
         for (const QString &path : {editor.questionDocument(1), editor.explanationDocument(1)}) {
             QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
             QCOMPARE(testing::readBytes(path), richtext::RtfWriter::emptyDocument());
-            QCOMPARE(EditorFixture::documentText(path), QString());
+            QCOMPARE(richtext::plainText(testing::readBytes(path)), QString());
         }
     }
 
     void aPaperThatCannotBeReadIsNotOpened()
     {
         Session s;
-        QDir().mkpath(s.files.paperFile(paper)); // a folder where the file should be
-        PaperEditor editor(s.files.root(), paper, s.files.workingFolder(), s.prompts, s.random);
+        QDir().mkpath(s.files.root().paperFile(paper)); // a folder where the file should be
+        PaperEditor editor(s.files.root(), paper, s.files.localFolder(QStringLiteral("editor")),
+                           s.prompts, s.random);
         QCOMPARE(editor.openPaperEditor(), PaperEditor::OpenResult::Unreadable);
         QCOMPARE(s.prompts.messages().size(), 1);
         QVERIFY(s.prompts.messages().at(0).contains(QStringLiteral("cannot be read")));
         // The working folder is free for the next try.
-        PaperEditor other(s.files.root(), QStringLiteral("B"), s.files.workingFolder(), s.prompts,
-                          s.random);
+        PaperEditor other(s.files.root(), QStringLiteral("B"),
+                          s.files.localFolder(QStringLiteral("editor")), s.prompts, s.random);
         QCOMPARE(other.openPaperEditor(), PaperEditor::OpenResult::Opened);
     }
 
     void onlyOneEditorUsesTheWorkingFolder()
     {
         Session s;
-        s.files.writePaper(paper, questions(2));
+        s.files.editedPaper(paper, questions(2));
         PaperEditor &first = s.open();
         const QStringList before = s.workingFiles();
-        PaperEditor second(s.files.root(), paper, s.files.workingFolder(), s.prompts, s.random);
+        PaperEditor second(s.files.root(), paper, s.files.localFolder(QStringLiteral("editor")),
+                           s.prompts, s.random);
         QCOMPARE(second.openPaperEditor(), PaperEditor::OpenResult::Busy);
         QCOMPARE(
             s.prompts.messages(),
@@ -200,7 +206,8 @@ private Q_SLOTS:
         QCOMPARE(s.workingFiles(), before);
 
         first.closePaperEditor();
-        PaperEditor third(s.files.root(), paper, s.files.workingFolder(), s.prompts, s.random);
+        PaperEditor third(s.files.root(), paper, s.files.localFolder(QStringLiteral("editor")),
+                          s.prompts, s.random);
         QCOMPARE(third.openPaperEditor(), PaperEditor::OpenResult::Opened);
     }
 
@@ -227,13 +234,14 @@ private Q_SLOTS:
         QList<FixtureQuestion> list = questions(int(marks.size()));
         for (int i = 0; i < marks.size(); ++i)
             list[i].mark = marks.at(i);
-        s.files.writePaper(paper, list, defaultMark);
+        s.files.editedPaper(paper, list, defaultMark);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QCOMPARE(editor.computeFullMark(), fullMark);
         QVERIFY(editor.savePaperEdits());
-        QCOMPARE(store::ProfileFile(s.files.paperFile(paper)).readValue(u"MAIN", u"full_mark"),
-                 QString::number(fullMark));
+        QCOMPARE(
+            store::ProfileFile(s.files.root().paperFile(paper)).readValue(u"MAIN", u"full_mark"),
+            QString::number(fullMark));
     }
 
     void questionFrame_data()
@@ -257,7 +265,7 @@ private Q_SLOTS:
         Session s;
         QList<FixtureQuestion> list = questions(10);
         list[2].mark = QStringLiteral("14");
-        s.files.writePaper(paper, list, 4);
+        s.files.editedPaper(paper, list, 4);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.showQuestion(question));
@@ -290,7 +298,7 @@ private Q_SLOTS:
         Session s;
         QList<FixtureQuestion> list = questions(1);
         list[0].answer = stored;
-        s.files.writePaper(paper, list);
+        s.files.editedPaper(paper, list);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         for (int k : toggles)
@@ -308,7 +316,7 @@ private Q_SLOTS:
         Session s;
         QList<FixtureQuestion> list = questions(2);
         list[0].mark = QStringLiteral("7");
-        s.files.writePaper(paper, list, 5);
+        s.files.editedPaper(paper, list, 5);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.setUseDefaultMark(true));
@@ -333,7 +341,7 @@ private Q_SLOTS:
         Session s;
         QList<FixtureQuestion> list = questions(3);
         list[1].mark = QStringLiteral("4");
-        s.files.writePaper(paper, list, 5);
+        s.files.editedPaper(paper, list, 5);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QCOMPARE(editor.frameCaption(), QStringLiteral("No.1  Total:3   Full mark:14"));
@@ -345,7 +353,7 @@ private Q_SLOTS:
         QVERIFY(editor.setDefaultMark(QStringLiteral("7.5")));
         QCOMPARE(editor.defaultMark(), 8);
         QVERIFY(editor.savePaperEdits());
-        const store::ProfileFile file(s.files.paperFile(paper));
+        const store::ProfileFile file(s.files.root().paperFile(paper));
         QCOMPARE(file.readValue(u"MAIN", u"Mark"), QStringLiteral("8"));
         QCOMPARE(file.readValue(u"MAIN", u"full_mark"), QStringLiteral("20"));
     }
@@ -394,7 +402,7 @@ private Q_SLOTS:
         Session s;
         QList<FixtureQuestion> list = questions(4);
         list[1].mark = QStringLiteral("5");
-        s.files.writePaper(paper, list, 5);
+        s.files.editedPaper(paper, list, 5);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.setUseDefaultMark(false));
@@ -413,7 +421,7 @@ private Q_SLOTS:
         Session s;
         QList<FixtureQuestion> list = questions(2);
         list[0].mark = QStringLiteral("30000");
-        s.files.writePaper(paper, list, 2000);
+        s.files.editedPaper(paper, list, 2000);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         // A copy of question 1's mark would take the sum to 62000.
@@ -450,7 +458,7 @@ private Q_SLOTS:
         QList<FixtureQuestion> list = questions(count);
         for (int q = 1; q <= count; ++q)
             list[q - 1].mark = QString::number(q + 1);
-        s.files.writePaper(paper, list);
+        s.files.editedPaper(paper, list);
         PaperEditor &editor = s.open();
         if (current > 0)
             QVERIFY(editor.showQuestion(current));
@@ -474,13 +482,13 @@ private Q_SLOTS:
         QVERIFY(names.at(0).endsWith(QStringLiteral(".RTF")));
         QVERIFY(names.at(0) != names.at(1));
         for (const QString &name : names)
-            QVERIFY(QFileInfo::exists(s.files.workingFolder() + u'/' + name));
+            QVERIFY(QFileInfo::exists(s.files.localFolder(QStringLiteral("editor")) + u'/' + name));
     }
 
     void nextAndPrevious()
     {
         Session s;
-        s.files.writePaper(paper, questions(2));
+        s.files.editedPaper(paper, questions(2));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.previousQuestion();
@@ -511,7 +519,7 @@ private Q_SLOTS:
         QFETCH(int, shown);
         QFETCH(QList<int>, left);
         Session s;
-        s.files.writePaper(paper, questions(count));
+        s.files.editedPaper(paper, questions(count));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.showQuestion(current);
@@ -552,7 +560,7 @@ private Q_SLOTS:
         QList<FixtureQuestion> list = questions(3);
         for (int q = 1; q <= 3; ++q)
             list[q - 1].answer = QString::number(q);
-        s.files.writePaper(paper, list);
+        s.files.editedPaper(paper, list);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.showQuestion(current);
@@ -569,16 +577,19 @@ private Q_SLOTS:
     void savingAShrunkPaper()
     {
         Session s;
-        s.files.writePaper(paper, questions(5));
-        testing::writeBytes(s.files.paperFolder(paper) + QStringLiteral("/notes.txt"), "keep");
-        testing::writeBytes(s.files.paperFolder(paper) + QStringLiteral("/figure.bmp"), "BM");
-        testing::writeBytes(s.files.paperFolder(paper) + QStringLiteral("/old.rtf"),
+        s.files.editedPaper(paper, questions(5));
+        testing::writeBytes(s.files.root().paperFolder(paper) + QStringLiteral("/notes.txt"),
+                            "keep");
+        testing::writeBytes(s.files.root().paperFolder(paper) + QStringLiteral("/figure.bmp"),
+                            "BM");
+        testing::writeBytes(s.files.root().paperFolder(paper) + QStringLiteral("/old.rtf"),
                             "{\\rtf1 old}");
         // A copy that a save killed before its end left behind.
-        testing::writeBytes(
-            s.files.paperFolder(paper) + QStringLiteral("/.quorin-save-x1-1003.RTF"), "{\\rtf1");
-        const QString settingsBefore =
-            s.files.paperText(paper).section(QStringLiteral("Question_conut"), 0, 0);
+        testing::writeBytes(s.files.root().paperFolder(paper) +
+                                QStringLiteral("/.quorin-save-x1-1003.RTF"),
+                            "{\\rtf1");
+        const QString settingsBefore = testing::readText(s.files.root().paperFile(paper))
+                                           .section(QStringLiteral("Question_conut"), 0, 0);
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.showQuestion(2);
@@ -590,10 +601,10 @@ private Q_SLOTS:
 
         // Questions 1, 3 and 4 are left; the documents of 2 and 5, and the stray old.rtf, go.
         QCOMPARE(
-            s.files.paperFiles(paper),
+            testing::entriesOf(s.files.root().paperFolder(paper), QDir::Files),
             (QStringList{u"1001.RTF"_s, u"1002.RTF"_s, u"1005.RTF"_s, u"1006.RTF"_s, u"1007.RTF"_s,
                          u"1008.RTF"_s, u"figure.bmp"_s, u"notes.txt"_s, u"数学 期中.cho"_s}));
-        const QString text = s.files.paperText(paper);
+        const QString text = testing::readText(s.files.root().paperFile(paper));
         QVERIFY(text.startsWith(settingsBefore));
         QVERIFY(text.contains(QStringLiteral("\r\n[4]\r\n")));
         QVERIFY(text.contains(QStringLiteral("\r\n[5]\r\nQUESTION=1009.RTF\r\n")));
@@ -609,13 +620,13 @@ private Q_SLOTS:
     void savingTheSettingsStayUntouched()
     {
         Session s;
-        s.files.writePaper(paper, questions(2));
+        s.files.editedPaper(paper, questions(2));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.setOptionTicked(4, true);
         QVERIFY(editor.savePaperEdits());
         const store::PaperSettings settings =
-            store::PaperFile(s.files.paperFile(paper)).readPaperSettings();
+            store::PaperFile(s.files.root().paperFile(paper)).readPaperSettings();
         QCOMPARE(settings.testTime, QStringLiteral("30"));
         QCOMPARE(settings.retestPassword, QStringLiteral("468"));
         QCOMPARE(settings.author, QStringLiteral("王老师"));
@@ -623,7 +634,7 @@ private Q_SLOTS:
         QCOMPARE(settings.questionCount, QStringLiteral("2"));
         QCOMPARE(onDisk(s.files).question(1).answer, QStringLiteral("24"));
         // The file stays as the Windows programs read it.
-        const QByteArray bytes = testing::readBytes(s.files.paperFile(paper));
+        const QByteArray bytes = testing::readBytes(s.files.root().paperFile(paper));
         QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
         QVERIFY(bytes.contains("answer=24\r\n"));
     }
@@ -631,15 +642,15 @@ private Q_SLOTS:
     void aSaveWritesOnlyChangedDocuments()
     {
         Session s;
-        s.files.writePaper(paper, questions(3));
-        const QString folder = s.files.paperFolder(paper);
+        s.files.editedPaper(paper, questions(3));
+        const QString folder = s.files.root().paperFolder(paper);
         const FileId untouched = idOf(folder + QStringLiteral("/1001.RTF"));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QTest::qWait(5);
         QVERIFY(editor.showQuestion(2));
         testing::writeBytes(editor.explanationDocument(2),
-                            EditorFixture::wordpadRtf(QStringLiteral("新的解释")));
+                            RootBuilder::wordpadRtf(QStringLiteral("新的解释")));
         editor.setOptionTicked(3, true);
         store::IoCounters::reset();
         QVERIFY(editor.savePaperEdits());
@@ -651,8 +662,9 @@ private Q_SLOTS:
         QVERIFY(renamed != u"1004.RTF");
         QCOMPARE(editor.question(2).explain, renamed);
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/1004.RTF")));
-        QCOMPARE(EditorFixture::documentText(folder + u'/' + renamed), QStringLiteral("新的解释"));
-        QCOMPARE(EditorFixture::documentText(editor.explanationDocument(2)),
+        QCOMPARE(richtext::plainText(testing::readBytes(folder + u'/' + renamed)),
+                 QStringLiteral("新的解释"));
+        QCOMPARE(richtext::plainText(testing::readBytes(editor.explanationDocument(2))),
                  QStringLiteral("新的解释"));
 
         // Saved once, neither the document nor the paper file is written again.
@@ -660,27 +672,28 @@ private Q_SLOTS:
         QVERIFY(editor.savePaperEdits());
         QCOMPARE(store::IoCounters::renames.load(), 1L);
         QCOMPARE(idOf(folder + u'/' + renamed).inode, saved.inode);
-        QCOMPARE(s.files.paperFiles(paper).size(), 7);
+        QCOMPARE(testing::entriesOf(s.files.root().paperFolder(paper), QDir::Files).size(), 7);
     }
 
     void documentNamesIgnoreLetterCase()
     {
         Session s;
-        s.files.writePaper(paper, questions(1));
+        s.files.editedPaper(paper, questions(1));
         // The paper file names the document in another case than the file has.
-        QString text = s.files.paperText(paper);
+        QString text = testing::readText(s.files.root().paperFile(paper));
         text.replace(QStringLiteral("QUESTION=1001.RTF"), QStringLiteral("QUESTION=1001.rtf"));
-        testing::writeBytes(s.files.paperFile(paper), testing::windowsText(text));
+        testing::writeBytes(s.files.root().paperFile(paper), testing::windowsText(text));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.rowText(1).startsWith(QStringLiteral("第1题")));
         testing::writeBytes(editor.questionDocument(1),
-                            EditorFixture::wordpadRtf(QStringLiteral("改了")));
+                            RootBuilder::wordpadRtf(QStringLiteral("改了")));
         QVERIFY(editor.savePaperEdits());
         const QString renamed = onDisk(s.files).question(1).question;
-        QCOMPARE(s.files.paperFiles(paper),
+        QCOMPARE(testing::entriesOf(s.files.root().paperFolder(paper), QDir::Files),
                  (QStringList{u"1002.RTF"_s, renamed, u"数学 期中.cho"_s}));
-        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(paper) + u'/' + renamed),
+        QCOMPARE(richtext::plainText(
+                     testing::readBytes(s.files.root().paperFolder(paper) + u'/' + renamed)),
                  QStringLiteral("改了"));
     }
 
@@ -694,32 +707,33 @@ private Q_SLOTS:
     {
         QFETCH(bool, shown);
         Session s;
-        s.files.writePaper(paper, questions(2));
-        QFile::remove(s.files.paperFolder(paper) + QStringLiteral("/1003.RTF"));
+        s.files.editedPaper(paper, questions(2));
+        QFile::remove(s.files.root().paperFolder(paper) + QStringLiteral("/1003.RTF"));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QCOMPARE(editor.rowText(2), QString());
         if (shown) {
             QVERIFY(editor.showQuestion(2));
-            QCOMPARE(EditorFixture::documentText(editor.questionDocument(2)), QString());
+            QCOMPARE(richtext::plainText(testing::readBytes(editor.questionDocument(2))),
+                     QString());
             testing::writeBytes(editor.questionDocument(2),
-                                EditorFixture::wordpadRtf(QStringLiteral("补上")));
+                                RootBuilder::wordpadRtf(QStringLiteral("补上")));
         }
         QVERIFY(editor.savePaperEdits());
         // Every document the paper names is there after a save.
-        QCOMPARE(s.files.paperFiles(paper).size(), 5);
-        QCOMPARE(
-            EditorFixture::documentText(s.files.paperFolder(paper) + QStringLiteral("/1003.RTF")),
-            shown ? QStringLiteral("补上") : QString());
+        QCOMPARE(testing::entriesOf(s.files.root().paperFolder(paper), QDir::Files).size(), 5);
+        QCOMPARE(richtext::plainText(testing::readBytes(s.files.root().paperFolder(paper) +
+                                                        QStringLiteral("/1003.RTF"))),
+                 shown ? QStringLiteral("补上") : QString());
     }
 
     void aPaperFileCutShort()
     {
         Session s;
-        s.files.writePaper(paper, questions(2));
-        QString text = s.files.paperText(paper);
+        s.files.editedPaper(paper, questions(2));
+        QString text = testing::readText(s.files.root().paperFile(paper));
         text.replace(QStringLiteral("Question_conut=2"), QStringLiteral("Question_conut=3"));
-        testing::writeBytes(s.files.paperFile(paper), testing::windowsText(text));
+        testing::writeBytes(s.files.root().paperFile(paper), testing::windowsText(text));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QCOMPARE(editor.questionCount(), 3);
@@ -730,14 +744,15 @@ private Q_SLOTS:
         const store::Question third = editor.question(3);
         QVERIFY(!third.question.isEmpty() && !third.explain.isEmpty());
         testing::writeBytes(editor.questionDocument(3),
-                            EditorFixture::wordpadRtf(QStringLiteral("第三题")));
+                            RootBuilder::wordpadRtf(QStringLiteral("第三题")));
         editor.questionTextChanged(QStringLiteral("第三题"));
         QVERIFY(editor.savePaperEdits());
         const store::Paper saved = onDisk(s.files);
         QCOMPARE(saved.question(3).question, third.question);
-        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(paper) + u'/' + third.question),
+        QCOMPARE(richtext::plainText(
+                     testing::readBytes(s.files.root().paperFolder(paper) + u'/' + third.question)),
                  QStringLiteral("第三题"));
-        QVERIFY(QFileInfo::exists(s.files.paperFolder(paper) + u'/' + third.explain));
+        QVERIFY(QFileInfo::exists(s.files.root().paperFolder(paper) + u'/' + third.explain));
     }
 
     void hostileNamesWriteNothingOutside_data()
@@ -755,10 +770,10 @@ private Q_SLOTS:
         QFETCH(QString, paperName);
         QFETCH(QString, documentName);
         Session s;
-        s.files.writePaper(paper, questions(1));
-        QString text = s.files.paperText(paper);
+        s.files.editedPaper(paper, questions(1));
+        QString text = testing::readText(s.files.root().paperFile(paper));
         text.replace(QStringLiteral("QUESTION=1001.RTF"), u"QUESTION=" + documentName);
-        testing::writeBytes(s.files.paperFile(paper), testing::windowsText(text));
+        testing::writeBytes(s.files.root().paperFile(paper), testing::windowsText(text));
         PaperEditor &editor = s.open(paperName);
         editor.showFirstQuestion();
         QCOMPARE(editor.questionCount(), 1);
@@ -769,12 +784,12 @@ private Q_SLOTS:
             QVERIFY(
                 s.prompts.messages().last().startsWith(QStringLiteral("The paper is not saved")));
         // Where the names point: beside the root, the paper folder and the working folder.
-        for (const QString &escape :
-             QStringList{s.files.rootPath() + QStringLiteral("/../outside"),
-                         s.files.rootPath() + QStringLiteral("/outside"),
-                         s.files.rootPath() + QStringLiteral("/SHIJUAN/evil.rtf"),
-                         s.files.workingFolder() + QStringLiteral("/../evil.rtf"),
-                         QStringLiteral("/tmp/evil.rtf")})
+        for (const QString &escape : QStringList{
+                 s.files.path() + QStringLiteral("/../outside"),
+                 s.files.path() + QStringLiteral("/outside"),
+                 s.files.path() + QStringLiteral("/SHIJUAN/evil.rtf"),
+                 s.files.localFolder(QStringLiteral("editor")) + QStringLiteral("/../evil.rtf"),
+                 QStringLiteral("/tmp/evil.rtf")})
             QVERIFY2(!QFileInfo::exists(escape), qPrintable(escape));
     }
 
@@ -788,16 +803,16 @@ private Q_SLOTS:
     {
         QFETCH(QString, fault);
         Session s;
-        s.files.writePaper(paper, questions(2));
+        s.files.editedPaper(paper, questions(2));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.insertQuestion());
-        const QString folder = s.files.paperFolder(paper);
+        const QString folder = s.files.root().paperFolder(paper);
         if (fault == u"folder") {
             QVERIFY(QDir(folder).removeRecursively());
         } else {
-            QVERIFY(QFile::remove(s.files.paperFile(paper)));
-            QVERIFY(QDir(folder).mkdir(QFileInfo(s.files.paperFile(paper)).fileName()));
+            QVERIFY(QFile::remove(s.files.root().paperFile(paper)));
+            QVERIFY(QDir(folder).mkdir(QFileInfo(s.files.root().paperFile(paper)).fileName()));
         }
         QVERIFY(!editor.savePaperEdits());
         QCOMPARE(s.prompts.messages().size(), 1);
@@ -830,8 +845,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, largeDocuments);
         QFETCH(int, failures);
         Session s;
-        s.files.writePaper(paper, questions(30));
-        const QString folder = s.files.paperFolder(paper);
+        s.files.editedPaper(paper, questions(30));
+        const QString folder = s.files.root().paperFolder(paper);
         // The lock file beside the paper file is the writers' bookkeeping, not the paper.
         auto paperState = [&] {
             auto files = testing::treeSnapshot(folder);
@@ -844,12 +859,12 @@ private Q_SLOTS:
         for (int q = 1; q <= 30; ++q) {
             QVERIFY(editor.showQuestion(q));
             testing::writeBytes(editor.questionDocument(q),
-                                EditorFixture::wordpadRtf(textOf(q, largeDocuments)));
+                                RootBuilder::wordpadRtf(textOf(q, largeDocuments)));
             editor.setOptionTicked(4, true);
         }
         {
             // Documents of a few hundred bytes fit; the large ones, or the paper file, do not.
-            const qint64 paperFileSize = QFileInfo(s.files.paperFile(paper)).size();
+            const qint64 paperFileSize = QFileInfo(s.files.root().paperFile(paper)).size();
             testing::FileSizeLimit limit(largeDocuments.isEmpty() ? paperFileSize - 1 : 8192);
             QVERIFY(!editor.savePaperEdits());
         }
@@ -868,17 +883,17 @@ private Q_SLOTS:
         for (int q = 1; q <= 30; ++q) {
             QCOMPARE(again.question(q).answer, QStringLiteral("24"));
             QVERIFY(again.showQuestion(q));
-            QCOMPARE(EditorFixture::documentText(again.questionDocument(q)),
+            QCOMPARE(richtext::plainText(testing::readBytes(again.questionDocument(q))),
                      textOf(q, largeDocuments));
         }
-        QCOMPARE(s.files.paperFiles(paper).size(), 61);
+        QCOMPARE(testing::entriesOf(s.files.root().paperFolder(paper), QDir::Files).size(), 61);
     }
 
     // A hand-edited pool paper may hold a mark no paper file can: it is not copied.
     void anImportedMarkOutOfRangeIsRefused()
     {
         Session s;
-        s.files.writePaper(paper, questions(1));
+        s.files.editedPaper(paper, questions(1));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         store::Question source;
@@ -894,7 +909,7 @@ private Q_SLOTS:
     void aLargeSaveStaysWithinTheOpenFileLimit()
     {
         Session s;
-        s.files.writePaper(paper, questions(1));
+        s.files.editedPaper(paper, questions(1));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         for (int q = 2; q <= 600; ++q)
@@ -904,13 +919,13 @@ private Q_SLOTS:
             QVERIFY2(editor.savePaperEdits(), qPrintable(s.prompts.texts().join(u'|')));
         }
         QCOMPARE(s.reopen().questionCount(), 600);
-        QCOMPARE(s.files.paperFiles(paper).size(), 1201);
+        QCOMPARE(testing::entriesOf(s.files.root().paperFolder(paper), QDir::Files).size(), 1201);
     }
 
     void closing()
     {
         Session s;
-        s.files.writePaper(paper, questions(1));
+        s.files.editedPaper(paper, questions(1));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.mayClose());
@@ -927,9 +942,9 @@ private Q_SLOTS:
         s.prompts.accept();
         QVERIFY(editor.mayClose());
 
-        const QByteArray before = testing::readBytes(s.files.paperFile(paper));
+        const QByteArray before = testing::readBytes(s.files.root().paperFile(paper));
         editor.closePaperEditor();
-        QCOMPARE(testing::readBytes(s.files.paperFile(paper)), before);
+        QCOMPARE(testing::readBytes(s.files.root().paperFile(paper)), before);
         QCOMPARE(s.workingFiles(), QStringList());
     }
 };

@@ -3,7 +3,7 @@
 // every document it names is there and complete.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/paper_editor.h"
-#include "editor_fixture.h"
+#include "root_builder.h"
 #include "store/paper.h"
 #include "store/random_source.h"
 #include "test_files.h"
@@ -20,8 +20,8 @@
 #include <cstdio>
 
 using editor::PaperEditor;
-using testing::EditorFixture;
 using testing::FixtureQuestion;
+using testing::RootBuilder;
 
 namespace {
 
@@ -47,11 +47,11 @@ int saveLoop(const QString &root, const QString &workingFolder)
                 editor.insertQuestion();
                 testing::writeBytes(
                     editor.questionDocument(editor.current()),
-                    EditorFixture::wordpadRtf(QStringLiteral("第%1轮的题目").arg(round)));
+                    RootBuilder::wordpadRtf(QStringLiteral("第%1轮的题目").arg(round)));
                 editor.setOptionTicked(round % 7 + 1, true);
             }
             testing::writeBytes(editor.explanationDocument(1),
-                                EditorFixture::wordpadRtf(QStringLiteral("解释 %1").arg(round)));
+                                RootBuilder::wordpadRtf(QStringLiteral("解释 %1").arg(round)));
         } else {
             for (int i = 0; i < 2; ++i) {
                 editor.showQuestion(2);
@@ -74,12 +74,12 @@ class TestSaveKill : public QObject
 private Q_SLOTS:
     void killedSavesLeaveAPaperThatCanBeSat()
     {
-        EditorFixture files;
+        RootBuilder files;
         QList<FixtureQuestion> questions;
         for (int q = 1; q <= 4; ++q)
             questions.append({QStringLiteral("题 %1").arg(q), QStringLiteral("解 %1").arg(q),
                               QStringLiteral("1"), QString()});
-        files.writePaper(paper, questions);
+        files.editedPaper(paper, questions);
 
         // How long a round of the child takes here decides when to kill it: anywhere from
         // its first edit to a few saves later.
@@ -87,9 +87,9 @@ private Q_SLOTS:
         qint64 roundNs = 0;
         {
             QProcess child;
-            child.start(
-                QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(loopArgument), files.rootPath(), files.workingFolder()});
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QString::fromLatin1(loopArgument), files.path(),
+                         files.localFolder(QStringLiteral("editor"))});
             QByteArray output;
             while (output.count("saved\n") < 6) {
                 QVERIFY2(child.waitForReadyRead(20000), "the child does not save");
@@ -108,9 +108,9 @@ private Q_SLOTS:
         for (int round = 0; round < rounds; ++round) {
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            child.start(
-                QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(loopArgument), files.rootPath(), files.workingFolder()});
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QString::fromLatin1(loopArgument), files.path(),
+                         files.localFolder(QStringLiteral("editor"))});
             QVERIFY(child.waitForStarted(10000));
             QByteArray output;
             while (!output.contains("ready\n")) {
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
             // What a student's program reads: the paper and every document it names.
             const store::StudentPaper sat =
-                store::PaperFile(files.paperFile(paper)).readStudentPaper();
+                store::PaperFile(files.root().paperFile(paper)).readStudentPaper();
             QVERIFY(sat.questionCount >= 4);
             QCOMPARE(int(sat.questions.size()), sat.questionCount);
             for (const store::Question &question : sat.questions) {
@@ -143,7 +143,8 @@ private Q_SLOTS:
             // The next editor gets the working folder and opens the paper.
             testing::ScriptedPrompts prompts;
             store::SystemRandom names;
-            PaperEditor next(files.root(), paper, files.workingFolder(), prompts, names);
+            PaperEditor next(files.root(), paper, files.localFolder(QStringLiteral("editor")),
+                             prompts, names);
             QCOMPARE(next.openPaperEditor(), PaperEditor::OpenResult::Opened);
             QCOMPARE(next.questionCount(), sat.questionCount);
         }
@@ -155,11 +156,12 @@ private Q_SLOTS:
         // The next save leaves nothing of the killed ones in the paper folder.
         testing::ScriptedPrompts prompts;
         store::SystemRandom names;
-        PaperEditor last(files.root(), paper, files.workingFolder(), prompts, names);
+        PaperEditor last(files.root(), paper, files.localFolder(QStringLiteral("editor")), prompts,
+                         names);
         QCOMPARE(last.openPaperEditor(), PaperEditor::OpenResult::Opened);
         last.showFirstQuestion();
         QVERIFY(last.savePaperEdits());
-        QStringList left = files.paperFiles(paper);
+        QStringList left = testing::entriesOf(files.root().paperFolder(paper), QDir::Files);
         QCOMPARE(left.filter(QStringLiteral(".quorin-save-")), QStringList());
         // A killed write of the paper file leaves its temporary file for a minute (another
         // computer may be writing it); that is the profile writers' rule, not the editor's.

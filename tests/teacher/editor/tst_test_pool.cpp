@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/paper_editor.h"
 #include "editor/test_pool.h"
-#include "editor_fixture.h"
+#include "richtext/plain_text.h"
+#include "root_builder.h"
 #include "store/random_source.h"
 #include "test_files.h"
 #include "scripted_prompts.h"
@@ -14,8 +15,8 @@
 
 using editor::PaperEditor;
 using editor::TestPool;
-using testing::EditorFixture;
 using testing::FixtureQuestion;
+using testing::RootBuilder;
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +39,7 @@ QList<FixtureQuestion> sourceQuestions()
 
 struct Session
 {
-    EditorFixture files;
+    RootBuilder files;
     testing::ScriptedPrompts prompts;
     store::SystemRandom random;
     std::unique_ptr<PaperEditor> editor;
@@ -46,14 +47,14 @@ struct Session
 
     Session()
     {
-        files.writeRoster({edited, source});
-        files.writePaper(
+        files.classes({{QStringLiteral("A1"), 30, 1, 30}}).offer(edited).offer(source);
+        files.editedPaper(
             edited,
             {{QStringLiteral("本卷一"), QStringLiteral("解一"), QStringLiteral("1"), QString()}},
             10, 5001);
-        files.writePaper(source, sourceQuestions(), 8, 7001);
-        editor = std::make_unique<PaperEditor>(files.root(), edited, files.workingFolder(), prompts,
-                                               random);
+        files.editedPaper(source, sourceQuestions(), 8, 7001);
+        editor = std::make_unique<PaperEditor>(
+            files.root(), edited, files.localFolder(QStringLiteral("editor")), prompts, random);
         if (editor->openPaperEditor() != PaperEditor::OpenResult::Opened)
             qWarning("the editor did not open");
         editor->showFirstQuestion();
@@ -82,11 +83,11 @@ private Q_SLOTS:
         QCOMPARE(s.pool->entry(3).mark, QStringLiteral("2.5"));
         // The preview reads the source paper's own document.
         QCOMPARE(QFileInfo(s.pool->previewDocument(1)).fileName(), QStringLiteral("7003.RTF"));
-        QCOMPARE(QFileInfo(s.pool->previewDocument(1)).path(), s.files.paperFolder(source));
+        QCOMPARE(QFileInfo(s.pool->previewDocument(1)).path(), s.files.root().paperFolder(source));
 
         // Choosing again forgets the selection; a paper without questions lists nothing.
         s.pool->select(1);
-        s.files.writeNewPaper(QStringLiteral("Empty"));
+        s.files.paper(QStringLiteral("Empty"), RootBuilder::settings(QStringLiteral("Empty")));
         s.pool->choosePaper(QStringLiteral("Empty"));
         QCOMPARE(s.pool->count(), 0);
         QCOMPARE(s.pool->itemTexts(), QStringList());
@@ -134,9 +135,9 @@ private Q_SLOTS:
         QVERIFY(copy.question != original.question && copy.explain != original.explain);
         QVERIFY(copy.question != copy.explain);
         QCOMPARE(testing::readBytes(editor.questionDocument(2)),
-                 testing::readBytes(s.files.paperFolder(source) + u'/' + original.question));
+                 testing::readBytes(s.files.root().paperFolder(source) + u'/' + original.question));
         QCOMPARE(testing::readBytes(editor.explanationDocument(2)),
-                 testing::readBytes(s.files.paperFolder(source) + u'/' + original.explain));
+                 testing::readBytes(s.files.root().paperFolder(source) + u'/' + original.explain));
     }
 
     void theDuplicateQuestion_data()
@@ -180,38 +181,40 @@ private Q_SLOTS:
         s.pool->select(0);
         s.prompts.accept();
         QCOMPARE(s.pool->importSelected(editor), TestPool::Import::Imported);
-        const QString sourceDocument = s.files.paperFolder(edited) + QStringLiteral("/5001.RTF");
+        const QString sourceDocument =
+            s.files.root().paperFolder(edited) + QStringLiteral("/5001.RTF");
         const QByteArray before = testing::readBytes(sourceDocument);
         testing::writeBytes(editor.questionDocument(2),
-                            EditorFixture::wordpadRtf(QStringLiteral("改过的副本")));
+                            RootBuilder::wordpadRtf(QStringLiteral("改过的副本")));
         editor.setOptionTicked(5, true);
         QVERIFY(editor.savePaperEdits());
 
         QCOMPARE(testing::readBytes(sourceDocument), before);
         QCOMPARE(editor.question(1).answer, QStringLiteral("1"));
         QCOMPARE(editor.question(2).answer, QStringLiteral("15"));
-        QCOMPARE(EditorFixture::documentText(s.files.paperFolder(edited) + u'/' +
-                                             editor.question(2).question),
+        QCOMPARE(richtext::plainText(testing::readBytes(s.files.root().paperFolder(edited) + u'/' +
+                                                        editor.question(2).question)),
                  QStringLiteral("改过的副本"));
     }
 
     void missingSourceDocumentsGiveEmptyOnes()
     {
         Session s;
-        QFile::remove(s.files.paperFolder(source) + QStringLiteral("/7003.RTF"));
-        QString text = s.files.paperText(source);
+        QFile::remove(s.files.root().paperFolder(source) + QStringLiteral("/7003.RTF"));
+        QString text = testing::readText(s.files.root().paperFile(source));
         text.replace(QStringLiteral("explain=7004.RTF"), QStringLiteral("explain="));
-        testing::writeBytes(s.files.paperFile(source), testing::windowsText(text));
+        testing::writeBytes(s.files.root().paperFile(source), testing::windowsText(text));
         s.pool->choosePaper(source);
         QCOMPARE(s.pool->itemTexts().at(1), QString());
         s.pool->select(1);
         QCOMPARE(s.pool->importSelected(*s.editor), TestPool::Import::Imported);
         const store::Question copy = s.editor->question(2);
         QVERIFY(!copy.question.isEmpty() && !copy.explain.isEmpty());
-        QCOMPARE(EditorFixture::documentText(s.editor->questionDocument(2)), QString());
-        QCOMPARE(EditorFixture::documentText(s.editor->explanationDocument(2)), QString());
+        QCOMPARE(richtext::plainText(testing::readBytes(s.editor->questionDocument(2))), QString());
+        QCOMPARE(richtext::plainText(testing::readBytes(s.editor->explanationDocument(2))),
+                 QString());
         QVERIFY(s.editor->savePaperEdits());
-        QVERIFY(QFileInfo::exists(s.files.paperFolder(edited) + u'/' + copy.explain));
+        QVERIFY(QFileInfo::exists(s.files.root().paperFolder(edited) + u'/' + copy.explain));
     }
 
     void anEmptyMarkCountsWithTheEditedPapersDefault()

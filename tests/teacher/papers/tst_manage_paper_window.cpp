@@ -2,7 +2,7 @@
 // scripted dialogs, Save, OK, Cancel, and the editor and Word output it hands on to.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "papers/manage_paper_window.h"
-#include "paper_root.h"
+#include "root_builder.h"
 #include "recording_help.h"
 #include "store/profile_file.h"
 #include "test_files.h"
@@ -24,14 +24,16 @@ using teacher::PaperColumn;
 
 namespace {
 
-void writeRoot(const testing::TempRoot &root)
+void writeRoot(testing::RootBuilder &root)
 {
-    root.writeRoster(QStringLiteral(
+    root.roster(QStringLiteral(
         "[TestName]\nTestNameCount=2\n1=代数\n2=Physics quiz\n代数=1\nPhysics quiz=0\n"));
-    testing::writePaper(root, QStringLiteral("代数"), testing::fullPaperMain());
-    testing::writePaper(
-        root, QStringLiteral("Physics quiz"),
-        QStringLiteral("TESTTIME=20\nRETESTPASSWD=\nRELOGINPASSWD=abc\nabout_test=Forces\n"));
+    root.twoQuestionPaper(QStringLiteral("代数"), testing::RootBuilder::savedSettings())
+        .twoQuestionPaper(QStringLiteral("Physics quiz"),
+                          {{QStringLiteral("TESTTIME"), QStringLiteral("20")},
+                           {QStringLiteral("RETESTPASSWD"), QString()},
+                           {QStringLiteral("RELOGINPASSWD"), QStringLiteral("abc")},
+                           {QStringLiteral("about_test"), QStringLiteral("Forces")}});
 }
 
 void retype(QLineEdit *line, const QString &text)
@@ -62,7 +64,7 @@ void click(ManagePaperWindow &window, const char *name)
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-QString mainValue(const testing::TempRoot &root, const QString &paper, const char16_t *key)
+QString mainValue(const testing::RootBuilder &root, const QString &paper, const char16_t *key)
 {
     return store::ProfileFile(root.root().paperFile(paper))
         .readValue(u"MAIN", key, QStringLiteral("<absent>"));
@@ -70,7 +72,7 @@ QString mainValue(const testing::TempRoot &root, const QString &paper, const cha
 
 struct Shown
 {
-    testing::TempRoot root;
+    testing::RootBuilder root;
     testing::ScriptedPrompts prompts;
     testing::RecordingHelp help;
 };

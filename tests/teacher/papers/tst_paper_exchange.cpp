@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "papers/paper_exchange.h"
 #include "papers/paper_list.h"
-#include "paper_root.h"
+#include "root_builder.h"
 #include "test_files.h"
 #include "scripted_prompts.h"
 
@@ -24,14 +24,14 @@ const QString inputDone = QStringLiteral("Input paper had completed!");
 const QString nameTaken = QStringLiteral("The paper name already exists ,input another name!");
 
 // Algebra (with documents and a sub-folder of old copies) and "Algebra 2".
-void writeRoot(const testing::TempRoot &root)
+void writeRoot(testing::RootBuilder &root)
 {
-    root.writeRoster(QStringLiteral(
+    root.roster(QStringLiteral(
         "[TestName]\nTestNameCount=2\n1=Algebra\n2=Algebra 2\nAlgebra=1\nAlgebra 2=0\n"));
-    testing::writePaper(root, QStringLiteral("Algebra"), testing::fullPaperMain());
-    testing::writeBytes(root.path() + QStringLiteral("/SHIJUAN/Algebra/old/1.RTF"), "{\\rtf1 old}");
-    testing::writePaper(root, QStringLiteral("Algebra 2"),
-                        testing::fullPaperMain(QStringLiteral("20")));
+    root.twoQuestionPaper(QStringLiteral("Algebra"), testing::RootBuilder::savedSettings())
+        .file(QStringLiteral("SHIJUAN/Algebra/old/1.RTF"), "{\\rtf1 old}")
+        .twoQuestionPaper(QStringLiteral("Algebra 2"),
+                          testing::RootBuilder::savedSettings(QStringLiteral("20")));
 }
 
 // A paper folder from another installation: upper-case names, a note, a sub-folder.
@@ -77,7 +77,7 @@ private slots:
 
     void outputTwice()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString exchange = root.path() + QStringLiteral("/exchange");
         QDir().mkpath(exchange);
@@ -115,7 +115,7 @@ private slots:
 
     void outputWithoutAnswerOrFolder()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString exchange = root.path() + QStringLiteral("/exchange");
         QDir().mkpath(exchange);
@@ -140,7 +140,7 @@ private slots:
 
     void outputFailureIsReported()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString exchange = root.path() + QStringLiteral("/exchange");
         testing::writeBytes(exchange + QStringLiteral("/Algebra/Algebra.cho"), "kept");
@@ -218,7 +218,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, file);
         QFETCH(QString, refusal);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QByteArray rosterBefore = root.rosterBytes();
         const QString chosen =
@@ -270,7 +270,7 @@ private slots:
 
     void inputOverLeftovers()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString record = root.path() + QStringLiteral("/CHENGJI/Geometry/A17.cho");
         testing::writeBytes(record, "[A1]\r\n");
@@ -297,7 +297,7 @@ private slots:
 
     void deletedThenInputKeepsTheInputFiles()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::writeBytes(root.path() + QStringLiteral("/CHENGJI/Algebra/A17.cho"), "[A1]\r\n");
         const QString chosen =
@@ -334,7 +334,7 @@ private slots:
     void inputFromItsOwnFolderKeepsIt()
     {
         // An input left out of the roster by Cancel, taken in again from where it lies.
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/SHIJUAN"), QStringLiteral("Lost"),
@@ -360,7 +360,7 @@ private slots:
     void inputFailureAddsNothing()
     {
         QFETCH(QString, fault);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString chosen =
             writeExchangeFolder(root.path() + QStringLiteral("/usb"), QStringLiteral("Geometry"),

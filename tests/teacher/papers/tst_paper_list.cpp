@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "papers/paper_exchange.h"
 #include "papers/paper_list.h"
-#include "paper_root.h"
+#include "root_builder.h"
 #include "store/profile_file.h"
 #include "test_files.h"
 #include "scripted_prompts.h"
@@ -25,14 +25,17 @@ const QString roster =
 
 // "Physics quiz" has no retest password key and a password of its own for relogin;
 // "English 1" has an empty folder and no paper file.
-void writeRoot(const testing::TempRoot &root)
+void writeRoot(testing::RootBuilder &root)
 {
-    root.writeRoster(roster);
+    root.roster(roster);
     QDir().mkpath(root.path() + QStringLiteral("/SHIJUAN/English 1"));
-    testing::writePaper(root, QStringLiteral("代数"), testing::fullPaperMain());
-    testing::writePaper(root, QStringLiteral("Physics quiz"),
-                        QStringLiteral("TESTTIME=20 min\nRELOGINPASSWD=abc\nDISPLAY_SCORE=2\n"
-                                       "CHANGE_QUESTION_SORT=0\nabout_test=Forces\n"));
+    root.twoQuestionPaper(QStringLiteral("代数"), testing::RootBuilder::savedSettings())
+        .twoQuestionPaper(QStringLiteral("Physics quiz"),
+                          {{QStringLiteral("TESTTIME"), QStringLiteral("20 min")},
+                           {QStringLiteral("RELOGINPASSWD"), QStringLiteral("abc")},
+                           {QStringLiteral("DISPLAY_SCORE"), QStringLiteral("2")},
+                           {QStringLiteral("CHANGE_QUESTION_SORT"), QStringLiteral("0")},
+                           {QStringLiteral("about_test"), QStringLiteral("Forces")}});
 }
 
 using Section = QList<QPair<QString, QString>>;
@@ -71,7 +74,7 @@ class TestPaperList : public QObject
 private slots:
     void opensWithOneReadPerFile()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -103,7 +106,7 @@ private slots:
 
     void showingKeepsTheRow()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -157,7 +160,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -175,7 +178,7 @@ private slots:
 
     void textsAndBoxes()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -260,7 +263,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, message);
         QFETCH(int, selected);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -287,7 +290,7 @@ private slots:
 
     void savedNewPaperHasItsTwelveKeys()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -331,7 +334,7 @@ private slots:
     void leftoverFoldersAreAskedFor()
     {
         QFETCH(bool, agree);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QString record = root.path() + QStringLiteral("/CHENGJI/Old/A17.cho");
         testing::writeBytes(record, "[A1]\r\n7=Tom\r\n");
@@ -357,7 +360,7 @@ private slots:
 
     void deleting()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         const QByteArray rosterBefore = root.rosterBytes();
         testing::ScriptedPrompts prompts;
@@ -409,7 +412,7 @@ private slots:
 
     void deletedAndCreatedAgainGivesEmptyFolders()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::writeBytes(root.path() + QStringLiteral("/CHENGJI/代数/A17.cho"), "[A1]\r\n");
         testing::ScriptedPrompts prompts;
@@ -430,7 +433,7 @@ private slots:
 
     void newPaperDeletedBeforeTheCommitLeavesTheDiskAlone()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -452,7 +455,7 @@ private slots:
 
     void upThenCommitSwapsTheKeys()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -523,7 +526,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, deletes);
         QFETCH(int, creates);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::writeBytes(root.path() + u'/' + blocker, "x");
         const QByteArray rosterBefore = root.rosterBytes();
@@ -561,7 +564,7 @@ private slots:
 
     void failedWritesAreNotSaved()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         QVERIFY(QDir(root.path() + QStringLiteral("/SHIJUAN/English 1")).removeRecursively());
         testing::ScriptedPrompts prompts;
@@ -586,7 +589,7 @@ private slots:
 
     void unreadableRosterIsNotSavedOver()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         QDir().mkpath(root.rosterFile()); // a folder where the file should be
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
@@ -600,7 +603,7 @@ private slots:
                      "The paper list was not saved, because the roster could not be read when this "
                      "window opened."));
         // Nor is a paper input: no name could be checked against the list.
-        testing::writePaper(root, QStringLiteral("Algebra"), testing::fullPaperMain());
+        root.twoQuestionPaper(QStringLiteral("Algebra"), testing::RootBuilder::savedSettings());
         prompts.accept(root.root().paperFile(QStringLiteral("Algebra")));
         QVERIFY(!teacher::PaperExchange(root.root(), prompts, list).inputPaper());
         QCOMPARE(prompts.messages().last(),
@@ -610,7 +613,7 @@ private slots:
 
     void noPapersYet()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);
         list.open();
@@ -633,7 +636,7 @@ private slots:
 
     void editorKeysAreReadAfterEditing()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         writeRoot(root);
         testing::ScriptedPrompts prompts;
         PaperList list(root.root(), prompts);

@@ -4,7 +4,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
 #include "test_files.h"
-#include "paper_root.h"
+#include "root_builder.h"
 
 #include "teacher/papers/paper_print.h"
 
@@ -13,7 +13,6 @@
 
 using papers::Explanations;
 using papers::PaperPrint;
-using testing::QuestionFiles;
 
 namespace {
 
@@ -43,22 +42,21 @@ store::PaperSettings row(int questions, int fullMark)
 
 // Three questions: the first with both documents and no mark of its own, the
 // second with no answer, the third with no question document.
-void writeThreeQuestions(const testing::PaperRoot &root)
+void writeThreeQuestions(testing::RootBuilder &root)
 {
-    root.listPapers({paperName});
-    root.writePaper(
-        paperName, 5,
+    root.classes({{QStringLiteral("A1"), 3, 1, 3}}).offer(paperName);
+    root.savedPaper(
+        paperName,
         {{QStringLiteral("11.RTF"), QStringLiteral("12.RTF"), QStringLiteral("13"), QString()},
          {QStringLiteral("21.RTF"), QString(), QString(), QStringLiteral("10")},
          {QString(), QStringLiteral("32.RTF"), QStringLiteral("2"), QStringLiteral("3")}});
-    root.writeDocument(paperName, QStringLiteral("11.RTF"),
-                       QStringLiteral("What is 7 x 8?\nA. 56"));
-    root.writeDocument(paperName, QStringLiteral("12.RTF"), QStringLiteral("Seven eights."));
-    root.writeDocument(paperName, QStringLiteral("21.RTF"), QStringLiteral("下列哪个是质数？"));
-    root.writeDocument(paperName, QStringLiteral("32.RTF"), QStringLiteral("Only an explanation."));
+    root.rtfDocument(paperName, QStringLiteral("11.RTF"), QStringLiteral("What is 7 x 8?\nA. 56"));
+    root.rtfDocument(paperName, QStringLiteral("12.RTF"), QStringLiteral("Seven eights."));
+    root.rtfDocument(paperName, QStringLiteral("21.RTF"), QStringLiteral("下列哪个是质数？"));
+    root.rtfDocument(paperName, QStringLiteral("32.RTF"), QStringLiteral("Only an explanation."));
 }
 
-QByteArray build(const testing::PaperRoot &root, const store::PaperSettings &settings,
+QByteArray build(const testing::RootBuilder &root, const store::PaperSettings &settings,
                  Explanations explanations, const QString &templatePath)
 {
     const office::Result<QByteArray> document =
@@ -122,9 +120,9 @@ void TestPaperPrint::blocksAndKey()
 {
     QFETCH(Explanations, explanations);
     QFETCH(QStringList, expected);
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writeThreeQuestions(root);
-    root.writeBytes(QStringLiteral("sys/plain.dotx"), plainTemplate());
+    root.file(QStringLiteral("sys/plain.dotx"), plainTemplate());
     const QByteArray docx =
         build(root, row(3, 18), explanations, root.path() + QStringLiteral("/sys/plain.dotx"));
     QVERIFY(!docx.isEmpty());
@@ -133,10 +131,10 @@ void TestPaperPrint::blocksAndKey()
 
 void TestPaperPrint::noQuestionsLeavesBlockAndKey()
 {
-    testing::PaperRoot root;
-    root.listPapers({paperName});
-    root.writePaper(paperName, 5, {});
-    root.writeBytes(QStringLiteral("sys/plain.dotx"), plainTemplate());
+    testing::RootBuilder root;
+    root.classes({{QStringLiteral("A1"), 3, 1, 3}}).offer(paperName);
+    root.savedPaper(paperName, {});
+    root.file(QStringLiteral("sys/plain.dotx"), plainTemplate());
     const QByteArray docx = build(root, row(0, 0), Explanations::Print,
                                   root.path() + QStringLiteral("/sys/plain.dotx"));
     QCOMPARE(testing::docxParagraphs(docx),
@@ -146,8 +144,8 @@ void TestPaperPrint::noQuestionsLeavesBlockAndKey()
                           QStringLiteral("[ANSWER No]: [OP]")}));
 
     // A template without the block needs none when there is no question to print.
-    root.writeBytes(QStringLiteral("sys/bare.dotx"),
-                    testing::wordTemplate(testing::paragraph(QStringLiteral("[PAPER NAME]"))));
+    root.file(QStringLiteral("sys/bare.dotx"),
+              testing::wordTemplate(testing::paragraph(QStringLiteral("[PAPER NAME]"))));
     QCOMPARE(testing::docxParagraphs(build(root, row(0, 0), Explanations::Leave,
                                            root.path() + QStringLiteral("/sys/bare.dotx"))),
              QStringList{paperName});
@@ -164,7 +162,7 @@ void TestPaperPrint::shippedTemplates_data()
 void TestPaperPrint::shippedTemplates()
 {
     QFETCH(QString, templatePath);
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writeThreeQuestions(root);
     const QByteArray docx = build(root, row(3, 18), Explanations::Leave, templatePath);
     const QStringList paragraphs = testing::docxParagraphs(docx);
@@ -191,13 +189,13 @@ void TestPaperPrint::shippedTemplates()
 
 void TestPaperPrint::questionWithPicture()
 {
-    testing::PaperRoot root;
-    root.listPapers({paperName});
-    root.writePaper(paperName, 5,
+    testing::RootBuilder root;
+    root.classes({{QStringLiteral("A1"), 3, 1, 3}}).offer(paperName);
+    root.savedPaper(paperName,
                     {{QStringLiteral("1.RTF"), QString(), QStringLiteral("1"), QString()}});
-    root.writeBytes(QStringLiteral("SHIJUAN/Maths/1.RTF"),
-                    "{\\rtf1\\ansi Look: {\\pict\\pngblip\\picwgoal3000\\pichgoal1500 " +
-                        testing::pngBytes(200, 100).toHex() + "}\\par}");
+    root.file(QStringLiteral("SHIJUAN/Maths/1.RTF"),
+              "{\\rtf1\\ansi Look: {\\pict\\pngblip\\picwgoal3000\\pichgoal1500 " +
+                  testing::pngBytes(200, 100).toHex() + "}\\par}");
     const QByteArray docx = build(root, row(1, 5), Explanations::Leave,
                                   QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx"));
     const office::Package package = testing::parts(docx);
@@ -238,7 +236,7 @@ void TestPaperPrint::failures()
 {
     QFETCH(QString, change);
     QFETCH(QString, reason);
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writeThreeQuestions(root);
     QString templatePath = QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx");
     const QString document =
@@ -252,7 +250,7 @@ void TestPaperPrint::failures()
         else
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), document));
     } else if (change.startsWith(u"name ")) {
-        root.writePaper(paperName, 5, {{change.mid(5), QString(), QString(), QString()}});
+        root.savedPaper(paperName, {{change.mid(5), QString(), QString(), QString()}});
     } else if (change.startsWith(u"template ")) {
         templatePath = root.path() + QStringLiteral("/sys/bad.dotx");
         QString body;
@@ -260,9 +258,9 @@ void TestPaperPrint::failures()
             if (!change.endsWith(QLatin1StringView(line)))
                 body += testing::paragraph(QLatin1StringView(line));
         }
-        root.writeBytes(QStringLiteral("sys/bad.dotx"), change.endsWith(u"garbage")
-                                                            ? QByteArray("not a document")
-                                                            : testing::wordTemplate(body));
+        root.file(QStringLiteral("sys/bad.dotx"), change.endsWith(u"garbage")
+                                                      ? QByteArray("not a document")
+                                                      : testing::wordTemplate(body));
     }
     const office::Result<QByteArray> built =
         PaperPrint::build(root.root(), paperName, row(3, 18), Explanations::Print, templatePath);

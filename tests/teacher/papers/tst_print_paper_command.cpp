@@ -2,7 +2,7 @@
 // messages, and that it runs without any display.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
-#include "paper_root.h"
+#include "root_builder.h"
 #include "test_files.h"
 
 #include "teacher/papers/print_paper_command.h"
@@ -18,7 +18,7 @@ struct Run
     QString err;
 };
 
-Run run(const testing::PaperRoot &root, const QStringList &arguments)
+Run run(const testing::RootBuilder &root, const QStringList &arguments)
 {
     Run result;
     QString out;
@@ -29,18 +29,21 @@ Run run(const testing::PaperRoot &root, const QStringList &arguments)
     return result;
 }
 
-void writePaper(const testing::PaperRoot &root)
+void writePaper(testing::RootBuilder &root)
 {
-    root.listPapers({QStringLiteral("Maths"), QStringLiteral("期中考试")});
-    root.writePaper(
-        QStringLiteral("Maths"), 5,
-        {{QStringLiteral("1.RTF"), QStringLiteral("2.RTF"), QStringLiteral("13"), QString()}},
+    root.classes({{QStringLiteral("A1"), 3, 1, 3}})
+        .offer(QStringLiteral("Maths"))
+        .offer(QStringLiteral("期中考试"));
+    root.savedPaper(
+        QStringLiteral("Maths"),
+        {{QStringLiteral("1.RTF"), QStringLiteral("2.RTF"), QStringLiteral("13"), QString()}}, 5,
         QStringLiteral("Ms Lin"));
-    root.writeDocument(QStringLiteral("Maths"), QStringLiteral("1.RTF"),
-                       QStringLiteral("What is 7 x 8?"));
-    root.writeDocument(QStringLiteral("Maths"), QStringLiteral("2.RTF"),
-                       QStringLiteral("Seven eights."));
-    root.installTemplate(QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx"));
+    root.rtfDocument(QStringLiteral("Maths"), QStringLiteral("1.RTF"),
+                     QStringLiteral("What is 7 x 8?"));
+    root.rtfDocument(QStringLiteral("Maths"), QStringLiteral("2.RTF"),
+                     QStringLiteral("Seven eights."));
+    root.copy(QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx"),
+              QStringLiteral("sys/paper.dotx"));
 }
 
 } // namespace
@@ -58,7 +61,7 @@ private Q_SLOTS:
 
 void TestPrintPaperCommand::writesTheDocument()
 {
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writePaper(root);
     const QString output = root.path() + QStringLiteral("/out.docx");
     testing::writeBytes(output, "an older file is replaced");
@@ -120,7 +123,7 @@ void TestPrintPaperCommand::misuseAndFailures()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writePaper(root);
     QDir().mkpath(root.path() + QStringLiteral("/OUT"));
     for (QString &argument : arguments) {
@@ -142,7 +145,7 @@ void TestPrintPaperCommand::misuseAndFailures()
 
 void TestPrintPaperCommand::runsWithoutDisplay()
 {
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     writePaper(root);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "office_fixtures.h"
 #include "test_files.h"
-#include "paper_root.h"
+#include "root_builder.h"
 
 #include "teacher/papers/word_output.h"
 #include "fixed_clock.h"
@@ -39,7 +39,7 @@ QStringList listing(const QString &folder)
 
 struct Setup
 {
-    testing::PaperRoot root;
+    testing::RootBuilder root;
     QTemporaryDir documents;
     testing::ScriptedPrompts prompts;
     testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(14, 3))};
@@ -48,13 +48,13 @@ struct Setup
 
     Setup()
     {
-        root.listPapers({paperName});
-        root.writePaper(
-            paperName, 5,
-            {{QStringLiteral("1.RTF"), QStringLiteral("2.RTF"), QStringLiteral("13"), QString()}});
-        root.writeDocument(paperName, QStringLiteral("1.RTF"), QStringLiteral("What is 7 x 8?"));
-        root.writeDocument(paperName, QStringLiteral("2.RTF"), QStringLiteral("Seven eights."));
-        root.installTemplate(QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx"));
+        root.classes({{QStringLiteral("A1"), 3, 1, 3}}).offer(paperName);
+        root.savedPaper(paperName, {{QStringLiteral("1.RTF"), QStringLiteral("2.RTF"),
+                                     QStringLiteral("13"), QString()}});
+        root.rtfDocument(paperName, QStringLiteral("1.RTF"), QStringLiteral("What is 7 x 8?"));
+        root.rtfDocument(paperName, QStringLiteral("2.RTF"), QStringLiteral("Seven eights."));
+        root.copy(QStringLiteral(QUORIN_SOURCE_DIR "/data/sys/paper.dotx"),
+                  QStringLiteral("sys/paper.dotx"));
         office::Delivery delivery;
         delivery.folder = documents.path() + QStringLiteral("/Quorin");
         delivery.open = [this](const QString &path) {

@@ -4,7 +4,7 @@
 #include "shell/teacher_login.h"
 #include "store/profile_document.h"
 #include "store/roster.h"
-#include "temp_root.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
 #include <QDir>
@@ -54,9 +54,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, needed);
         QFETCH(bool, accepted);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         if (!roster.isEmpty())
-            root.writeRoster(roster);
+            root.roster(roster);
         testing::ScriptedPrompts prompts;
         TeacherLogin login(root.root(), prompts);
         login.refresh();
@@ -83,7 +83,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, why);
-        testing::TempRoot root;
+        testing::RootBuilder root;
         QFile file(root.rosterFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[admin]\r\npwd=Admin\r\n" + bytes);
@@ -155,8 +155,8 @@ private slots:
         QFETCH(QString, again);
         QFETCH(int, outcome);
         QFETCH(QString, written);
-        testing::TempRoot root;
-        root.writeRoster(
+        testing::RootBuilder root;
+        root.roster(
             QStringLiteral("[ClassName]\nClassNameCount=0\n") +
             (stored.isEmpty() ? QString() : QStringLiteral("[admin]\npwd=") + stored + u'\n'));
         const QByteArray before = root.rosterBytes();
@@ -185,8 +185,8 @@ private slots:
 
     void keptPasswordIsTheOneReadAtOpening()
     {
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[admin]\npwd=first\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[admin]\npwd=first\n"));
         testing::ScriptedPrompts prompts;
         PasswordChange change(root.root(), prompts);
         change.load();
@@ -198,7 +198,7 @@ private slots:
 
     void unwritableRosterIsTold()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         PasswordChange change(root.root(), prompts);
         change.load();

@@ -9,7 +9,7 @@
 #include "shell/splash_window.h"
 #include "shell/teacher_shell.h"
 #include "store/roster.h"
-#include "temp_root.h"
+#include "root_builder.h"
 #include "scripted_prompts.h"
 
 #include <QDir>
@@ -170,8 +170,8 @@ private slots:
 
     void loginRetriesUntilRight()
     {
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[admin]\npwd= Admin \n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[admin]\npwd= Admin \n"));
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         LoginWindow login(root.root(), prompts, help);
@@ -214,7 +214,7 @@ private slots:
     // and says why, instead of letting anybody in.
     void loginStaysWhenTheRosterCannotBeRead()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         QFile::remove(root.rosterFile());
         QVERIFY(QDir().mkpath(root.rosterFile())); // a folder where the file belongs
         testing::ScriptedPrompts prompts;
@@ -244,8 +244,8 @@ private slots:
 
     void loginCancelEnds()
     {
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[admin]\npwd=x\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[admin]\npwd=x\n"));
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         LoginWindow login(root.root(), prompts, help);
@@ -284,8 +284,8 @@ private slots:
         QFETCH(QString, again);
         QFETCH(QStringList, left);
         QFETCH(bool, closed);
-        testing::TempRoot root;
-        root.writeRoster(QStringLiteral("[Admin]\npwd=old\n"));
+        testing::RootBuilder root;
+        root.roster(QStringLiteral("[Admin]\npwd=old\n"));
         const QByteArray before = root.rosterBytes();
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
@@ -322,7 +322,7 @@ private slots:
 
     void startWithoutPassword()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
         int quits = 0;
@@ -342,7 +342,7 @@ private slots:
 
     void startWithPassword()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("Admin"));
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
@@ -366,7 +366,7 @@ private slots:
 
     void loginCancelledEndsTheProgram()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("Admin"));
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
@@ -381,7 +381,7 @@ private slots:
 
     void passwordRemovedWhileWaiting()
     {
-        testing::TempRoot root;
+        testing::RootBuilder root;
         store::Roster(root.root()).writeTeacherPassword(QStringLiteral("Admin"));
         testing::ScriptedPrompts prompts;
         testing::RecordingHelp help;
