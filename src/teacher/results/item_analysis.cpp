@@ -76,9 +76,18 @@ ScoreFigures scoreFigures(QList<double> totals)
     return figures;
 }
 
-bool holds(qint32 answer, int option)
+// Bit k for each option k (1..7) whose digit the answer code holds; bit 0 for no answer.
+unsigned optionBits(qint32 answer)
 {
-    return option == 0 ? answer == 0 : store::AnswerCode(answer).hasOption(option);
+    if (answer == 0)
+        return 1;
+    unsigned bits = 0;
+    for (qint64 rest = std::abs(qint64(answer)); rest > 0; rest /= 10) {
+        const int digit = int(rest % 10);
+        if (digit >= 1 && digit <= 7)
+            bits |= 1u << digit;
+    }
+    return bits;
 }
 
 QJsonValue number(const std::optional<double> &value)
@@ -173,6 +182,11 @@ ItemAnalysis ItemAnalysis::compute(const AnalysisInput &input)
     const qsizetype g = std::max<qsizetype>(1, qsizetype(std::floor(0.27 * double(n) + 0.5)));
     const QList<qsizetype> upper = order.mid(0, g);
     const QList<qsizetype> lower = order.mid(n - std::min(g, n));
+    QList<int> groupOf(n, 0); // 1 upper, 2 lower: the groups never meet from four testees on
+    for (qsizetype i : upper)
+        groupOf[i] = 1;
+    for (qsizetype i : lower)
+        groupOf[i] = grouped ? 2 : groupOf[i];
     const auto share = [&](const QList<qsizetype> &group, auto &&counts) {
         qsizetype hits = 0;
         for (qsizetype i : group)
@@ -186,17 +200,26 @@ ItemAnalysis ItemAnalysis::compute(const AnalysisInput &input)
         item.key = input.keys[q];
         item.mark = input.marks[q];
         const auto isRight = [&](qsizetype i) { return right[q][i] > 0; };
-        const auto answer = [&](qsizetype i) { return input.testees[i].answers.value(q); };
         if (n > 0) {
             item.facility = std::accumulate(right[q].cbegin(), right[q].cend(), 0.0) / double(n);
-            QList<qsizetype> everyone(n);
-            std::iota(everyone.begin(), everyone.end(), 0);
+            // One pass over the testees counts every option in every group.
+            std::array<std::array<qsizetype, 8>, 3> counts{}; // all, upper, lower
+            for (qsizetype i = 0; i < n; ++i) {
+                const unsigned bits = optionBits(input.testees[i].answers.value(q));
+                const int group = grouped ? groupOf[i] : 0;
+                for (int k = 0; k <= 7; ++k) {
+                    if (!(bits >> k & 1u))
+                        continue;
+                    ++counts[0][k];
+                    if (group > 0)
+                        ++counts[group][k];
+                }
+            }
             for (int k = 0; k <= 7; ++k) {
-                const auto chose = [&](qsizetype i) { return holds(answer(i), k); };
-                item.options[k].all = share(everyone, chose);
+                item.options[k].all = double(counts[0][k]) / double(n);
                 if (grouped) {
-                    item.options[k].upper = share(upper, chose);
-                    item.options[k].lower = share(lower, chose);
+                    item.options[k].upper = double(counts[1][k]) / double(g);
+                    item.options[k].lower = double(counts[2][k]) / double(g);
                 }
             }
             QList<double> rest(n);
