@@ -5,6 +5,7 @@
 #include "test_files.h"
 #include "write_faults.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -138,7 +139,8 @@ private slots:
             arguments << m_source;
         arguments << m_target;
         const int code = testing::runWithFault(
-            {point, error}, QStringLiteral(QUORIN_BIN_DIR "/../tests/write_probe"), arguments);
+            {point, error}, QCoreApplication::applicationDirPath() + QStringLiteral("/write_probe"),
+            arguments);
         QCOMPARE(code, 1);
         QCOMPARE(testing::readBytes(m_target), oldBytes);
         QCOMPARE(leftovers(), QStringList());
