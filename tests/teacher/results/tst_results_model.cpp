@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace results;
@@ -52,7 +51,6 @@ class TestResultsModel : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RootBuilder> m_fixture;
 
     ResultsModel refreshed(const QString &paper = maths, const QString &className = a1)
@@ -72,16 +70,10 @@ private:
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_fixture = std::make_unique<RootBuilder>(m_dir->path());
+        m_fixture = std::make_unique<RootBuilder>();
         m_fixture->keyedPaper(maths, {QStringLiteral("13"), QStringLiteral("2")});
     }
-    void cleanup()
-    {
-        m_dir->setAutoRemove(!QTest::currentTestFailed());
-        m_fixture.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void noResultFiles()
     {

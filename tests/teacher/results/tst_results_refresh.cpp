@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 
@@ -48,7 +47,6 @@ class TestResultsRefresh : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RootBuilder> m_fixture;
 
     void finished(int n, const QString &score)
@@ -60,8 +58,7 @@ private:
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_fixture = std::make_unique<RootBuilder>(m_dir->path());
+        m_fixture = std::make_unique<RootBuilder>();
         QStringList correct;
         for (int q = 1; q <= 20; ++q)
             correct.append(QString::number(q % 7 + 1));
@@ -79,7 +76,7 @@ private slots:
         age(m_fixture->root().rosterFile());
         age(m_fixture->root().paperFile(maths));
     }
-    void cleanup() { m_dir->setAutoRemove(!QTest::currentTestFailed()); }
+    void cleanup() { m_fixture.reset(); }
 
     void onlyChangedFilesAreOpened()
     {

@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -60,7 +59,6 @@ class TestResultsWindow : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<RootBuilder> m_fixture;
     testing::ScriptedPrompts m_prompts;
     int m_quits = 0;
@@ -108,18 +106,12 @@ private:
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_fixture = std::make_unique<RootBuilder>(m_dir->path());
+        m_fixture = std::make_unique<RootBuilder>();
         m_prompts.clear();
         m_quits = 0;
         m_helpPages.clear();
     }
-    void cleanup()
-    {
-        m_dir->setAutoRemove(!QTest::currentTestFailed());
-        m_fixture.reset();
-        m_dir.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void endsWithoutTestOrClass_data()
     {

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace results;
@@ -94,7 +93,6 @@ private Q_SLOTS:
     void buttonWaitsForFirstRefresh();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<testing::RootBuilder> m_fixture;
     QByteArray build(const ResultsModel &model, const QString &templatePath = shippedTemplate)
     {
@@ -114,15 +112,12 @@ private:
 
 void TestResultsWorkbook::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_fixture = std::make_unique<testing::RootBuilder>(m_dir->path());
+    m_fixture = std::make_unique<testing::RootBuilder>();
 }
 
 void TestResultsWorkbook::cleanup()
 {
-    m_dir->setAutoRemove(!QTest::currentTestFailed());
     m_fixture.reset();
-    m_dir.reset();
 }
 
 void TestResultsWorkbook::cellsOfTheFourSheets()
@@ -245,11 +240,11 @@ void TestResultsWorkbook::templateWithTooFewSheets()
 {
     writeClass(*m_fixture);
     testing::writeBytes(
-        m_dir->path() + QStringLiteral("/three.xltx"),
+        m_fixture->path() + QStringLiteral("/three.xltx"),
         testing::workbookTemplate({QStringLiteral("<sheetData/>"), QStringLiteral("<sheetData/>"),
                                    QStringLiteral("<sheetData/>")}));
     const office::Result<QByteArray> bytes =
-        ResultsWorkbook::build(refreshed(), m_dir->path() + QStringLiteral("/three.xltx"));
+        ResultsWorkbook::build(refreshed(), m_fixture->path() + QStringLiteral("/three.xltx"));
     QVERIFY(!bytes);
     QCOMPARE(bytes.reason(), QStringLiteral("The template has 3 worksheets; it needs 4 (testees, "
                                             "statistics, questions, answers)."));
@@ -258,12 +253,12 @@ void TestResultsWorkbook::templateWithTooFewSheets()
 void TestResultsWorkbook::exportMakesNewWorkbooks()
 {
     writeClass(*m_fixture);
-    QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
+    QFile::copy(shippedTemplate, m_fixture->path() + QStringLiteral("/sys/score.xltx"));
     testing::ScriptedPrompts prompts;
     testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(9, 30))};
     QStringList opened;
     office::Delivery delivery;
-    delivery.folder = m_dir->path() + QStringLiteral("/Documents/Quorin");
+    delivery.folder = m_fixture->path() + QStringLiteral("/Documents/Quorin");
     delivery.open = [&](const QString &path) {
         opened.append(path);
         return true;
@@ -288,7 +283,7 @@ void TestResultsWorkbook::exportFailureSaysWhy()
     testing::ScriptedPrompts prompts;
     testing::FixedClock clock{QDateTime(QDate(2024, 5, 1), QTime(9, 30))};
     office::Delivery delivery;
-    delivery.folder = m_dir->path() + QStringLiteral("/out");
+    delivery.folder = m_fixture->path() + QStringLiteral("/out");
     ExcelOutput output(m_fixture->root(), prompts, clock, delivery);
     output.exportResults(ResultsModel(m_fixture->root()));
     output.exportResults(refreshed());
@@ -306,12 +301,12 @@ void TestResultsWorkbook::exportFailureSaysWhy()
 void TestResultsWorkbook::buttonWaitsForFirstRefresh()
 {
     writeClass(*m_fixture);
-    QFile::copy(shippedTemplate, m_dir->path() + QStringLiteral("/sys/score.xltx"));
+    QFile::copy(shippedTemplate, m_fixture->path() + QStringLiteral("/sys/score.xltx"));
     testing::ScriptedPrompts prompts;
     ResultsWindow window(m_fixture->root(), prompts, {}, {});
     QStringList opened;
     office::Delivery delivery;
-    delivery.folder = m_dir->path() + QStringLiteral("/out");
+    delivery.folder = m_fixture->path() + QStringLiteral("/out");
     delivery.open = [&](const QString &path) {
         opened.append(path);
         return true;
