@@ -1,0 +1,100 @@
+// Question banks in the exchange formats teachers already hold: Aiken lists, GIFT and
+// Moodle XML. Reading gives the questions as the formats carry them; turning them into
+// a paper's documents is question_documents' work.
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace questions {
+
+enum class Format { Aiken, Gift, MoodleXml };
+
+/// "aiken", "gift", "moodle-xml"; the names the command line takes.
+QString formatName(Format format);
+std::optional<Format> formatFromName(QStringView name);
+
+enum class Encoding {
+    Detect, ///< UTF-8 with or without a byte-order mark, else GBK/GB18030
+    Utf8,
+    Gbk, ///< GBK, read as GB18030 (its superset), as Chinese Windows writes text files
+};
+QString encodingName(Encoding encoding);
+std::optional<Encoding> encodingFromName(QStringView name); ///< "utf-8", "gbk", "gb18030"
+
+/// The text of a file: a byte-order mark is dropped, line ends become "\n".
+QString decodeText(const QByteArray &bytes, Encoding encoding = Encoding::Detect);
+
+/// A file a question's HTML names as "@@PLUGINFILE@@/name".
+struct Attachment
+{
+    QString name;
+    QByteArray bytes;
+    bool operator==(const Attachment &) const = default;
+};
+
+/// One multiple-choice or true/false question.
+struct Item
+{
+    QString title;
+    /// The question text: HTML when `html`, else plain text (GIFT's [markdown] is kept
+    /// as plain text). Never holds the options.
+    QString text;
+    QString explanation; ///< general feedback, in the same form as `text`; may be empty
+    bool html = false;
+    /// The options' plain texts, 1..7 of them. A true/false question has two: "True"
+    /// and "False".
+    QStringList options;
+    /// The answer code: the digits 1..7 of the right options, ascending ("13").
+    QString answer;
+    std::optional<double> mark; ///< the file's mark, when it has one
+    bool trueFalse = false;
+    QList<Attachment> attachments; ///< files the HTML of text or explanation names
+    bool operator==(const Item &) const = default;
+};
+
+/// A question of the file that does not come in.
+struct Skipped
+{
+    QString title; ///< the question's title, else the start of its text
+    QString reason; ///< "essay questions are not taken", "9 options; a paper has at most 7"
+    int line = 0;
+};
+
+struct ReadError
+{
+    int line = 0; ///< 1-based line of the file where reading stopped
+    QString message;
+};
+
+struct ReadResult
+{
+    Format format = Format::Gift;
+    QList<Item> items;
+    QList<Skipped> skipped;
+    std::optional<ReadError> error; ///< when set, items and skipped are empty
+};
+
+/// The format a file's text is in: "<?xml"/"<quiz" is Moodle XML, "ANSWER:" lines Aiken,
+/// braces GIFT. No value when nothing fits.
+std::optional<Format> detectFormat(const QString &text);
+
+/// Reads a whole file. A malformed file gives an error and no questions.
+ReadResult readQuestions(const QByteArray &bytes, std::optional<Format> format = {},
+                         Encoding encoding = Encoding::Detect);
+ReadResult readAiken(const QString &text);
+ReadResult readGift(const QString &text);
+ReadResult readMoodleXml(const QString &text);
+
+/// The file of the questions, UTF-8 without a byte-order mark. Aiken and GIFT carry text
+/// only: HTML is written as its plain text and attachments are left out.
+QByteArray writeQuestions(const QList<Item> &items, Format format);
+
+/// The largest number of options a paper's question has.
+constexpr int maxOptions = 7;
+
+} // namespace questions
