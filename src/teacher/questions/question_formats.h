@@ -83,18 +83,38 @@ struct ReadResult
 /// braces GIFT. No value when nothing fits.
 std::optional<Format> detectFormat(const QString &text);
 
-/// Reads a whole file. A malformed file gives an error and no questions.
+/// Reads a whole file. A malformed file gives an error and no questions; a question of a
+/// type a paper cannot hold (essay, matching, ...) or with more than maxOptions options is
+/// skipped and named. Without `format` the text decides (detectFormat()). A Moodle XML
+/// file whose declaration names GBK, GB2312 or GB18030 is read so when `encoding` is
+/// Detect. The right options are those of weight (fraction) above 0; in a question that
+/// takes one answer only (GIFT with an "=" answer, Moodle XML's <single>true</single>)
+/// they are the ones of the highest weight, partial credit being no right answer there.
 ReadResult readQuestions(const QByteArray &bytes, std::optional<Format> format = {},
                          Encoding encoding = Encoding::Detect);
 ReadResult readAiken(const QString &text);
 ReadResult readGift(const QString &text);
 ReadResult readMoodleXml(const QString &text);
 
-/// The file of the questions, UTF-8 without a byte-order mark. Aiken and GIFT carry text
-/// only: HTML is written as its plain text and attachments are left out.
+/// The file of the questions, UTF-8 without a byte-order mark, "\n" line ends. Items are
+/// taken to have 1..maxOptions options and an answer naming some of them. What a format
+/// cannot hold is left out, never refused:
+/// - Aiken holds a plain text, its options and one right answer: the text of HTML goes in
+///   as its plain text, blank lines of the text are dropped, a question with several
+///   right options names the first of them; title, explanation, mark and attachments are
+///   left out. A true/false item goes in as the options "True" and "False", which
+///   readAiken() takes for a true/false question again.
+/// - GIFT keeps HTML ("[html]"), the title, the explanation and several right options
+///   (the right ones share 100%, the wrong ones weigh -100%); mark and attachments are
+///   left out, so pictures the HTML names are missing.
+/// - Moodle XML keeps everything. An item without a title is named by the start of its
+///   text (and reads back without a title); plain text goes in as format "plain_text".
 QByteArray writeQuestions(const QList<Item> &items, Format format);
 
 /// The largest number of options a paper's question has.
 constexpr int maxOptions = 7;
+
+/// The largest file readQuestions() takes; a larger one is refused before it is decoded.
+constexpr qsizetype maxFileBytes = qsizetype(256) * 1024 * 1024;
 
 } // namespace questions
