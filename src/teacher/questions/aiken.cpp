@@ -147,7 +147,9 @@ QByteArray writeAiken(const QList<Item> &items)
             else
                 lines.append(line);
         }
-        out += lines.join(u'\n') + u'\n';
+        // A question of a picture alone still needs a line before its options.
+        const QString text = lines.join(u'\n');
+        out += (text.isEmpty() ? u"(no text)"_s : text) + u'\n';
         for (qsizetype i = 0; i < item.options.size() && i < 26; ++i)
             out += letter(i) + u". "_s + collapseSpaces(item.options[i], LineBreaks::Join) + u'\n';
         const QList<int> right = rightOptions(item);

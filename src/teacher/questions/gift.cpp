@@ -179,7 +179,12 @@ std::optional<ReadError> ParagraphReader::read()
 std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype to)
 {
     const qsizetype start = m_g.skipSpaces(from, to);
-    if (start == to) {
+    const qsizetype general = m_g.find(u"####", start, to);
+    const qsizetype answersEnd = general < 0 ? to : general;
+    if (general >= 0)
+        m_item.explanation = m_g.text(general + 4, to).trimmed();
+    // "{####feedback}" is an essay with its feedback, not a number.
+    if (start == answersEnd) {
         skip(notTaken(u"essay"));
         return std::nullopt;
     }
@@ -191,10 +196,6 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
         skip(notTaken(u"matching"));
         return std::nullopt;
     }
-    const qsizetype general = m_g.find(u"####", start, to);
-    const qsizetype answersEnd = general < 0 ? to : general;
-    if (general >= 0)
-        m_item.explanation = m_g.text(general + 4, to).trimmed();
     if (m_item.text.isEmpty()) {
         skip(u"the question has no text"_s);
         return std::nullopt;

@@ -57,6 +57,33 @@ struct Raw
     QList<Answer> answers;
 };
 
+// The characters of the current element and all its children, to its end. Qt's own
+// readElementText() recurses once per nested element, which a hostile file can
+// nest deep enough to exhaust the stack.
+QString readAllText(QXmlStreamReader &xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0;) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::EntityReference:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        case QXmlStreamReader::Invalid:
+            return text;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 // Reads an element holding <text> (and, for texts with pictures, <file>) to its end.
 Text readText(QXmlStreamReader &xml)
 {
@@ -66,14 +93,14 @@ Text readText(QXmlStreamReader &xml)
     while (xml.readNextStartElement()) {
         if (xml.name() == u"text" && !haveText) {
             // Unescaped markup inside <text> still gives its words.
-            text.text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            text.text = readAllText(xml).trimmed();
             haveText = true;
         } else if (xml.name() == u"file") {
             const QXmlStreamAttributes attributes = xml.attributes();
             File file{attributes.value(u"name"_s).toString(),
                       attributes.value(u"encoding"_s).toString(),
                       {}};
-            file.data = xml.readElementText(QXmlStreamReader::SkipChildElements);
+            file.data = readAllText(xml);
             text.files.append(file);
         } else {
             xml.skipCurrentElement();
@@ -96,9 +123,9 @@ Raw readRaw(QXmlStreamReader &xml)
         } else if (name == u"generalfeedback") {
             raw.feedback = readText(xml);
         } else if (name == u"defaultgrade") {
-            raw.defaultGrade = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+            raw.defaultGrade = readAllText(xml).trimmed();
         } else if (name == u"single") {
-            raw.single = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+            raw.single = readAllText(xml).trimmed();
         } else if (name == u"answer") {
             const QString fraction = xml.attributes().value(u"fraction"_s).toString().trimmed();
             raw.answers.append({fraction, readText(xml)});
@@ -172,6 +199,9 @@ std::variant<Item, QString> toItem(const Raw &raw)
     Item item;
     item.html = raw.question.isHtml();
     item.text = raw.question.text;
+    // A picture alone is a text; nothing at all is not.
+    if (item.text.isEmpty())
+        return u"the question has no text"_s;
     if (raw.feedback.isHtml() == item.html)
         item.explanation = raw.feedback.text;
     else

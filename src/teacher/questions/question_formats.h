@@ -26,7 +26,8 @@ enum class Encoding {
 QString encodingName(Encoding encoding);
 std::optional<Encoding> encodingFromName(QStringView name); ///< "utf-8", "gbk", "gb18030"
 
-/// The text of a file: a byte-order mark is dropped, line ends become "\n".
+/// The text of a file: a UTF-8 byte-order mark means UTF-8 whatever `encoding` says and
+/// is dropped; line ends become "\n".
 QString decodeText(const QByteArray &bytes, Encoding encoding = Encoding::Detect);
 
 /// A file a question's HTML names as "@@PLUGINFILE@@/name".
@@ -100,10 +101,11 @@ ReadResult readMoodleXml(const QString &text);
 /// taken to have 1..maxOptions options and an answer naming some of them. What a format
 /// cannot hold is left out, never refused:
 /// - Aiken holds a plain text, its options and one right answer: the text of HTML goes in
-///   as its plain text, blank lines of the text are dropped, a question with several
-///   right options names the first of them; title, explanation, mark and attachments are
-///   left out. A true/false item goes in as the options "True" and "False", which
-///   readAiken() takes for a true/false question again.
+///   as its plain text ("(no text)" for a picture alone), blank lines of the text are
+///   dropped, lines that would read as an option or ANSWER line join the line before,
+///   a question with several right options names the first of them; title,
+///   explanation, mark and attachments are left out. A true/false item goes in as the options
+///   "True" and "False", which readAiken() takes for a true/false question again.
 /// - GIFT keeps HTML ("[html]"), the title, the explanation and several right options
 ///   (the right ones share 100%, the wrong ones weigh -100%); mark and attachments are
 ///   left out, so pictures the HTML names are missing.

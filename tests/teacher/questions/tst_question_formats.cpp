@@ -287,7 +287,7 @@ private slots:
                u"-> 2}\n\n"
                "::Num::Pi? {#3.14:0.01}\n\n::Desc::Just words\n\nEight {=a ~b ~c ~d ~e ~f ~g "
                "~h}\n\n"
-               "None right {~a ~b}\n\nKept {=y ~n}"_s
+               "None right {~a ~b}\n\nKept {=y ~n}\n\n::Essay2::Tell {####Any answer.}"_s
             << describe({Q(u"Kept"_s, {u"y"_s, u"n"_s}, u"1"_s)},
                         {{u"Essay"_s, u"essay questions are not taken"_s, 1},
                          {u"Short"_s, u"short-answer questions are not taken"_s, 3},
@@ -295,7 +295,8 @@ private slots:
                          {u"Num"_s, u"numerical questions are not taken"_s, 7},
                          {u"Desc"_s, u"descriptions without answers are not taken"_s, 9},
                          {u"Eight"_s, u"8 options; a paper has at most 7"_s, 11},
-                         {u"None right"_s, u"no option is right"_s, 13}});
+                         {u"None right"_s, u"no option is right"_s, 13},
+                         {u"Essay2"_s, u"essay questions are not taken"_s, 17}});
     }
     void gift()
     {
@@ -435,8 +436,9 @@ private slots:
                 .error);
         const ReadResult deep = readMoodleXml(
             u"<quiz><question type=\"multichoice\">"_s + u"<a>"_s.repeated(200000) +
-            u"</a>"_s.repeated(200000) +
-            u"<questiontext><text>Q</text></questiontext><answer "
+            u"</a>"_s.repeated(200000) + u"<questiontext><text>Q"_s + u"<b>"_s.repeated(100000) +
+            u"</b>"_s.repeated(100000) +
+            u"</text></questiontext><answer "
             u"fraction=\"100\"><text>&amp;#99999999999; "
             "&amp;#x110000; &lt;p unclosed</text></answer><answer><text>&lt;script&gt;x&lt;/SCRIPT "
             "a='>'&gt;y</text></answer></question></quiz>"_s);
@@ -465,16 +467,17 @@ private slots:
                 .explanation(u"e"_s)
                 .mark(3),
             Q(u"Which?\nA. is no option\n\nANSWER: neither"_s, {u"x"_s, u"y"_s}, u"1"_s),
-            tf(u"Sky?"_s, false)};
+            tf(u"Sky?"_s, false),
+            Q(u"<p><img src=\"@@PLUGINFILE@@/a.png\"></p>"_s, {u"a"_s, u"b"_s}, u"2"_s).html()};
         QCOMPARE(QString::fromUtf8(writeQuestions(items, Format::Aiken)),
                  u"Pick primes\nnow\nA. 2\nB. 3\nC. 4&lt;\nANSWER: A\n\n"
                  "Which? A. is no option ANSWER: neither\nA. x\nB. y\nANSWER: A\n\n"
-                 "Sky?\nA. True\nB. False\nANSWER: B\n\n"_s);
-        QCOMPARE(
-            QString::fromUtf8(writeQuestions(items, Format::Gift)),
-            u"::T::[html]<p>Pick <b>primes</b></p><p>now</p> "
-            u"{\n~%50%2\n~%50%3\n~%-100%4&amp;lt;\n####e\n}\n\n"
-            "Which?\\nA. is no option\\n\\nANSWER\\: neither {\n=x\n~y\n}\n\nSky? {\nF\n}\n\n"_s);
+                 "Sky?\nA. True\nB. False\nANSWER: B\n\n(no text)\nA. a\nB. b\nANSWER: B\n\n"_s);
+        QCOMPARE(QString::fromUtf8(writeQuestions(items, Format::Gift)),
+                 u"::T::[html]<p>Pick <b>primes</b></p><p>now</p> "
+                 u"{\n~%50%2\n~%50%3\n~%-100%4&amp;lt;\n####e\n}\n\n"
+                 "Which?\\nA. is no option\\n\\nANSWER\\: neither {\n=x\n~y\n}\n\nSky? {\nF\n}\n\n"
+                 "[html]<p><img src\\=\"@@PLUGINFILE@@/a.png\"></p> {\n~a\n=b\n}\n\n"_s);
     }
 
     void roundTrip_data()
