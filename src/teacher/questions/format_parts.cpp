@@ -46,8 +46,12 @@ const QList<std::pair<QString, char16_t>> &namedEntities()
 // Decodes the entity at `at` ('&') into `out`; returns where the text goes on.
 qsizetype decodeEntity(QStringView html, qsizetype at, QString &out)
 {
-    const qsizetype semicolon = html.indexOf(u';', at + 1);
-    if (semicolon < 0 || semicolon - at > 12) {
+    // Entities are short: looking further for the ';' would make a text of many '&'
+    // take quadratic time.
+    const qsizetype found =
+        html.sliced(at + 1).first(std::min<qsizetype>(12, html.size() - at - 1)).indexOf(u';');
+    const qsizetype semicolon = found < 0 ? -1 : at + 1 + found;
+    if (semicolon < 0) {
         out += u'&';
         return at + 1;
     }

@@ -165,6 +165,8 @@ bool isPlainFileName(const QString &name)
 // The pictures of the question's texts; no value with the reason when one is unusable.
 std::optional<QString> decodeFiles(const Raw &raw, QList<Attachment> &attachments)
 {
+    // The same picture in the text and in the feedback comes in once.
+    QHash<QString, qsizetype> firstByName;
     for (const Text *text : {&raw.question, &raw.feedback}) {
         for (const File &file : text->files) {
             if (!isPlainFileName(file.name))
@@ -177,9 +179,12 @@ std::optional<QString> decodeFiles(const Raw &raw, QList<Attachment> &attachment
                                                           QByteArray::AbortOnBase64DecodingErrors);
             if (!decoded)
                 return u"the file \"%1\" is not valid base64"_s.arg(file.name);
-            const Attachment attachment{file.name, *decoded};
-            if (!attachments.contains(attachment))
-                attachments.append(attachment);
+            const qsizetype first = firstByName.value(file.name, -1);
+            if (first >= 0 && attachments[first].bytes == *decoded)
+                continue;
+            if (first < 0)
+                firstByName.insert(file.name, attachments.size());
+            attachments.append({file.name, *decoded});
         }
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -95,7 +96,8 @@ const QString moodleFixture = uR"(<?xml version="1.0" encoding="UTF-8"?>
       <file name="x.png" path="/" encoding="base64">%1</file>
     </questiontext>
     <generalfeedback format="html"><text>&lt;p&gt;A dot.&lt;/p&gt;</text>
-      <file name="y.png" path="/" encoding="base64">eQ==</file></generalfeedback>
+      <file name="y.png" path="/" encoding="base64">eQ==</file>
+      <file name="x.png" path="/" encoding="base64">%1</file></generalfeedback>
     <defaultgrade>2.5000000</defaultgrade><penalty>0.3333333</penalty><hidden>0</hidden>
     <single>true</single>
     <answer fraction="100" format="html"><text>&lt;p&gt;A &amp;amp; dot&lt;/p&gt;</text>
@@ -415,14 +417,33 @@ private slots:
         QVERIFY(r.items.isEmpty() && r.skipped.isEmpty());
     }
 
-    // Every cut of a good file, and files made to exhaust a reader, read safely.
+    // Every cut of a good file, files with syntax strewn about, and files made to exhaust
+    // a reader read safely: an error without questions, or items a paper can hold.
     void cutOffAndHostileFiles()
     {
+        QRandomGenerator random(936);
+        const QString syntax = u"{}=~#:%\\<>&;/\nABT"_s;
         for (const QString &fixture : {aikenFixture, giftFixture, moodleFixture}) {
-            const QByteArray bytes = fixture.toUtf8();
-            for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
-                const ReadResult r = readQuestions(bytes.left(cut), detectFormat(fixture));
+            QList<QString> files;
+            for (qsizetype cut = 0; cut <= fixture.size(); ++cut)
+                files << fixture.left(cut);
+            for (int k = 0; k < 500; ++k) {
+                QString file = fixture;
+                for (int n = random.bounded(1, 4); n > 0; --n)
+                    file[random.bounded(int(file.size()))] =
+                        syntax[random.bounded(int(syntax.size()))];
+                files << file;
+            }
+            for (const QString &file : files) {
+                const ReadResult r = readQuestions(file.toUtf8(), detectFormat(fixture));
                 QVERIFY(!r.error || (r.items.isEmpty() && r.skipped.isEmpty()));
+                for (const Item &item : r.items) {
+                    QVERIFY2(item.options.size() >= 1 && item.options.size() <= maxOptions,
+                             qPrintable(file));
+                    QVERIFY(!item.answer.isEmpty() &&
+                            std::is_sorted(item.answer.cbegin(), item.answer.cend()));
+                    QVERIFY(item.answer.back().unicode() - u'0' <= item.options.size());
+                }
             }
         }
         QString entities;
@@ -446,6 +467,11 @@ private slots:
         QCOMPARE(describe(deep.items, deep.skipped),
                  describe({Q(u"Q"_s, {u"&#99999999999; \uFFFD"_s, u"y"_s}, u"1"_s)}));
         QVERIFY(readGift(u"{"_s.repeated(100000)).error);
+        QCOMPARE(readGift(u"[html]Q {="_s + u"&"_s.repeated(300000) + u" ~b}"_s)
+                     .items.value(0)
+                     .options.value(0)
+                     .size(),
+                 300000);
         QString letters = u"Q\n"_s;
         for (char16_t c = u'A'; c <= u'Z'; ++c)
             letters += QChar(c) + u". a\n"_s;
