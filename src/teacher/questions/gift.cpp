@@ -93,7 +93,7 @@ class ParagraphReader
 {
 public:
     ParagraphReader(const Paragraph &paragraph, ReadResult &result)
-        : m_g(paragraph.text)
+        : m_chars(paragraph.text)
         , m_line(paragraph.line)
         , m_result(result)
     {}
@@ -114,12 +114,12 @@ private:
     }
     QString option(qsizetype from, qsizetype to) const
     {
-        const QString raw = m_g.text(from, to);
+        const QString raw = m_chars.text(from, to);
         return m_item.html ? htmlToPlain(raw, LineBreaks::Join)
                            : collapseSpaces(raw, LineBreaks::Join);
     }
 
-    const Marked m_g;
+    const Marked m_chars;
     const int m_line;
     ReadResult &m_result;
     Item m_item;
@@ -127,42 +127,42 @@ private:
 
 std::optional<ReadError> ParagraphReader::read()
 {
-    const qsizetype end = m_g.size();
-    qsizetype pos = m_g.skipSpaces(0, end);
-    if (m_g.isAt(u"::", pos)) {
-        const qsizetype close = m_g.find(u"::", pos + 2, end);
+    const qsizetype end = m_chars.size();
+    qsizetype pos = m_chars.skipSpaces(0, end);
+    if (m_chars.isAt(u"::", pos)) {
+        const qsizetype close = m_chars.find(u"::", pos + 2, end);
         if (close < 0)
             return error(u"the title opened by \"::\" is not closed"_s);
-        m_item.title = collapseSpaces(m_g.text(pos + 2, close), LineBreaks::Join);
-        pos = m_g.skipSpaces(close + 2, end);
+        m_item.title = collapseSpaces(m_chars.text(pos + 2, close), LineBreaks::Join);
+        pos = m_chars.skipSpaces(close + 2, end);
     }
     static const QList<std::pair<QString, TextFormat>> formats{{u"[html]"_s, TextFormat::Html},
                                                                {u"[moodle]"_s, TextFormat::Plain},
                                                                {u"[markdown]"_s, TextFormat::Plain},
                                                                {u"[plain]"_s, TextFormat::Plain}};
     for (const auto &[tag, format] : formats) {
-        if (m_g.isAt(tag, pos)) {
+        if (m_chars.isAt(tag, pos)) {
             m_item.html = format == TextFormat::Html;
             pos += tag.size();
             break;
         }
     }
 
-    const qsizetype open = m_g.find(u"{", pos, end);
-    const qsizetype close = open < 0 ? -1 : m_g.find(u"}", open + 1, end);
-    if (const qsizetype stray = m_g.find(u"}", pos, open < 0 ? end : open); stray >= 0)
+    const qsizetype open = m_chars.find(u"{", pos, end);
+    const qsizetype close = open < 0 ? -1 : m_chars.find(u"}", open + 1, end);
+    if (const qsizetype stray = m_chars.find(u"}", pos, open < 0 ? end : open); stray >= 0)
         return error(u"a \"}\" without its \"{\" (write \\} for a brace)"_s);
     if (open >= 0 && close < 0)
         return error(u"the answer block opened by \"{\" is not closed"_s);
-    if (open >= 0 && m_g.find(u"{", open + 1, close) >= 0)
+    if (open >= 0 && m_chars.find(u"{", open + 1, close) >= 0)
         return error(u"a \"{\" inside an answer block (write \\{ for a brace)"_s);
-    if (open >= 0 && m_g.find(u"{", close + 1, end) >= 0)
+    if (open >= 0 && m_chars.find(u"{", close + 1, end) >= 0)
         return error(u"a second answer block; a question has one"_s);
-    if (open >= 0 && m_g.find(u"}", close + 1, end) >= 0)
+    if (open >= 0 && m_chars.find(u"}", close + 1, end) >= 0)
         return error(u"a \"}\" without its \"{\" (write \\} for a brace)"_s);
 
-    const QString before = m_g.text(pos, open < 0 ? end : open).trimmed();
-    const QString after = open < 0 ? QString() : m_g.text(close + 1, end).trimmed();
+    const QString before = m_chars.text(pos, open < 0 ? end : open).trimmed();
+    const QString after = open < 0 ? QString() : m_chars.text(close + 1, end).trimmed();
     // A block inside the sentence is the gap the answer fills.
     if (after.isEmpty())
         m_item.text = before;
@@ -178,21 +178,21 @@ std::optional<ReadError> ParagraphReader::read()
 
 std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype to)
 {
-    const qsizetype start = m_g.skipSpaces(from, to);
-    const qsizetype general = m_g.find(u"####", start, to);
+    const qsizetype start = m_chars.skipSpaces(from, to);
+    const qsizetype general = m_chars.find(u"####", start, to);
     const qsizetype answersEnd = general < 0 ? to : general;
     if (general >= 0)
-        m_item.explanation = m_g.text(general + 4, to).trimmed();
+        m_item.explanation = m_chars.text(general + 4, to).trimmed();
     // "{####feedback}" is an essay with its feedback, not a number.
     if (start == answersEnd) {
         skip(notTaken(u"essay"));
         return std::nullopt;
     }
-    if (m_g.isAt(u"#", start)) {
+    if (m_chars.isAt(u"#", start)) {
         skip(notTaken(u"numerical"));
         return std::nullopt;
     }
-    if (m_g.find(u"->", start, to) >= 0) {
+    if (m_chars.find(u"->", start, to) >= 0) {
         skip(notTaken(u"matching"));
         return std::nullopt;
     }
@@ -201,8 +201,9 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
         return std::nullopt;
     }
 
-    const qsizetype feedback = m_g.find(u"#", start, answersEnd);
-    const QString head = m_g.text(start, feedback < 0 ? answersEnd : feedback).trimmed().toUpper();
+    const qsizetype feedback = m_chars.find(u"#", start, answersEnd);
+    const QString head =
+        m_chars.text(start, feedback < 0 ? answersEnd : feedback).trimmed().toUpper();
     if (head == u"T" || head == u"TRUE" || head == u"F" || head == u"FALSE") {
         m_item.trueFalse = true;
         m_item.options = QStringList{u"True"_s, u"False"_s};
@@ -210,12 +211,12 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
         m_result.items.append(m_item);
         return std::nullopt;
     }
-    if (!m_g.isAt(u"=", start) && !m_g.isAt(u"~", start))
+    if (!m_chars.isAt(u"=", start) && !m_chars.isAt(u"~", start))
         return error(u"the answer block holds neither =right nor ~wrong answers"_s);
 
     QList<qsizetype> marks;
     for (qsizetype i = start; i < answersEnd; ++i) {
-        if (m_g.isAt(u"=", i) || m_g.isAt(u"~", i))
+        if (m_chars.isAt(u"=", i) || m_chars.isAt(u"~", i))
             marks.append(i);
     }
     QList<double> weights;
@@ -224,16 +225,16 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
     for (qsizetype k = 0; k < marks.size(); ++k) {
         const qsizetype at = marks[k];
         const qsizetype segmentEnd = k + 1 < marks.size() ? marks[k + 1] : answersEnd;
-        const bool equals = m_g.isAt(u"=", at);
+        const bool equals = m_chars.isAt(u"=", at);
         singleAnswer = singleAnswer || equals;
         anyWrong = anyWrong || !equals;
         double weight = equals ? 100 : 0;
         qsizetype textStart = at + 1;
-        if (m_g.isAt(u"%", textStart)) {
-            const qsizetype closing = m_g.find(u"%", textStart + 1, segmentEnd);
+        if (m_chars.isAt(u"%", textStart)) {
+            const qsizetype closing = m_chars.find(u"%", textStart + 1, segmentEnd);
             if (closing < 0)
                 return error(u"the weight of answer %1 has no closing \"%\""_s.arg(k + 1));
-            const QString written = m_g.text(textStart + 1, closing).trimmed();
+            const QString written = m_chars.text(textStart + 1, closing).trimmed();
             bool ok = false;
             weight = written.toDouble(&ok);
             if (!ok || !std::isfinite(weight))
@@ -241,7 +242,7 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
                     u"the weight \"%%1%\" of answer %2 is not a number"_s.arg(written).arg(k + 1));
             textStart = closing + 1;
         }
-        const qsizetype feedbackStart = m_g.find(u"#", textStart, segmentEnd);
+        const qsizetype feedbackStart = m_chars.find(u"#", textStart, segmentEnd);
         m_item.options.append(option(textStart, feedbackStart < 0 ? segmentEnd : feedbackStart));
         if (m_item.options.last().isEmpty())
             return error(u"answer %1 has no text"_s.arg(k + 1));
