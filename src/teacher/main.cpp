@@ -3,6 +3,7 @@
 #include "classes/manage_classes_window.h"
 #include "classes/manage_test_window.h"
 #include "editor/edit_paper_window.h"
+#include "editor/question_commands.h"
 #include "papers/manage_paper_window.h"
 #include "setup/check_command.h"
 #include "setup/root_init.h"
@@ -42,6 +43,9 @@ QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
         papers::printPaperCommand(),
         results::exportResultsCommand(),
         results::analyseCommand(),
+        editor::importQuestionsCommand(
+            store::DataRoot::localFolder(store::DataRoot::LocalUse::Editor)),
+        editor::exportQuestionsCommand(),
         teacher::initRootCommand(shippedData),
         teacher::checkCommand(isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
                                                     : teacher::CheckProgress::Quiet),

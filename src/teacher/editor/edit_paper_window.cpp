@@ -2,6 +2,7 @@
 #include "edit_paper_window.h"
 
 #include "pane_menu.h"
+#include "questions/question_documents.h"
 #include "store/random_source.h"
 #include "test_pool_frame.h"
 #include "ui/form_widgets.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -61,6 +63,9 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
     m_poolButton = ui::makeButton(this, QStringLiteral("Use test pool"), QStringLiteral("CmdPool"),
                                   QStringLiteral("Use test pool,you can input question from test "
                                                  "pool directly."));
+    QPushButton *importFile =
+        ui::makeButton(this, QStringLiteral("Import questions..."), QStringLiteral("CmdImportFile"),
+                       QStringLiteral("Bring in questions from a GIFT, Aiken or Moodle XML file."));
     QPushButton *insert =
         ui::makeButton(this, QStringLiteral("Insert"), QStringLiteral("CmdInsert"));
     QPushButton *remove =
@@ -81,6 +86,7 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
     tools->addWidget(m_defaultMark);
     tools->addSpacing(8);
     tools->addWidget(m_poolButton);
+    tools->addWidget(importFile);
     tools->addSpacing(8);
     tools->addWidget(insert);
     tools->addWidget(remove);
@@ -118,6 +124,7 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
         showMarks();
     });
     connect(m_poolButton, &QPushButton::clicked, this, &EditPaperWindow::togglePool);
+    connect(importFile, &QPushButton::clicked, this, &EditPaperWindow::importFromFile);
     connect(insert, &QPushButton::clicked, this, &EditPaperWindow::insertBlank);
     connect(remove, &QPushButton::clicked, this,
             [this] { act([this] { return m_editor.deleteQuestion(); }); });
@@ -455,6 +462,31 @@ void EditPaperWindow::togglePool()
                  : QStringLiteral("Use test pool,you can input question from test "
                                   "pool directly."));
     m_poolFrame->refillPapers();
+}
+
+void EditPaperWindow::importFromFile()
+{
+    const QString file =
+        m_prompts.openFile(QStringLiteral("Import questions"), QDir::homePath(),
+                           QStringLiteral("Question files (*.txt *.gift *.xml);;All files (*)"));
+    if (file.isEmpty())
+        return;
+    // The whole file is read before the teacher decides; nothing changes until OK.
+    const questions::ImportPlan plan = questions::planImport({file});
+    if (!plan.error.isEmpty()) {
+        m_prompts.message(QStringLiteral("No question is imported.\n") + plan.error,
+                          QStringLiteral("Import questions"));
+        return;
+    }
+    if (plan.questions.isEmpty()) {
+        m_prompts.message(QStringLiteral("No question of the file can be imported.\n") +
+                              plan.summary(),
+                          QStringLiteral("Import questions"));
+        return;
+    }
+    if (!m_prompts.confirm(plan.summary(), QStringLiteral("Import questions")))
+        return;
+    act([this, &plan] { return m_editor.importQuestions(plan.questions, m_editor.current()); });
 }
 
 void EditPaperWindow::afterImport()

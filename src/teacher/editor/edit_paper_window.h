@@ -93,6 +93,8 @@ private:
     void loadPane(ui::RichTextPane *pane, const QString &path);
     void togglePool();
     void afterImport();
+    /// "Import questions...": a file of questions, after the current question.
+    void importFromFile();
     void saveAndClose();
 
     PaperEditor &m_editor;

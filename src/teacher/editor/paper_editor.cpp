@@ -2,6 +2,7 @@
 #include "paper_editor.h"
 
 #include "document_batch.h"
+#include "questions/question_documents.h"
 #include "richtext/plain_text.h"
 #include "store/folder_index.h"
 #include "store/numeric.h"
@@ -459,6 +460,117 @@ bool PaperEditor::importPoolQuestion(const store::Question &source, const QStrin
     m_rowTexts.append(rowText);
     m_paper.questionCount = count + 1;
     m_current = count + 1;
+    m_unsaved = true;
+    return true;
+}
+
+bool PaperEditor::isBlank(int q) const
+{
+    if (!rowText(q).trimmed().isEmpty() || !question(q).answer.trimmed().isEmpty())
+        return false;
+    // Only documents the editor holds can tell: one still in the paper folder may be a
+    // picture that gives no text.
+    for (const QString &path : {questionDocument(q), explanationDocument(q)}) {
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            return false;
+        const QByteArray bytes = readDocument(path);
+        if (bytes.contains("\\pict") || !richtext::plainText(bytes).trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported, int after)
+{
+    int count = m_paper.questionCount;
+    const int n = int(std::min<qsizetype>(imported.size(), maxValue + 1));
+    if (n == 0)
+        return true;
+    if (qint64(count) + n > maxValue) {
+        refuse(QStringLiteral("A paper holds at most %1 questions; the %2 questions are not "
+                              "imported.")
+                   .arg(maxValue)
+                   .arg(imported.size()));
+        return false;
+    }
+    // A new paper opens on one blank question; what comes in takes its place.
+    QList<store::Question> questions = m_paper.questions;
+    const bool replacesBlank = count == 1 && isBlank(1);
+    if (replacesBlank) {
+        questions.remove(1);
+        count = 0;
+    }
+    after = std::clamp(after, 0, count);
+    QList<store::Question> entries;
+    for (int i = 0; i < n; ++i) {
+        store::Question entry;
+        entry.answer = imported.at(i).answer;
+        entry.mark = imported.at(i).mark.trimmed();
+        if (!entry.mark.isEmpty() &&
+            !inRange(store::roundHalfEven(store::numericValue(entry.mark)))) {
+            refuse(QStringLiteral("No question is imported: the mark %1 of question %2 does not "
+                                  "lie between %3.")
+                       .arg(entry.mark)
+                       .arg(i + 1)
+                       .arg(rangeText()));
+            return false;
+        }
+        entries.append(entry);
+    }
+    for (int i = 0; i < n; ++i)
+        questions.insert(after + 1 + i, entries.at(i));
+    if (!fitsFullMark(questions, count + n, m_paper.defaultMark))
+        return false;
+
+    // The names are drawn against one listing of each folder: a bank of a thousand
+    // questions must not list the folders two thousand times.
+    const store::FolderIndex paperFolder(m_root.paperFolder(m_name));
+    const store::FolderIndex workingFolder(m_folder.path());
+    QSet<QString> taken;
+    auto freshName = [&]() -> QString {
+        for (int attempt = 0; attempt < 100000; ++attempt) {
+            const qint64 number = std::clamp<qint64>(
+                qint64(std::floor(m_random.uniform() * 100000000.0 + 1.0)), 1, 100000000);
+            const QString name = QString::number(number) + QStringLiteral(".RTF");
+            if (paperFolder.find(name).isEmpty() && workingFolder.find(name).isEmpty() &&
+                !taken.contains(name.toCaseFolded())) {
+                taken.insert(name.toCaseFolded());
+                return name;
+            }
+        }
+        return {};
+    };
+    QStringList written;
+    auto write = [&](const QByteArray &bytes, QString &name) {
+        name = freshName();
+        if (name.isEmpty() || !m_folder.writeDocument(name, bytes).ok())
+            return false;
+        written.append(name);
+        return true;
+    };
+    for (int i = 0; i < n; ++i) {
+        store::Question &entry = entries[i];
+        if (!write(imported.at(i).question, entry.question) ||
+            !write(imported.at(i).explanation, entry.explain)) {
+            for (const QString &name : std::as_const(written))
+                QFile::remove(m_folder.documentPath(name));
+            refuse(QStringLiteral("No question is imported: the documents cannot be written "
+                                  "into %1.")
+                       .arg(m_folder.path()));
+            return false;
+        }
+    }
+    if (replacesBlank) {
+        // Its documents stay in the working folder; the save removes them from the paper.
+        m_paper.questions.remove(1);
+        m_rowTexts.remove(0);
+    }
+    for (int i = 0; i < n; ++i) {
+        m_paper.questions.insert(after + 1 + i, entries.at(i));
+        m_rowTexts.insert(after + i, imported.at(i).rowText);
+    }
+    m_paper.questionCount = count + n;
+    m_current = after + 1;
     m_unsaved = true;
     return true;
 }

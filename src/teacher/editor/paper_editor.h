@@ -10,6 +10,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace questions {
+struct NewQuestion;
+}
 namespace store {
 class RandomSource;
 }
@@ -111,6 +114,13 @@ public:
     bool importPoolQuestion(const store::Question &source, const QString &sourcePaper,
                             const QString &rowText);
 
+    /// Puts imported questions after question `after` (0 puts them first), each with its
+    /// documents under new names, and makes the first of them current. All of them come
+    /// in or, when one cannot (a mark out of range, a full mark too large, a document that
+    /// cannot be written), none does and the teacher is told why. The one blank question
+    /// a new paper opens on gives way to them.
+    bool importQuestions(const QList<questions::NewQuestion> &imported, int after);
+
     bool unsavedChanges() const { return m_unsaved; }
 
     /// Writes each changed document into the paper folder under a new name, then the
@@ -134,6 +144,8 @@ public:
     static constexpr int newPaperMark = 5;
 
 private:
+    /// Whether question q holds nothing: no text, no picture, no explanation, no key.
+    bool isBlank(int q) const;
     bool fitsFullMark(const QList<store::Question> &questions, int count, int defaultMark);
     static qint64 fullMarkOf(const QList<store::Question> &questions, int count, int defaultMark);
     QString newDocumentName();

@@ -135,7 +135,15 @@ store::WriteOutcome WorkingFolder::writeEmptyDocument(const QString &name)
     const QString path = documentPath(name);
     if (path.isEmpty())
         return refused(name);
-    return store::AtomicFile::write(path, richtext::RtfWriter::emptyDocument());
+    return writeDocument(name, richtext::RtfWriter::emptyDocument());
+}
+
+store::WriteOutcome WorkingFolder::writeDocument(const QString &name, const QByteArray &bytes)
+{
+    const QString path = documentPath(name);
+    if (path.isEmpty())
+        return refused(name);
+    return store::AtomicFile::write(path, bytes);
 }
 
 store::WriteOutcome WorkingFolder::copyIn(const QString &source, const QString &name)

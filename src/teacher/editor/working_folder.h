@@ -50,6 +50,8 @@ public:
 
     /// Writes an empty rich-text document under `name`.
     store::WriteOutcome writeEmptyDocument(const QString &name);
+    /// Writes a document's bytes under `name`, as a new document of the folder.
+    store::WriteOutcome writeDocument(const QString &name, const QByteArray &bytes);
     /// Copies a regular file in under `name`, replacing what is there.
     store::WriteOutcome copyIn(const QString &source, const QString &name);
 

@@ -116,8 +116,8 @@ std::optional<Format> detectFormat(const QString &text)
         QRegularExpression::MultilineOption);
     if (answerLine.match(text).hasMatch())
         return Format::Aiken;
-    const qsizetype open = text.indexOf(u'{');
-    if (open >= 0 && text.indexOf(u'}', open) > open)
+    // An answer block, even one left open: the GIFT reader then names the line.
+    if (text.contains(u'{'))
         return Format::Gift;
     return std::nullopt;
 }

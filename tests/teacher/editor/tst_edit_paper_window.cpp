@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -134,6 +135,9 @@ private Q_SLOTS:
         QTest::newRow("pool") << "CmdPool"
                               << "Use test pool"
                               << "Use test pool,you can input question from test pool directly.";
+        QTest::newRow("import") << "CmdImportFile"
+                                << "Import questions..."
+                                << "Bring in questions from a GIFT, Aiken or Moodle XML file.";
         QTest::newRow("insert") << "CmdInsert"
                                 << "Insert"
                                 << "";
@@ -542,6 +546,63 @@ private Q_SLOTS:
         s.window->gridMenu()->actions().at(0)->trigger();
         QCOMPARE(s.editor->questionCount(), 4);
         QVERIFY(s.window->questionPane()->hasFocus());
+    }
+
+    void importQuestionsFromAFile_data()
+    {
+        QTest::addColumn<QByteArray>("bank");
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QString>("shown"); ///< the start of what the teacher is shown
+        QTest::addColumn<int>("rows");
+        const QByteArray bank = "// two questions and an essay\n"
+                                "::Capital::What is the capital of France? {=Paris ~London}\n\n"
+                                "::Essay::Write about Paris. {}\n\n"
+                                "::Sum::[html]<p>2 + 2 = <b>?</b></p> {~3 =4 ####Add them.}\n";
+        QTest::newRow("OK") << bank << true << u"2 questions come in.\n1 question is skipped:"_s
+                            << 5;
+        QTest::newRow("Cancel") << bank << false << u"2 questions come in."_s << 3;
+        QTest::newRow("malformed") << QByteArray("::Open::A question {=yes ~no\n") << false
+                                   << u"No question is imported.\nbank.gift line 1: "_s << 3;
+        QTest::newRow("nothing to take")
+            << QByteArray("::Essay::Write. {}\n") << false
+            << u"No question of the file can be imported.\n0 questions come in."_s << 3;
+    }
+    void importQuestionsFromAFile()
+    {
+        QFETCH(QByteArray, bank);
+        QFETCH(bool, confirmed);
+        QFETCH(QString, shown);
+        QFETCH(int, rows);
+        Session s;
+        const QString file = s.files.localFolder(u"home"_s) + u"/bank.gift"_s;
+        QDir().mkpath(QFileInfo(file).path());
+        testing::writeBytes(file, bank);
+        s.prompts.accept(file);
+        if (confirmed)
+            s.prompts.accept();
+        else
+            s.prompts.refuse();
+        s.click(u"CmdImportFile"_s);
+
+        QCOMPARE(s.prompts.shown().at(0).kind, testing::ScriptedPrompts::Kind::OpenFile);
+        QVERIFY2(s.prompts.shown().at(1).text.startsWith(shown),
+                 qPrintable(s.prompts.shown().at(1).text));
+        QCOMPARE(s.grid()->rowCount(), rows);
+        QCOMPARE(s.editor->unsavedChanges(), confirmed);
+        if (!confirmed)
+            return;
+        // They come in after the current question, the first of them shown.
+        QCOMPARE(s.window->questionFrame()->title(), u"No.2  Total:5   Full mark:25"_s);
+        QCOMPARE(s.window->questionPane()->plainText(),
+                 u"What is the capital of France?\nA. Paris\nB. London"_s);
+        QVERIFY(s.cell(2, 1).startsWith(u"2 + 2 = ?"_s));
+        QVERIFY(s.cell(3, 1).startsWith(u"题2"_s));
+        s.click(u"Cmd_ok"_s);
+        const store::StudentPaper saved =
+            store::PaperFile(s.files.root().paperFile(paper)).readStudentPaper();
+        QCOMPARE(saved.questionCount, 5);
+        QCOMPARE(saved.questions.at(1).answer, u"1"_s);
+        QCOMPARE(saved.questions.at(2).answer, u"2"_s);
     }
 
     void theTestPool()

@@ -2,6 +2,7 @@
 // editing operation, marks and their limits, saving and closing.
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/paper_editor.h"
+#include "questions/question_documents.h"
 #include "richtext/plain_text.h"
 #include "root_builder.h"
 #include "richtext/rtf_writer.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTest>
 #include <memory>
 #include <sys/stat.h>
@@ -28,7 +30,7 @@ namespace {
 
 const QString paper = QStringLiteral("数学 期中");
 
-QList<FixtureQuestion> questions(int count)
+QList<FixtureQuestion> sampleQuestions(int count)
 {
     QList<FixtureQuestion> list;
     for (int q = 1; q <= count; ++q)
@@ -101,7 +103,7 @@ private Q_SLOTS:
     void openingAndShowingQuestions()
     {
         Session s;
-        s.files.editedPaper(paper, questions(3));
+        s.files.editedPaper(paper, sampleQuestions(3));
         QDir().mkpath(s.files.localFolder(QStringLiteral("editor")));
         for (const char *name : {"left.rtf", "OVER.RTF", "Mixed.Rtf", "notes.txt"})
             testing::writeBytes(s.files.localFolder(QStringLiteral("editor")) + u'/' +
@@ -190,7 +192,7 @@ private Q_SLOTS:
     void onlyOneEditorUsesTheWorkingFolder()
     {
         Session s;
-        s.files.editedPaper(paper, questions(2));
+        s.files.editedPaper(paper, sampleQuestions(2));
         PaperEditor &first = s.open();
         const QStringList before = s.workingFiles();
         PaperEditor second(s.files.root(), paper, s.files.localFolder(QStringLiteral("editor")),
@@ -231,7 +233,7 @@ private Q_SLOTS:
         QFETCH(QStringList, marks);
         QFETCH(int, fullMark);
         Session s;
-        QList<FixtureQuestion> list = questions(int(marks.size()));
+        QList<FixtureQuestion> list = sampleQuestions(int(marks.size()));
         for (int i = 0; i < marks.size(); ++i)
             list[i].mark = marks.at(i);
         s.files.editedPaper(paper, list, defaultMark);
@@ -263,7 +265,7 @@ private Q_SLOTS:
         QFETCH(QString, markBox);
         QFETCH(bool, usesDefault);
         Session s;
-        QList<FixtureQuestion> list = questions(10);
+        QList<FixtureQuestion> list = sampleQuestions(10);
         list[2].mark = QStringLiteral("14");
         s.files.editedPaper(paper, list, 4);
         PaperEditor &editor = s.open();
@@ -296,7 +298,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, toggles);
         QFETCH(QString, answer);
         Session s;
-        QList<FixtureQuestion> list = questions(1);
+        QList<FixtureQuestion> list = sampleQuestions(1);
         list[0].answer = stored;
         s.files.editedPaper(paper, list);
         PaperEditor &editor = s.open();
@@ -314,7 +316,7 @@ private Q_SLOTS:
     void theDefaultBox()
     {
         Session s;
-        QList<FixtureQuestion> list = questions(2);
+        QList<FixtureQuestion> list = sampleQuestions(2);
         list[0].mark = QStringLiteral("7");
         s.files.editedPaper(paper, list, 5);
         PaperEditor &editor = s.open();
@@ -339,7 +341,7 @@ private Q_SLOTS:
     void aNewDefaultMarkShowsAtOnce()
     {
         Session s;
-        QList<FixtureQuestion> list = questions(3);
+        QList<FixtureQuestion> list = sampleQuestions(3);
         list[1].mark = QStringLiteral("4");
         s.files.editedPaper(paper, list, 5);
         PaperEditor &editor = s.open();
@@ -400,7 +402,7 @@ private Q_SLOTS:
         QFETCH(bool, accepted);
         QFETCH(QString, message);
         Session s;
-        QList<FixtureQuestion> list = questions(4);
+        QList<FixtureQuestion> list = sampleQuestions(4);
         list[1].mark = QStringLiteral("5");
         s.files.editedPaper(paper, list, 5);
         PaperEditor &editor = s.open();
@@ -419,7 +421,7 @@ private Q_SLOTS:
     void structuralLimits()
     {
         Session s;
-        QList<FixtureQuestion> list = questions(2);
+        QList<FixtureQuestion> list = sampleQuestions(2);
         list[0].mark = QStringLiteral("30000");
         s.files.editedPaper(paper, list, 2000);
         PaperEditor &editor = s.open();
@@ -455,7 +457,7 @@ private Q_SLOTS:
         QFETCH(int, newNumber);
         QFETCH(QString, newMark);
         Session s;
-        QList<FixtureQuestion> list = questions(count);
+        QList<FixtureQuestion> list = sampleQuestions(count);
         for (int q = 1; q <= count; ++q)
             list[q - 1].mark = QString::number(q + 1);
         s.files.editedPaper(paper, list);
@@ -485,10 +487,106 @@ private Q_SLOTS:
             QVERIFY(QFileInfo::exists(s.files.localFolder(QStringLiteral("editor")) + u'/' + name));
     }
 
+    void importQuestions_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<QStringList>("marks"); ///< of the questions that come in
+        QTest::addColumn<QString>("refusal");   ///< the start of the message; empty: accepted
+        QTest::newRow("after the current") << 1 << QStringList{u""_s, u"2.5"_s} << QString();
+        QTest::newRow("after the last") << 2 << QStringList{u"3"_s} << QString();
+        QTest::newRow("none current: first") << 0 << QStringList{u""_s} << QString();
+        QTest::newRow("a mark out of range")
+            << 1 << QStringList{u"1"_s, u"40000"_s}
+            << u"No question is imported: the mark 40000 of question 2"_s;
+        QTest::newRow("the full mark overflows")
+            << 1 << QStringList{u"30000"_s, u"30000"_s} << u"The full mark would be 60010"_s;
+    }
+    void importQuestions()
+    {
+        QFETCH(int, current);
+        QFETCH(QStringList, marks);
+        QFETCH(QString, refusal);
+        Session s;
+        s.files.editedPaper(paper, sampleQuestions(2));
+        PaperEditor &editor = s.open();
+        if (current > 0)
+            QVERIFY(editor.showQuestion(current));
+        QList<questions::NewQuestion> imported;
+        for (int i = 0; i < marks.size(); ++i) {
+            const QString text = u"导入 %1\nA. x\nB. y"_s.arg(i + 1);
+            imported.append({RootBuilder::rtf(text), RootBuilder::rtf(u"解析 %1"_s.arg(i + 1)),
+                             QString::number(i % 2 + 1), marks.at(i), text});
+        }
+        const QStringList filesBefore = s.workingFiles();
+
+        const bool accepted = editor.importQuestions(imported, current);
+        QCOMPARE(accepted, refusal.isEmpty());
+        if (!accepted) {
+            // Nothing changed, not even the working folder.
+            QVERIFY(s.prompts.texts().join(u'|').startsWith(refusal));
+            QCOMPARE(editor.questionCount(), 2);
+            QCOMPARE(editor.current(), current);
+            QVERIFY(!editor.unsavedChanges());
+            QCOMPARE(s.workingFiles(), filesBefore);
+            return;
+        }
+        const int n = int(marks.size());
+        QCOMPARE(editor.questionCount(), 2 + n);
+        QCOMPARE(editor.current(), current + 1);
+        QVERIFY(editor.unsavedChanges());
+        QCOMPARE(editor.rowText(current + n + 1),
+                 current < 2 ? sampleQuestions(2)[current].text : QString());
+        QVERIFY(editor.savePaperEdits());
+
+        const store::Paper saved = onDisk(s.files);
+        QCOMPARE(saved.questionCount, 2 + n);
+        QSet<QString> names;
+        for (int i = 0; i < n; ++i) {
+            const store::Question entry = saved.question(current + 1 + i);
+            QCOMPARE(entry.answer, QString::number(i % 2 + 1));
+            QCOMPARE(entry.mark, marks.at(i));
+            QCOMPARE(editor.rowText(current + 1 + i), imported.at(i).rowText);
+            QCOMPARE(richtext::plainText(
+                         testing::readBytes(s.files.root().paperDocument(paper, entry.question))),
+                     imported.at(i).rowText);
+            QCOMPARE(richtext::plainText(
+                         testing::readBytes(s.files.root().paperDocument(paper, entry.explain))),
+                     u"解析 %1"_s.arg(i + 1));
+            names << entry.question.toCaseFolded() << entry.explain.toCaseFolded();
+        }
+        // Every question of the paper names documents of its own.
+        for (int q = 1; q <= saved.questionCount; ++q) {
+            if (q <= current || q > current + n)
+                names << saved.question(q).question.toCaseFolded()
+                      << saved.question(q).explain.toCaseFolded();
+        }
+        QCOMPARE(names.size(), 2 * saved.questionCount);
+    }
+
+    void aNewPapersBlankQuestionGivesWay()
+    {
+        Session s;
+        s.files.paper(paper, RootBuilder::settings(paper));
+        PaperEditor &editor = s.open();
+        editor.showFirstQuestion();
+        QCOMPARE(editor.questionCount(), 1);
+        const questions::NewQuestion one{RootBuilder::rtf(u"Q"_s), RootBuilder::rtf(QString()),
+                                         u"1"_s, QString(), u"Q"_s};
+        QVERIFY(editor.importQuestions({one, one}, editor.current()));
+        QCOMPARE(editor.questionCount(), 2);
+        QCOMPARE(editor.rowText(1), u"Q"_s);
+        QCOMPARE(editor.current(), 1);
+        // A question with something in it stays.
+        QVERIFY(editor.deleteQuestion());
+        QCOMPARE(editor.questionCount(), 1);
+        QVERIFY(editor.importQuestions({one}, 1));
+        QCOMPARE(editor.questionCount(), 2);
+    }
+
     void nextAndPrevious()
     {
         Session s;
-        s.files.editedPaper(paper, questions(2));
+        s.files.editedPaper(paper, sampleQuestions(2));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.previousQuestion();
@@ -519,7 +617,7 @@ private Q_SLOTS:
         QFETCH(int, shown);
         QFETCH(QList<int>, left);
         Session s;
-        s.files.editedPaper(paper, questions(count));
+        s.files.editedPaper(paper, sampleQuestions(count));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.showQuestion(current);
@@ -557,7 +655,7 @@ private Q_SLOTS:
         QFETCH(int, after);
         QFETCH(QList<int>, order);
         Session s;
-        QList<FixtureQuestion> list = questions(3);
+        QList<FixtureQuestion> list = sampleQuestions(3);
         for (int q = 1; q <= 3; ++q)
             list[q - 1].answer = QString::number(q);
         s.files.editedPaper(paper, list);
@@ -577,7 +675,7 @@ private Q_SLOTS:
     void savingAShrunkPaper()
     {
         Session s;
-        s.files.editedPaper(paper, questions(5));
+        s.files.editedPaper(paper, sampleQuestions(5));
         testing::writeBytes(s.files.root().paperFolder(paper) + QStringLiteral("/notes.txt"),
                             "keep");
         testing::writeBytes(s.files.root().paperFolder(paper) + QStringLiteral("/figure.bmp"),
@@ -620,7 +718,7 @@ private Q_SLOTS:
     void savingTheSettingsStayUntouched()
     {
         Session s;
-        s.files.editedPaper(paper, questions(2));
+        s.files.editedPaper(paper, sampleQuestions(2));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         editor.setOptionTicked(4, true);
@@ -642,7 +740,7 @@ private Q_SLOTS:
     void aSaveWritesOnlyChangedDocuments()
     {
         Session s;
-        s.files.editedPaper(paper, questions(3));
+        s.files.editedPaper(paper, sampleQuestions(3));
         const QString folder = s.files.root().paperFolder(paper);
         const FileId untouched = idOf(folder + QStringLiteral("/1001.RTF"));
         PaperEditor &editor = s.open();
@@ -678,7 +776,7 @@ private Q_SLOTS:
     void documentNamesIgnoreLetterCase()
     {
         Session s;
-        s.files.editedPaper(paper, questions(1));
+        s.files.editedPaper(paper, sampleQuestions(1));
         // The paper file names the document in another case than the file has.
         QString text = testing::readText(s.files.root().paperFile(paper));
         text.replace(QStringLiteral("QUESTION=1001.RTF"), QStringLiteral("QUESTION=1001.rtf"));
@@ -707,7 +805,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, shown);
         Session s;
-        s.files.editedPaper(paper, questions(2));
+        s.files.editedPaper(paper, sampleQuestions(2));
         QFile::remove(s.files.root().paperFolder(paper) + QStringLiteral("/1003.RTF"));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
@@ -730,7 +828,7 @@ private Q_SLOTS:
     void aPaperFileCutShort()
     {
         Session s;
-        s.files.editedPaper(paper, questions(2));
+        s.files.editedPaper(paper, sampleQuestions(2));
         QString text = testing::readText(s.files.root().paperFile(paper));
         text.replace(QStringLiteral("Question_conut=2"), QStringLiteral("Question_conut=3"));
         testing::writeBytes(s.files.root().paperFile(paper), testing::windowsText(text));
@@ -770,7 +868,7 @@ private Q_SLOTS:
         QFETCH(QString, paperName);
         QFETCH(QString, documentName);
         Session s;
-        s.files.editedPaper(paper, questions(1));
+        s.files.editedPaper(paper, sampleQuestions(1));
         QString text = testing::readText(s.files.root().paperFile(paper));
         text.replace(QStringLiteral("QUESTION=1001.RTF"), u"QUESTION=" + documentName);
         testing::writeBytes(s.files.root().paperFile(paper), testing::windowsText(text));
@@ -803,7 +901,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, fault);
         Session s;
-        s.files.editedPaper(paper, questions(2));
+        s.files.editedPaper(paper, sampleQuestions(2));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.insertQuestion());
@@ -845,7 +943,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, largeDocuments);
         QFETCH(int, failures);
         Session s;
-        s.files.editedPaper(paper, questions(30));
+        s.files.editedPaper(paper, sampleQuestions(30));
         const QString folder = s.files.root().paperFolder(paper);
         // The lock file beside the paper file is the writers' bookkeeping, not the paper.
         auto paperState = [&] {
@@ -893,7 +991,7 @@ private Q_SLOTS:
     void anImportedMarkOutOfRangeIsRefused()
     {
         Session s;
-        s.files.editedPaper(paper, questions(1));
+        s.files.editedPaper(paper, sampleQuestions(1));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         store::Question source;
@@ -909,7 +1007,7 @@ private Q_SLOTS:
     void aLargeSaveStaysWithinTheOpenFileLimit()
     {
         Session s;
-        s.files.editedPaper(paper, questions(1));
+        s.files.editedPaper(paper, sampleQuestions(1));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         for (int q = 2; q <= 600; ++q)
@@ -925,7 +1023,7 @@ private Q_SLOTS:
     void closing()
     {
         Session s;
-        s.files.editedPaper(paper, questions(1));
+        s.files.editedPaper(paper, sampleQuestions(1));
         PaperEditor &editor = s.open();
         editor.showFirstQuestion();
         QVERIFY(editor.mayClose());

@@ -186,6 +186,7 @@ private slots:
         QCOMPARE(detectFormat(giftFixture), Format::Gift);
         QCOMPARE(detectFormat(u"Say {=yes ~no}\nANSWER: maybe"_s), Format::Gift);
         QCOMPARE(detectFormat(u"just words"_s), std::nullopt);
+        QCOMPARE(detectFormat(u"::Open:: {=a ~b"_s), Format::Gift);
         QVERIFY(readQuestions("just words").error);
     }
 

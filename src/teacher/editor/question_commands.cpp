@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "question_commands.h"
+
+#include "paper_editor.h"
+
+#include "questions/question_documents.h"
+#include "store/atomic_file.h"
+#include "store/folder_index.h"
+#include "store/numeric.h"
+#include "store/paper.h"
+#include "store/profile_file.h"
+#include "store/random_source.h"
+#include "store/regular_file.h"
+#include "store/roster.h"
+#include "ui/prompts.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace editor {
+
+namespace {
+
+/// The editor's messages, as lines on standard error; nothing is ever asked.
+class CommandPrompts final : public ui::Prompts
+{
+public:
+    CommandPrompts(QTextStream &err, QString prefix)
+        : m_err(err)
+        , m_prefix(std::move(prefix))
+    {}
+    void message(const QString &text, const QString & = {}) override
+    {
+        m_err << m_prefix << QString(text).replace(u'\n', u' ') << '\n';
+    }
+    bool confirm(const QString &, const QString & = {}) override { return false; }
+    bool question(const QString &, const QString & = {}) override { return false; }
+    std::optional<QString> input(const QString &, const QString &, const QString & = {}) override
+    {
+        return {};
+    }
+    std::optional<QString> password(const QString &) override { return {}; }
+    QString openFile(const QString &, const QString &, const QString &) override { return {}; }
+    QString chooseFolder(const QString &, const QString &) override { return {}; }
+    std::optional<QColor> chooseColor(const QColor &) override { return {}; }
+
+private:
+    QTextStream &m_err;
+    QString m_prefix;
+};
+
+QString findPaper(const store::DataRoot &root, const teacher::CommandArguments &args,
+                  QTextStream &err)
+{
+    const QString paper = store::Roster(root).read().findPaper(args.value(u"paper"_s));
+    if (paper.isEmpty())
+        err << args.prefix() << "there is no paper \"" << args.value(u"paper"_s).trimmed()
+            << "\"\n";
+    return paper;
+}
+
+const teacher::CommandOption paperOption{u"paper"_s, u"NAME"_s,
+                                         u"The paper, as \"Manage paper\" lists it."_s, true};
+
+int importQuestions(const QString &workingFolder, const store::DataRoot &root,
+                    const teacher::CommandArguments &args, QTextStream &out, QTextStream &err)
+{
+    const QString paper = findPaper(root, args, err);
+    if (paper.isEmpty())
+        return 2;
+    if (args.words().isEmpty()) {
+        err << args.prefix() << "name at least one FILE of questions\n";
+        return 2;
+    }
+    std::optional<questions::Format> format;
+    if (args.isSet(u"format"_s))
+        format = questions::formatFromName(args.value(u"format"_s));
+    const questions::Encoding encoding = questions::encodingFromName(args.value(u"encoding"_s))
+                                             .value_or(questions::Encoding::Detect);
+
+    const questions::ImportPlan plan = questions::planImport(args.words(), format, encoding);
+    if (!plan.error.isEmpty()) {
+        err << args.prefix() << plan.error << "; nothing is imported\n";
+        return 1;
+    }
+    for (const QString &line : plan.skipped)
+        err << args.prefix() << "skipped " << line << '\n';
+    if (plan.questions.isEmpty()) {
+        err << args.prefix() << "the files hold no question that can be imported\n";
+        return 1;
+    }
+
+    CommandPrompts prompts(err, args.prefix());
+    store::SystemRandom random;
+    PaperEditor editor(root, paper, workingFolder, prompts, random);
+    if (editor.openPaperEditor() != PaperEditor::OpenResult::Opened)
+        return 1;
+    const int before = editor.questionCount();
+    const bool saved = editor.importQuestions(plan.questions, before) && editor.savePaperEdits();
+    editor.closePaperEditor();
+    if (!saved)
+        return 1;
+    out << "Imported " << plan.questions.size()
+        << (plan.questions.size() == 1 ? " question" : " questions") << " into \"" << paper
+        << "\": questions " << before + 1 << " to " << before + plan.questions.size() << " of "
+        << editor.questionCount() << ".\n";
+    return 0;
+}
+
+int exportQuestions(const store::DataRoot &root, const teacher::CommandArguments &args,
+                    QTextStream &out, QTextStream &err)
+{
+    const QString paper = findPaper(root, args, err);
+    if (paper.isEmpty())
+        return 2;
+    const questions::Format format =
+        questions::formatFromName(args.value(u"format"_s)).value_or(questions::Format::Gift);
+
+    store::Paper loaded;
+    loaded.name = paper;
+    const store::ProfileSnapshot file = store::ProfileFile(root.paperFile(paper)).read();
+    if (const store::ReadStatus status = file.status();
+        status == store::ReadStatus::Error || status == store::ReadStatus::TooLarge) {
+        err << args.prefix() << "the paper file " << root.paperFile(paper) << " cannot be read ("
+            << store::describe(status) << ")\n";
+        return 1;
+    }
+    store::PaperFile::loadPaperQuestions(file, loaded);
+    if (!file.find(u"MAIN", u"Mark"))
+        loaded.defaultMark = PaperEditor::newPaperMark;
+
+    const store::FolderIndex folder(root.paperFolder(paper));
+    auto document = [&folder](const QString &name) {
+        const QString path = name.trimmed().isEmpty() ? QString() : folder.find(name.trimmed());
+        return path.isEmpty() ? QByteArray() : readDocument(path);
+    };
+    QList<questions::Item> items;
+    questions::ExportNotes notes;
+    for (int q = 1; q <= loaded.questionCount; ++q) {
+        const store::Question entry = loaded.question(q);
+        questions::PaperQuestion question;
+        question.title = u"%1 %2"_s.arg(paper).arg(q);
+        question.question = document(entry.question);
+        question.explanation = document(entry.explain);
+        question.answer = entry.answer.trimmed();
+        question.mark = entry.mark.trimmed().isEmpty() ? double(loaded.defaultMark)
+                                                       : store::numericValue(entry.mark);
+        const bool html = format == questions::Format::MoodleXml;
+        items.append(questions::toItem(question, html, &notes));
+        if (format == questions::Format::Aiken && question.answer.size() > 1)
+            ++notes.answersLeftOut;
+    }
+
+    const QString output = args.value(u"output"_s);
+    if (const store::WriteOutcome written =
+            store::AtomicFile::write(output, questions::writeQuestions(items, format));
+        !written.ok()) {
+        err << args.prefix() << "the questions were not written to " << output << " ("
+            << written.reason().simplified() << ")\n";
+        return 1;
+    }
+    out << "Wrote " << items.size() << (items.size() == 1 ? " question" : " questions") << " of \""
+        << paper << "\" to " << output << ".\n";
+    if (notes.picturesLeftOut > 0)
+        err << args.prefix() << questions::formatName(format)
+            << " carries text only: " << notes.picturesLeftOut << " pictures are left out\n";
+    if (notes.answersLeftOut > 0)
+        err << args.prefix() << "aiken holds one right option: " << notes.answersLeftOut
+            << " questions keep only their first\n";
+    return 0;
+}
+
+} // namespace
+
+teacher::TeacherCommand importQuestionsCommand(const QString &workingFolder)
+{
+    return {
+        .name = u"import-questions"_s,
+        .summary = u"Append the questions of GIFT, Aiken or Moodle XML files to a paper."_s,
+        .run =
+            [workingFolder](const store::DataRoot &root, const teacher::CommandArguments &args,
+                            QTextStream &out, QTextStream &err) {
+                return importQuestions(workingFolder, root, args, out, err);
+            },
+        .options = {paperOption,
+                    {u"format"_s,
+                     u"gift|aiken|moodle-xml"_s,
+                     u"The files' format; without it, each file's content tells."_s,
+                     false,
+                     {u"gift"_s, u"aiken"_s, u"moodle-xml"_s}},
+                    {u"encoding"_s,
+                     u"utf-8|gbk"_s,
+                     u"The files' encoding; without it, UTF-8 (with or without a byte-order "
+                     u"mark) or else GBK."_s,
+                     false,
+                     {u"utf-8"_s, u"gbk"_s, u"gb18030"_s}}},
+        .words = u"FILE..."_s,
+        .maxWords = 1000,
+        .details = u"Every file is read first: a malformed one is named with its line and "
+                   u"nothing is imported. Questions of other types are skipped and listed. "
+                   u"Refused while a paper is open in an editor on this computer."_s,
+    };
+}
+
+teacher::TeacherCommand exportQuestionsCommand()
+{
+    return {
+        .name = u"export-questions"_s,
+        .summary = u"Write the questions of a paper as GIFT, Aiken or Moodle XML."_s,
+        .run = exportQuestions,
+        .options = {paperOption,
+                    {u"format"_s,
+                     u"gift|aiken|moodle-xml"_s,
+                     u"The format to write."_s,
+                     true,
+                     {u"gift"_s, u"aiken"_s, u"moodle-xml"_s}},
+                    {u"output"_s, u"FILE"_s, u"The file to write (a file there is replaced)."_s,
+                     true}},
+        .details = u"Moodle XML carries the pictures; GIFT and Aiken carry text only, and "
+                   u"Aiken one right option per question."_s,
+    };
+}
+
+} // namespace editor
