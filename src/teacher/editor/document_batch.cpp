@@ -42,11 +42,16 @@ store::WriteOutcome DocumentBatch::add(const QString &source, const QString &nam
     if (content.status != store::ReadStatus::Ok)
         return store::WriteOutcome{store::WriteStatus::Error, content.error, source,
                                    store::describe(content.status)};
+    return add(content.bytes, name);
+}
+
+store::WriteOutcome DocumentBatch::add(const QByteArray &bytes, const QString &name)
+{
     auto file = std::make_unique<store::AtomicFile>(m_folder + u'/' + name,
                                                     store::AtomicFile::Replace::Never);
     if (store::WriteOutcome opened = file->open(); !opened.ok())
         return opened;
-    if (store::WriteOutcome written = file->write(content.bytes); !written.ok())
+    if (store::WriteOutcome written = file->write(bytes); !written.ok())
         return written;
     file->startWriting();
     m_open.push_back(std::move(file));

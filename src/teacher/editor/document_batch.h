@@ -26,6 +26,8 @@ public:
 
     /// Writes a copy of the document `source` as the new file `name` of the folder.
     store::WriteOutcome add(const QString &source, const QString &name);
+    /// Writes `bytes` as the new file `name` of the folder.
+    store::WriteOutcome add(const QByteArray &bytes, const QString &name);
     /// Waits for the disk: afterwards every added document is complete under its name.
     store::WriteOutcome finish();
     /// Removes every document the batch wrote (a save that failed after them).

@@ -149,6 +149,12 @@ void PaperEditor::bringIn(int q)
                 *name = fresh;
             continue;
         }
+        if (const auto pending = m_pending.constFind(trimmed.toCaseFolded());
+            pending != m_pending.cend()) {
+            if (m_folder.writeDocument(trimmed, *pending).ok())
+                m_pending.erase(pending);
+            continue;
+        }
         m_folder.bringIn(trimmed, m_root.paperDocument(m_name, trimmed));
     }
 }
@@ -324,7 +330,8 @@ QString PaperEditor::newDocumentName()
     QString name;
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = store::newRtfFileName(m_folder.path(), QStringLiteral("RTF"), m_random);
-        if (name.isEmpty() || paperFolder.find(name).isEmpty())
+        if (name.isEmpty() ||
+            (paperFolder.find(name).isEmpty() && !m_pending.contains(name.toCaseFolded())))
             return name;
     }
     return name;
@@ -526,7 +533,7 @@ bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported,
     // questions must not list the folders two thousand times.
     const store::FolderIndex paperFolder(m_root.paperFolder(m_name));
     const store::FolderIndex workingFolder(m_folder.path());
-    QSet<QString> taken;
+    QSet<QString> taken(m_pending.keyBegin(), m_pending.keyEnd());
     auto freshName = [&]() -> QString {
         for (int attempt = 0; attempt < 100000; ++attempt) {
             const qint64 number = std::clamp<qint64>(
@@ -540,25 +547,22 @@ bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported,
         }
         return {};
     };
-    QStringList written;
-    auto write = [&](const QByteArray &bytes, QString &name) {
-        name = freshName();
-        if (name.isEmpty() || !m_folder.writeDocument(name, bytes).ok())
-            return false;
-        written.append(name);
-        return true;
-    };
+    // The documents stay in memory until their question is shown or the paper is saved:
+    // a bank of a thousand questions costs no working copies.
     for (int i = 0; i < n; ++i) {
         store::Question &entry = entries[i];
-        if (!write(imported.at(i).question, entry.question) ||
-            !write(imported.at(i).explanation, entry.explain)) {
-            for (const QString &name : std::as_const(written))
-                QFile::remove(m_folder.documentPath(name));
-            refuse(QStringLiteral("No question is imported: the documents cannot be written "
-                                  "into %1.")
+        entry.question = freshName();
+        entry.explain = freshName();
+        if (entry.question.isEmpty() || entry.explain.isEmpty()) {
+            refuse(QStringLiteral("No question is imported: no free document names are left "
+                                  "in %1.")
                        .arg(m_folder.path()));
             return false;
         }
+    }
+    for (int i = 0; i < n; ++i) {
+        m_pending.insert(entries.at(i).question.toCaseFolded(), imported.at(i).question);
+        m_pending.insert(entries.at(i).explain.toCaseFolded(), imported.at(i).explanation);
     }
     if (replacesBlank) {
         // Its documents stay in the working folder; the save removes them from the paper.
@@ -571,6 +575,7 @@ bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported,
     }
     m_paper.questionCount = count + n;
     m_current = after + 1;
+    bringIn(m_current);
     m_unsaved = true;
     return true;
 }
@@ -597,6 +602,7 @@ bool PaperEditor::savePaperEdits()
     QSet<QString> kept;                       ///< case-folded names that stay as they are
     QSet<QString> taken;                      ///< case-folded names given out in this save
     QList<std::pair<QString, QString>> moved; ///< working copy -> the name it is saved under
+    QStringList written;                      ///< case-folded names of documents from memory
     QStringList failures;
     auto freshName = [&] {
         for (;;) {
@@ -604,7 +610,7 @@ bool PaperEditor::savePaperEdits()
                 qint64(std::floor(m_random.uniform() * 100000000.0 + 1.0)), 1, 100000000);
             const QString name = QString::number(n) + QStringLiteral(".RTF");
             if (target.find(name).isEmpty() && workingFolder.find(name).isEmpty() &&
-                !taken.contains(name.toCaseFolded())) {
+                !taken.contains(name.toCaseFolded()) && !m_pending.contains(name.toCaseFolded())) {
                 taken.insert(name.toCaseFolded());
                 return name;
             }
@@ -619,6 +625,19 @@ bool PaperEditor::savePaperEdits()
                 continue;
             const QString existing = target.find(name);
             QString working = workingFolder.find(name);
+            if (const auto pending = m_pending.constFind(key);
+                working.isEmpty() && pending != m_pending.cend()) {
+                // Imported and never shown: its bytes go in straight from memory.
+                const QString saved = existing.isEmpty() ? name : freshName();
+                taken.insert(saved.toCaseFolded());
+                if (const store::WriteOutcome added = documents.add(*pending, saved); !added.ok()) {
+                    failures.append(documentFailure(name, added, QStringLiteral("the data root")));
+                    continue;
+                }
+                newNames.insert(key, saved);
+                written.append(key);
+                continue;
+            }
             if (working.isEmpty()) {
                 // Never shown: the paper's own document is the one to keep. A document
                 // the paper names but never had is written as an empty one.
@@ -685,6 +704,9 @@ bool PaperEditor::savePaperEdits()
         m_folder.markUnchanged(name);
     }
     m_paper = std::move(saved);
+    // What came from memory is the paper's own now, and comes in from there when shown.
+    for (const QString &key : std::as_const(written))
+        m_pending.remove(key);
 
     // 3. Only now the documents that no question names any more.
     clearGarbageDocuments();
@@ -729,6 +751,7 @@ bool PaperEditor::mayClose()
 
 void PaperEditor::closePaperEditor()
 {
+    m_pending.clear();
     m_folder.release();
     m_open = false;
 }

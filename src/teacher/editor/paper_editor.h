@@ -7,6 +7,7 @@
 #include "store/paper.h"
 #include "working_folder.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -118,7 +119,8 @@ public:
     /// documents under new names, and makes the first of them current. All of them come
     /// in or, when one cannot (a mark out of range, a full mark too large, a document that
     /// cannot be written), none does and the teacher is told why. The one blank question
-    /// a new paper opens on gives way to them.
+    /// a new paper opens on gives way to them. Their documents are kept in memory until
+    /// shown or saved.
     bool importQuestions(const QList<questions::NewQuestion> &imported, int after);
 
     bool unsavedChanges() const { return m_unsaved; }
@@ -163,6 +165,8 @@ private:
     WorkingFolder m_folder;
     store::Paper m_paper;
     QStringList m_rowTexts; ///< m_rowTexts[q - 1] is question q's text
+    /// Imported documents not yet shown or saved: case-folded name -> bytes.
+    QHash<QString, QByteArray> m_pending;
     int m_current = 0;
     bool m_unsaved = false;
     bool m_open = false;

@@ -536,6 +536,17 @@ private Q_SLOTS:
         QVERIFY(editor.unsavedChanges());
         QCOMPARE(editor.rowText(current + n + 1),
                  current < 2 ? sampleQuestions(2)[current].text : QString());
+        // Only the question shown has working copies; a save on a full disk keeps the rest
+        // for the next try and leaves the paper as it was.
+        QCOMPARE(s.workingFiles().size(), filesBefore.size() + 2);
+        QCOMPARE(richtext::plainText(testing::readBytes(editor.questionDocument(current + 1))),
+                 imported.at(0).rowText);
+        const QByteArray paperBefore = testing::readBytes(s.files.root().paperFile(paper));
+        {
+            testing::FileSizeLimit full(16);
+            QVERIFY(!editor.savePaperEdits());
+        }
+        QCOMPARE(testing::readBytes(s.files.root().paperFile(paper)), paperBefore);
         QVERIFY(editor.savePaperEdits());
 
         const store::Paper saved = onDisk(s.files);
