@@ -467,24 +467,22 @@ void EditPaperWindow::togglePool()
 void EditPaperWindow::importFromFile()
 {
     const QString file =
-        m_prompts.openFile(QStringLiteral("Import questions"), QDir::homePath(),
-                           QStringLiteral("Question files (*.txt *.gift *.xml);;All files (*)"));
+        m_prompts.openFile(tr("Import questions"), QDir::homePath(),
+                           tr("Question files (*.txt *.gift *.xml);;All files (*)"));
     if (file.isEmpty())
         return;
     // The whole file is read before the teacher decides; nothing changes until OK.
     const questions::ImportPlan plan = questions::planImport({file});
     if (!plan.error.isEmpty()) {
-        m_prompts.message(QStringLiteral("No question is imported.\n") + plan.error,
-                          QStringLiteral("Import questions"));
+        m_prompts.message(tr("No question is imported.\n") + plan.error, tr("Import questions"));
         return;
     }
     if (plan.questions.isEmpty()) {
-        m_prompts.message(QStringLiteral("No question of the file can be imported.\n") +
-                              plan.summary(),
-                          QStringLiteral("Import questions"));
+        m_prompts.message(tr("No question of the file can be imported.\n") + plan.summary(),
+                          tr("Import questions"));
         return;
     }
-    if (!m_prompts.confirm(plan.summary(), QStringLiteral("Import questions")))
+    if (!m_prompts.confirm(plan.summary(), tr("Import questions")))
         return;
     act([this, &plan] { return m_editor.importQuestions(plan.questions, m_editor.current()); });
 }

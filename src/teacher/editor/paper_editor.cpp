@@ -10,6 +10,7 @@
 #include "store/random_source.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -494,8 +495,9 @@ bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported,
     if (n == 0)
         return true;
     if (qint64(count) + n > maxValue) {
-        refuse(QStringLiteral("A paper holds at most %1 questions; the %2 questions are not "
-                              "imported.")
+        refuse(QCoreApplication::translate(
+                   "PaperEditor", "A paper holds at most %1 questions; the %2 questions are not "
+                                  "imported.")
                    .arg(maxValue)
                    .arg(imported.size()));
         return false;
@@ -515,8 +517,10 @@ bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported,
         entry.mark = imported.at(i).mark.trimmed();
         if (!entry.mark.isEmpty() &&
             !inRange(store::roundHalfEven(store::numericValue(entry.mark)))) {
-            refuse(QStringLiteral("No question is imported: the mark %1 of question %2 does not "
-                                  "lie between %3.")
+            refuse(QCoreApplication::translate(
+                       "PaperEditor",
+                       "No question is imported: the mark %1 of question %2 does not "
+                       "lie between %3.")
                        .arg(entry.mark)
                        .arg(i + 1)
                        .arg(rangeText()));
@@ -554,8 +558,9 @@ bool PaperEditor::importQuestions(const QList<questions::NewQuestion> &imported,
         entry.question = freshName();
         entry.explain = freshName();
         if (entry.question.isEmpty() || entry.explain.isEmpty()) {
-            refuse(QStringLiteral("No question is imported: no free document names are left "
-                                  "in %1.")
+            refuse(QCoreApplication::translate(
+                       "PaperEditor", "No question is imported: no free document names are left "
+                                      "in %1.")
                        .arg(m_folder.path()));
             return false;
         }

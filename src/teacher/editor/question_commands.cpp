@@ -14,6 +14,7 @@
 #include "store/roster.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -55,13 +56,17 @@ QString findPaper(const store::DataRoot &root, const teacher::CommandArguments &
 {
     const QString paper = store::Roster(root).read().findPaper(args.value(u"paper"_s));
     if (paper.isEmpty())
-        err << args.prefix() << "there is no paper \"" << args.value(u"paper"_s).trimmed()
-            << "\"\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands", "there is no paper \"%1\"")
+                   .arg(args.value(u"paper"_s).trimmed())
+            << '\n';
     return paper;
 }
 
-const teacher::CommandOption paperOption{u"paper"_s, u"NAME"_s,
-                                         u"The paper, as \"Manage paper\" lists it."_s, true};
+const teacher::CommandOption paperOption{
+    u"paper"_s, u"NAME"_s,
+    QCoreApplication::translate("QuestionCommands", "The paper, as \"Manage paper\" lists it."),
+    true};
 
 int importQuestions(const QString &workingFolder, const store::DataRoot &root,
                     const teacher::CommandArguments &args, QTextStream &out, QTextStream &err)
@@ -70,7 +75,10 @@ int importQuestions(const QString &workingFolder, const store::DataRoot &root,
     if (paper.isEmpty())
         return 2;
     if (args.words().isEmpty()) {
-        err << args.prefix() << "name at least one FILE of questions\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands",
+                                           "name at least one FILE of questions")
+            << '\n';
         return 2;
     }
     std::optional<questions::Format> format;
@@ -81,13 +89,20 @@ int importQuestions(const QString &workingFolder, const store::DataRoot &root,
 
     const questions::ImportPlan plan = questions::planImport(args.words(), format, encoding);
     if (!plan.error.isEmpty()) {
-        err << args.prefix() << plan.error << "; nothing is imported\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands", "%1; nothing is imported")
+                   .arg(plan.error)
+            << '\n';
         return 1;
     }
     for (const QString &line : plan.skipped)
-        err << args.prefix() << "skipped " << line << '\n';
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands", "skipped %1").arg(line) << '\n';
     if (plan.questions.isEmpty()) {
-        err << args.prefix() << "the files hold no question that can be imported\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands",
+                                           "the files hold no question that can be imported")
+            << '\n';
         return 1;
     }
 
@@ -101,10 +116,19 @@ int importQuestions(const QString &workingFolder, const store::DataRoot &root,
     editor.closePaperEditor();
     if (!saved)
         return 1;
-    out << "Imported " << plan.questions.size()
-        << (plan.questions.size() == 1 ? " question" : " questions") << " into \"" << paper
-        << "\": questions " << before + 1 << " to " << before + plan.questions.size() << " of "
-        << editor.questionCount() << ".\n";
+    // One pass of arguments: a paper's name may hold "%1" itself.
+    const QString first = QString::number(before + 1);
+    const QString total = QString::number(editor.questionCount());
+    out << (plan.questions.size() == 1
+                ? QCoreApplication::translate("QuestionCommands",
+                                              "Imported 1 question into \"%1\": question %2 of %3.")
+                      .arg(paper, first, total)
+                : QCoreApplication::translate(
+                      "QuestionCommands",
+                      "Imported %1 questions into \"%2\": questions %3 to %4 of %5.")
+                      .arg(QString::number(plan.questions.size()), paper, first,
+                           QString::number(before + plan.questions.size()), total))
+        << '\n';
     return 0;
 }
 
@@ -122,8 +146,11 @@ int exportQuestions(const store::DataRoot &root, const teacher::CommandArguments
     const store::ProfileSnapshot file = store::ProfileFile(root.paperFile(paper)).read();
     if (const store::ReadStatus status = file.status();
         status == store::ReadStatus::Error || status == store::ReadStatus::TooLarge) {
-        err << args.prefix() << "the paper file " << root.paperFile(paper) << " cannot be read ("
-            << store::describe(status) << ")\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands",
+                                           "the paper file %1 cannot be read (%2)")
+                   .arg(root.paperFile(paper), store::describe(status))
+            << '\n';
         return 1;
     }
     store::PaperFile::loadPaperQuestions(file, loaded);
@@ -156,18 +183,35 @@ int exportQuestions(const store::DataRoot &root, const teacher::CommandArguments
     if (const store::WriteOutcome written =
             store::AtomicFile::write(output, questions::writeQuestions(items, format));
         !written.ok()) {
-        err << args.prefix() << "the questions were not written to " << output << " ("
-            << written.reason().simplified() << ")\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands",
+                                           "the questions were not written to %1 (%2)")
+                   .arg(output, written.reason().simplified())
+            << '\n';
         return 1;
     }
-    out << "Wrote " << items.size() << (items.size() == 1 ? " question" : " questions") << " of \""
-        << paper << "\" to " << output << ".\n";
+    out << (items.size() == 1 ? QCoreApplication::translate("QuestionCommands",
+                                                            "Wrote 1 question of \"%1\" to %2.")
+                                    .arg(paper, output)
+                              : QCoreApplication::translate("QuestionCommands",
+                                                            "Wrote %1 questions of \"%2\" to %3.")
+                                    .arg(items.size())
+                                    .arg(paper, output))
+        << '\n';
     if (notes.picturesLeftOut > 0)
-        err << args.prefix() << questions::formatName(format)
-            << " carries text only: " << notes.picturesLeftOut << " pictures are left out\n";
+        err << args.prefix()
+            << QCoreApplication::translate("QuestionCommands",
+                                           "%1 carries text only: %2 pictures are left out")
+                   .arg(questions::formatName(format))
+                   .arg(notes.picturesLeftOut)
+            << '\n';
     if (notes.answersLeftOut > 0)
-        err << args.prefix() << "aiken holds one right option: " << notes.answersLeftOut
-            << " questions keep only their first\n";
+        err << args.prefix()
+            << QCoreApplication::translate(
+                   "QuestionCommands",
+                   "aiken holds one right option: %1 questions keep only their first")
+                   .arg(notes.answersLeftOut)
+            << '\n';
     return 0;
 }
 
@@ -177,7 +221,9 @@ teacher::TeacherCommand importQuestionsCommand(const QString &workingFolder)
 {
     return {
         .name = u"import-questions"_s,
-        .summary = u"Append the questions of GIFT, Aiken or Moodle XML files to a paper."_s,
+        .summary = QCoreApplication::translate(
+            "QuestionCommands",
+            "Append the questions of GIFT, Aiken or Moodle XML files to a paper."),
         .run =
             [workingFolder](const store::DataRoot &root, const teacher::CommandArguments &args,
                             QTextStream &out, QTextStream &err) {
@@ -186,20 +232,26 @@ teacher::TeacherCommand importQuestionsCommand(const QString &workingFolder)
         .options = {paperOption,
                     {u"format"_s,
                      u"gift|aiken|moodle-xml"_s,
-                     u"The files' format; without it, each file's content tells."_s,
+                     QCoreApplication::translate(
+                         "QuestionCommands",
+                         "The files' format; without it, each file's content tells."),
                      false,
                      {u"gift"_s, u"aiken"_s, u"moodle-xml"_s}},
                     {u"encoding"_s,
                      u"utf-8|gbk"_s,
-                     u"The files' encoding; without it, UTF-8 (with or without a byte-order "
-                     u"mark) or else GBK."_s,
+                     QCoreApplication::translate(
+                         "QuestionCommands",
+                         "The files' encoding; without it, UTF-8 (with or without a byte-order "
+                         "mark) or else GBK."),
                      false,
                      {u"utf-8"_s, u"gbk"_s, u"gb18030"_s}}},
         .words = u"FILE..."_s,
         .maxWords = 1000,
-        .details = u"Every file is read first: a malformed one is named with its line and "
-                   u"nothing is imported. Questions of other types are skipped and listed. "
-                   u"Refused while a paper is open in an editor on this computer."_s,
+        .details = QCoreApplication::translate(
+            "QuestionCommands",
+            "Every file is read first: a malformed one is named with its line and "
+            "nothing is imported. Questions of other types are skipped and listed. "
+            "Refused while a paper is open in an editor on this computer."),
     };
 }
 
@@ -207,18 +259,23 @@ teacher::TeacherCommand exportQuestionsCommand()
 {
     return {
         .name = u"export-questions"_s,
-        .summary = u"Write the questions of a paper as GIFT, Aiken or Moodle XML."_s,
+        .summary = QCoreApplication::translate(
+            "QuestionCommands", "Write the questions of a paper as GIFT, Aiken or Moodle XML."),
         .run = exportQuestions,
         .options = {paperOption,
                     {u"format"_s,
                      u"gift|aiken|moodle-xml"_s,
-                     u"The format to write."_s,
+                     QCoreApplication::translate("QuestionCommands", "The format to write."),
                      true,
                      {u"gift"_s, u"aiken"_s, u"moodle-xml"_s}},
-                    {u"output"_s, u"FILE"_s, u"The file to write (a file there is replaced)."_s,
+                    {u"output"_s, u"FILE"_s,
+                     QCoreApplication::translate("QuestionCommands",
+                                                 "The file to write (a file there is replaced)."),
                      true}},
-        .details = u"Moodle XML carries the pictures; GIFT and Aiken carry text only, and "
-                   u"Aiken one right option per question."_s,
+        .details = QCoreApplication::translate(
+            "QuestionCommands",
+            "Moodle XML carries the pictures; GIFT and Aiken carry text only, and "
+            "Aiken one right option per question."),
     };
 }
 

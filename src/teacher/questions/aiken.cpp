@@ -4,6 +4,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format_parts.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringTokenizer>
 
@@ -82,23 +83,33 @@ ReadResult readAiken(const QString &text)
         if (line.isEmpty()) {
             if (question)
                 return fail(number,
-                            u"the question of line %1 has no ANSWER line"_s.arg(question->line));
+                            QCoreApplication::translate(
+                                "QuestionFormats", "the question of line %1 has no ANSWER line")
+                                .arg(question->line));
             continue;
         }
         const QRegularExpressionMatch answer = answerLine().match(line);
         if (answer.hasMatch()) {
             if (!question)
-                return fail(number, u"an ANSWER line without a question"_s);
+                return fail(number, QCoreApplication::translate(
+                                        "QuestionFormats", "an ANSWER line without a question"));
             if (question->options.isEmpty())
                 return fail(number,
-                            u"the question has no options (A. ...) before its ANSWER line"_s);
+                            QCoreApplication::translate(
+                                "QuestionFormats",
+                                "the question has no options (A. ...) before its ANSWER line"));
             const QString named = answer.captured(1).trimmed().toUpper();
             if (named.size() != 1 || named[0] < u'A' || named[0] > u'Z')
-                return fail(number, u"ANSWER names one option letter, not \"%1\""_s.arg(named));
+                return fail(number,
+                            QCoreApplication::translate(
+                                "QuestionFormats", "ANSWER names one option letter, not \"%1\"")
+                                .arg(named));
             const qsizetype right = named[0].unicode() - u'A';
             if (right >= question->options.size())
-                return fail(number, u"ANSWER %1 names no option; the options are A to %2"_s.arg(
-                                        named, letter(question->options.size() - 1)));
+                return fail(number, QCoreApplication::translate(
+                                        "QuestionFormats",
+                                        "ANSWER %1 names no option; the options are A to %2")
+                                        .arg(named, letter(question->options.size() - 1)));
             finish(*question, right, result);
             question.reset();
             continue;
@@ -106,30 +117,39 @@ ReadResult readAiken(const QString &text)
         const QRegularExpressionMatch option = optionLine().match(line);
         if (option.hasMatch()) {
             if (!question)
-                return fail(number, u"an option before its question"_s);
+                return fail(number, QCoreApplication::translate("QuestionFormats",
+                                                                "an option before its question"));
             const QChar expected = letter(question->options.size());
             if (option.captured(1)[0] == expected) {
                 const QString optionText = option.captured(2).trimmed();
                 if (optionText.isEmpty())
-                    return fail(number, u"option %1 has no text"_s.arg(expected));
+                    return fail(number, QCoreApplication::translate("QuestionFormats",
+                                                                    "option %1 has no text")
+                                            .arg(expected));
                 question->options.append(optionText);
                 continue;
             }
             if (!question->options.isEmpty())
-                return fail(number, u"option %1 where option %2 or the ANSWER line belongs"_s.arg(
-                                        option.captured(1), expected));
+                return fail(number, QCoreApplication::translate(
+                                        "QuestionFormats",
+                                        "option %1 where option %2 or the ANSWER line belongs")
+                                        .arg(option.captured(1), expected));
             // Before option A a line like "C) a statement" is part of the question.
         } else if (question && !question->options.isEmpty()) {
-            return fail(number, u"after option %1 comes option %2 or the ANSWER line"_s.arg(
-                                    letter(question->options.size() - 1),
-                                    letter(question->options.size())));
+            return fail(
+                number,
+                QCoreApplication::translate("QuestionFormats",
+                                            "after option %1 comes option %2 or the ANSWER line")
+                    .arg(letter(question->options.size() - 1), letter(question->options.size())));
         }
         if (!question)
             question = Question{number, {}, {}};
         question->text.append(line.toString());
     }
     if (question)
-        return fail(number, u"the question of line %1 has no ANSWER line"_s.arg(question->line));
+        return fail(number, QCoreApplication::translate(
+                                "QuestionFormats", "the question of line %1 has no ANSWER line")
+                                .arg(question->line));
     return result;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format_parts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -232,21 +233,41 @@ QList<bool> rightByWeight(const QList<double> &weights, bool singleAnswer)
 std::optional<QString> optionsProblem(const QStringList &options, const QList<bool> &right)
 {
     if (options.isEmpty())
-        return u"no options"_s;
+        return QCoreApplication::translate("QuestionFormats", "no options");
     if (options.size() > maxOptions)
-        return u"%1 options; a paper has at most %2"_s.arg(options.size()).arg(maxOptions);
+        return QCoreApplication::translate("QuestionFormats", "%1 options; a paper has at most %2")
+            .arg(options.size())
+            .arg(maxOptions);
     for (qsizetype i = 0; i < options.size(); ++i) {
         if (options[i].isEmpty())
-            return u"option %1 has no text"_s.arg(i + 1);
+            return QCoreApplication::translate("QuestionFormats", "option %1 has no text")
+                .arg(i + 1);
     }
     if (!right.contains(true))
-        return u"no option is right"_s;
+        return QCoreApplication::translate("QuestionFormats", "no option is right");
     return std::nullopt;
 }
 
 QString notTaken(QStringView kind)
 {
-    return kind + u" questions are not taken"_s;
+    // The kinds the formats name are translated; a type a file makes up stays as written.
+    static const char *const known[] = {
+        QT_TRANSLATE_NOOP("QuestionFormats", "essay"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "numerical"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "matching"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "short-answer"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "cloze"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "calculated"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "drag-and-drop"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "select-missing-words"),
+        QT_TRANSLATE_NOOP("QuestionFormats", "random matching"),
+    };
+    QString shown = kind.toString();
+    for (const char *name : known) {
+        if (kind == QLatin1StringView(name))
+            shown = QCoreApplication::translate("QuestionFormats", name);
+    }
+    return QCoreApplication::translate("QuestionFormats", "%1 questions are not taken").arg(shown);
 }
 
 ReadResult readFailed(Format format, int line, const QString &message)
@@ -261,7 +282,10 @@ std::optional<ReadResult> refuseOversized(Format format, QStringView text)
 {
     if (text.size() <= maxFileBytes)
         return std::nullopt;
-    return readFailed(format, 1, u"the file is larger than %1 MB"_s.arg(maxFileBytes >> 20));
+    return readFailed(
+        format, 1,
+        QCoreApplication::translate("QuestionFormats", "the file is larger than %1 MB")
+            .arg(maxFileBytes >> 20));
 }
 
 } // namespace questions

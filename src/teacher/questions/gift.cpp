@@ -5,6 +5,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format_parts.h"
 
+#include <QCoreApplication>
 #include <QStringTokenizer>
 
 #include <cmath>
@@ -132,7 +133,8 @@ std::optional<ReadError> ParagraphReader::read()
     if (m_chars.isAt(u"::", pos)) {
         const qsizetype close = m_chars.find(u"::", pos + 2, end);
         if (close < 0)
-            return error(u"the title opened by \"::\" is not closed"_s);
+            return error(QCoreApplication::translate("QuestionFormats",
+                                                     "the title opened by \"::\" is not closed"));
         m_item.title = collapseSpaces(m_chars.text(pos + 2, close), LineBreaks::Join);
         pos = m_chars.skipSpaces(close + 2, end);
     }
@@ -151,15 +153,20 @@ std::optional<ReadError> ParagraphReader::read()
     const qsizetype open = m_chars.find(u"{", pos, end);
     const qsizetype close = open < 0 ? -1 : m_chars.find(u"}", open + 1, end);
     if (const qsizetype stray = m_chars.find(u"}", pos, open < 0 ? end : open); stray >= 0)
-        return error(u"a \"}\" without its \"{\" (write \\} for a brace)"_s);
+        return error(QCoreApplication::translate(
+            "QuestionFormats", "a \"}\" without its \"{\" (write \\} for a brace)"));
     if (open >= 0 && close < 0)
-        return error(u"the answer block opened by \"{\" is not closed"_s);
+        return error(QCoreApplication::translate("QuestionFormats",
+                                                 "the answer block opened by \"{\" is not closed"));
     if (open >= 0 && m_chars.find(u"{", open + 1, close) >= 0)
-        return error(u"a \"{\" inside an answer block (write \\{ for a brace)"_s);
+        return error(QCoreApplication::translate(
+            "QuestionFormats", "a \"{\" inside an answer block (write \\{ for a brace)"));
     if (open >= 0 && m_chars.find(u"{", close + 1, end) >= 0)
-        return error(u"a second answer block; a question has one"_s);
+        return error(QCoreApplication::translate("QuestionFormats",
+                                                 "a second answer block; a question has one"));
     if (open >= 0 && m_chars.find(u"}", close + 1, end) >= 0)
-        return error(u"a \"}\" without its \"{\" (write \\} for a brace)"_s);
+        return error(QCoreApplication::translate(
+            "QuestionFormats", "a \"}\" without its \"{\" (write \\} for a brace)"));
 
     const QString before = m_chars.text(pos, open < 0 ? end : open).trimmed();
     const QString after = open < 0 ? QString() : m_chars.text(close + 1, end).trimmed();
@@ -170,7 +177,8 @@ std::optional<ReadError> ParagraphReader::read()
         m_item.text = before.isEmpty() ? QString(u"_____ "_s + after)
                                        : QString(before + u" _____ "_s + after);
     if (open < 0) {
-        skip(u"descriptions without answers are not taken"_s);
+        skip(QCoreApplication::translate("QuestionFormats",
+                                         "descriptions without answers are not taken"));
         return std::nullopt;
     }
     return readAnswers(open + 1, close);
@@ -197,7 +205,7 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
         return std::nullopt;
     }
     if (m_item.text.isEmpty()) {
-        skip(u"the question has no text"_s);
+        skip(QCoreApplication::translate("QuestionFormats", "the question has no text"));
         return std::nullopt;
     }
 
@@ -212,7 +220,8 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
         return std::nullopt;
     }
     if (!m_chars.isAt(u"=", start) && !m_chars.isAt(u"~", start))
-        return error(u"the answer block holds neither =right nor ~wrong answers"_s);
+        return error(QCoreApplication::translate(
+            "QuestionFormats", "the answer block holds neither =right nor ~wrong answers"));
 
     QList<qsizetype> marks;
     for (qsizetype i = start; i < answersEnd; ++i) {
@@ -233,19 +242,25 @@ std::optional<ReadError> ParagraphReader::readAnswers(qsizetype from, qsizetype 
         if (m_chars.isAt(u"%", textStart)) {
             const qsizetype closing = m_chars.find(u"%", textStart + 1, segmentEnd);
             if (closing < 0)
-                return error(u"the weight of answer %1 has no closing \"%\""_s.arg(k + 1));
+                return error(QCoreApplication::translate(
+                                 "QuestionFormats", "the weight of answer %1 has no closing \"%\"")
+                                 .arg(k + 1));
             const QString written = m_chars.text(textStart + 1, closing).trimmed();
             bool ok = false;
             weight = written.toDouble(&ok);
             if (!ok || !std::isfinite(weight))
                 return error(
-                    u"the weight \"%%1%\" of answer %2 is not a number"_s.arg(written).arg(k + 1));
+                    QCoreApplication::translate("QuestionFormats",
+                                                "the weight \"%%1%\" of answer %2 is not a number")
+                        .arg(written)
+                        .arg(k + 1));
             textStart = closing + 1;
         }
         const qsizetype feedbackStart = m_chars.find(u"#", textStart, segmentEnd);
         m_item.options.append(option(textStart, feedbackStart < 0 ? segmentEnd : feedbackStart));
         if (m_item.options.last().isEmpty())
-            return error(u"answer %1 has no text"_s.arg(k + 1));
+            return error(
+                QCoreApplication::translate("QuestionFormats", "answer %1 has no text").arg(k + 1));
         weights.append(weight);
     }
     if (!anyWrong) {

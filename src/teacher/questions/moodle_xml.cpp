@@ -5,6 +5,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format_parts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -145,9 +146,10 @@ QString typeReason(const QString &type)
         {u"ddmarker"_s, u"drag-and-drop"_s},       {u"gapselect"_s, u"select-missing-words"_s},
         {u"randomsamatch"_s, u"random matching"_s}};
     if (type.isEmpty())
-        return u"the question has no type"_s;
+        return QCoreApplication::translate("QuestionFormats", "the question has no type");
     if (type == u"description")
-        return u"descriptions without answers are not taken"_s;
+        return QCoreApplication::translate("QuestionFormats",
+                                           "descriptions without answers are not taken");
     return notTaken(kinds.value(type, type));
 }
 
@@ -170,15 +172,21 @@ std::optional<QString> decodeFiles(const Raw &raw, QList<Attachment> &attachment
     for (const Text *text : {&raw.question, &raw.feedback}) {
         for (const File &file : text->files) {
             if (!isPlainFileName(file.name))
-                return u"the file name \"%1\" is no plain name"_s.arg(file.name);
+                return QCoreApplication::translate("QuestionFormats",
+                                                   "the file name \"%1\" is no plain name")
+                    .arg(file.name);
             if (file.encoding.compare(u"base64", Qt::CaseInsensitive) != 0)
-                return u"the file \"%1\" is not in base64"_s.arg(file.name);
+                return QCoreApplication::translate("QuestionFormats",
+                                                   "the file \"%1\" is not in base64")
+                    .arg(file.name);
             QByteArray base64 = file.data.toLatin1();
             base64.removeIf([](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; });
             auto decoded = QByteArray::fromBase64Encoding(std::move(base64),
                                                           QByteArray::AbortOnBase64DecodingErrors);
             if (!decoded)
-                return u"the file \"%1\" is not valid base64"_s.arg(file.name);
+                return QCoreApplication::translate("QuestionFormats",
+                                                   "the file \"%1\" is not valid base64")
+                    .arg(file.name);
             const qsizetype first = firstByName.value(file.name, -1);
             if (first >= 0 && attachments[first].bytes == *decoded)
                 continue;
@@ -206,7 +214,7 @@ std::variant<Item, QString> toItem(const Raw &raw)
     item.text = raw.question.text;
     // A picture alone is a text; nothing at all is not.
     if (item.text.isEmpty())
-        return u"the question has no text"_s;
+        return QCoreApplication::translate("QuestionFormats", "the question has no text");
     if (raw.feedback.isHtml() == item.html)
         item.explanation = raw.feedback.text;
     else
@@ -217,7 +225,9 @@ std::variant<Item, QString> toItem(const Raw &raw)
         bool ok = false;
         const double mark = raw.defaultGrade->toDouble(&ok);
         if (!ok || !std::isfinite(mark) || mark < 0)
-            return u"the default grade \"%1\" is not a mark"_s.arg(*raw.defaultGrade);
+            return QCoreApplication::translate("QuestionFormats",
+                                               "the default grade \"%1\" is not a mark")
+                .arg(*raw.defaultGrade);
         item.mark = mark;
     }
 
@@ -227,8 +237,10 @@ std::variant<Item, QString> toItem(const Raw &raw)
         bool ok = answer.fraction.isEmpty();
         const double weight = ok ? 0.0 : answer.fraction.toDouble(&ok);
         if (!ok || !std::isfinite(weight))
-            return u"answer %1 has the fraction \"%2\", which is no number"_s.arg(i + 1).arg(
-                answer.fraction);
+            return QCoreApplication::translate(
+                       "QuestionFormats", "answer %1 has the fraction \"%2\", which is no number")
+                .arg(i + 1)
+                .arg(answer.fraction);
         weights.append(weight);
         item.options.append(optionText(answer.text));
     }
@@ -236,7 +248,9 @@ std::variant<Item, QString> toItem(const Raw &raw)
     QList<bool> right;
     if (raw.type == u"truefalse") {
         if (item.options.size() != 2)
-            return u"a true/false question with %1 answers"_s.arg(item.options.size());
+            return QCoreApplication::translate("QuestionFormats",
+                                               "a true/false question with %1 answers")
+                .arg(item.options.size());
         // Moodle writes "true" first, but the texts decide.
         const bool swapped = item.options[0].compare(u"false", Qt::CaseInsensitive) == 0 &&
                              item.options[1].compare(u"true", Qt::CaseInsensitive) == 0;
@@ -244,7 +258,9 @@ std::variant<Item, QString> toItem(const Raw &raw)
         if (swapped)
             std::swap(right[0], right[1]);
         if (right[0] == right[1])
-            return right[0] ? u"both true and false are right"_s : u"no option is right"_s;
+            return right[0] ? QCoreApplication::translate("QuestionFormats",
+                                                          "both true and false are right")
+                            : QCoreApplication::translate("QuestionFormats", "no option is right");
         item.options = QStringList{u"True"_s, u"False"_s};
         item.trueFalse = true;
     } else {
@@ -371,10 +387,14 @@ ReadResult readMoodleXml(const QString &text)
     QXmlStreamReader xml(text);
     if (!xml.readNextStartElement())
         return fail(int(xml.lineNumber()),
-                    xml.hasError() ? xml.errorString() : u"the file holds no XML element"_s);
+                    xml.hasError() ? xml.errorString()
+                                   : QCoreApplication::translate("QuestionFormats",
+                                                                 "the file holds no XML element"));
     if (xml.name() != u"quiz")
         return fail(int(xml.lineNumber()),
-                    u"the file holds <%1>, not a Moodle XML <quiz>"_s.arg(xml.name()));
+                    QCoreApplication::translate("QuestionFormats",
+                                                "the file holds <%1>, not a Moodle XML <quiz>")
+                        .arg(xml.name()));
 
     ReadResult result;
     result.format = Format::MoodleXml;

@@ -8,6 +8,7 @@
 #include "store/regular_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QImage>
@@ -153,6 +154,11 @@ NewQuestion toNewQuestion(const Item &item)
     QStringList options = item.options;
     for (QString &option : options)
         option = option.simplified();
+    // True and false are written in the program's language; exports read both back.
+    if (item.trueFalse && options.size() == 2) {
+        options = {QCoreApplication::translate("QuestionDocuments", "True"),
+                   QCoreApplication::translate("QuestionDocuments", "False")};
+    }
     made.question = documentOf(item.text, item, options);
     made.explanation = item.explanation.trimmed().isEmpty()
                            ? richtext::RtfWriter::emptyDocument()
@@ -338,11 +344,16 @@ Item toItem(const PaperQuestion &question, bool html, ExportNotes *notes)
 
 QString ImportPlan::summary() const
 {
-    QString text = questions.size() == 1 ? u"1 question comes in."_s
-                                         : u"%1 questions come in."_s.arg(questions.size());
+    QString text = questions.size() == 1
+                       ? QCoreApplication::translate("QuestionDocuments", "1 question comes in.")
+                       : QCoreApplication::translate("QuestionDocuments", "%1 questions come in.")
+                             .arg(questions.size());
     if (!skipped.isEmpty()) {
-        text += skipped.size() == 1 ? u"\n1 question is skipped:"_s
-                                    : u"\n%1 questions are skipped:"_s.arg(skipped.size());
+        text += u'\n' +
+                (skipped.size() == 1
+                     ? QCoreApplication::translate("QuestionDocuments", "1 question is skipped:")
+                     : QCoreApplication::translate("QuestionDocuments", "%1 questions are skipped:")
+                           .arg(skipped.size()));
         for (const QString &line : skipped)
             text += u"\n  "_s + line;
     }
@@ -367,14 +378,18 @@ ImportPlan planImport(const QStringList &files, std::optional<Format> format, En
         if (result.error) {
             plan = {};
             plan.error =
-                u"%1 line %2: %3"_s.arg(shown).arg(result.error->line).arg(result.error->message);
+                QCoreApplication::translate("QuestionDocuments", "%1 line %2: %3")
+                    .arg(shown, QString::number(result.error->line), result.error->message);
             return plan;
         }
         for (const Skipped &skip : result.skipped) {
-            plan.skipped.append(skip.title.isEmpty()
-                                    ? u"%1 line %2: %3"_s.arg(shown).arg(skip.line).arg(skip.reason)
-                                    : u"%1 line %2: \"%3\": %4"_s.arg(shown).arg(skip.line).arg(
-                                          skip.title, skip.reason));
+            const QString line = QString::number(skip.line);
+            plan.skipped.append(
+                skip.title.isEmpty()
+                    ? QCoreApplication::translate("QuestionDocuments", "%1 line %2: %3")
+                          .arg(shown, line, skip.reason)
+                    : QCoreApplication::translate("QuestionDocuments", "%1 line %2: \"%3\": %4")
+                          .arg(shown, line, skip.title, skip.reason));
         }
         for (const Item &item : result.items)
             plan.questions.append(toNewQuestion(item));

@@ -4,6 +4,7 @@
 #include "format_parts.h"
 #include "store/text_codec.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -126,7 +127,10 @@ ReadResult readQuestions(const QByteArray &bytes, std::optional<Format> format, 
 {
     const Format assumed = format.value_or(Format::Gift);
     if (bytes.size() > maxFileBytes)
-        return readFailed(assumed, 1, u"the file is larger than %1 MB"_s.arg(maxFileBytes >> 20));
+        return readFailed(
+            assumed, 1,
+            QCoreApplication::translate("QuestionFormats", "the file is larger than %1 MB")
+                .arg(maxFileBytes >> 20));
     if (encoding == Encoding::Detect && !bytes.startsWith(utf8Bom) &&
         (!format || *format == Format::MoodleXml)) {
         const QString declared = declaredEncoding(bytes);
@@ -138,7 +142,9 @@ ReadResult readQuestions(const QByteArray &bytes, std::optional<Format> format, 
         format = detectFormat(text);
     if (!format)
         return readFailed(assumed, 1,
-                          u"the file is neither Moodle XML, nor Aiken, nor GIFT questions"_s);
+                          QCoreApplication::translate(
+                              "QuestionFormats",
+                              "the file is neither Moodle XML, nor Aiken, nor GIFT questions"));
     switch (*format) {
     case Format::Aiken:
         return readAiken(text);
