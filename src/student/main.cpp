@@ -64,7 +64,8 @@ int main(int argc, char **argv)
 
     ui::SingleInstance guard(QStringLiteral("student"));
     if (!guard.acquire()) {
-        prompts.message(QCoreApplication::translate("student", "The test program has been running!"));
+        prompts.message(
+            QCoreApplication::translate("student", "The test program has been running!"));
         return 0;
     }
 

@@ -85,7 +85,8 @@ void installTranslations(QCoreApplication &app, const Environment &environment)
     if (language == u"en")
         return;
     // Qt's own texts first: the translator installed last is asked first.
-    const struct {
+    const struct
+    {
         QString name;
         QString folder;
     } files[] = {

@@ -46,8 +46,7 @@ private slots:
             << u"LC_MESSAGES=en_GB.UTF-8 LANG=zh_CN.UTF-8"_s << en;
         QTest::newRow("LC_ALL beats LC_MESSAGES")
             << u"LC_ALL=zh_CN.UTF-8 LC_MESSAGES=en_US.UTF-8"_s << zh;
-        QTest::newRow("LANGUAGE beats the locale")
-            << u"LANGUAGE=zh_CN LANG=en_US.UTF-8"_s << zh;
+        QTest::newRow("LANGUAGE beats the locale") << u"LANGUAGE=zh_CN LANG=en_US.UTF-8"_s << zh;
         QTest::newRow("LANGUAGE English beats a Chinese locale")
             << u"LANGUAGE=en LANG=zh_CN.UTF-8"_s << en;
         QTest::newRow("first usable LANGUAGE entry")
@@ -59,8 +58,7 @@ private slots:
         QTest::newRow("C.UTF-8 ignores LANGUAGE") << u"LANGUAGE=zh_CN LC_ALL=C.UTF-8"_s << en;
         QTest::newRow("POSIX") << u"LANGUAGE=zh_CN LANG=POSIX"_s << en;
         QTest::newRow("LANGUAGE alone does not count") << u"LANGUAGE=zh_CN"_s << en;
-        QTest::newRow("the test setting") << u"LANGUAGE=en LC_ALL=C.UTF-8 LANG=zh_CN.UTF-8"_s
-                                          << en;
+        QTest::newRow("the test setting") << u"LANGUAGE=en LC_ALL=C.UTF-8 LANG=zh_CN.UTF-8"_s << en;
         QTest::newRow("a dash and letter case") << u"LANG=ZH-cn"_s << zh;
         QTest::newRow("garbage") << u"LANG=..@@"_s << en;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "class_summary.h"
 
+#include <QCoreApplication>
+
 #include "store/numeric.h"
 
 namespace results {
@@ -86,17 +88,17 @@ QList<Statistic> ClassSummary::statistics() const
 {
     const auto number = [](qint64 value) { return QString::number(value); };
     QList<Statistic> list{
-        {QStringLiteral("Average"), shortAverageText()},
-        {QStringLiteral("Highest"), number(m_highest)},
-        {QStringLiteral("Lowest"), number(m_lowest)},
-        {QStringLiteral("student count"), number(m_count)},
-        {QStringLiteral("Score sum"), number(m_sum)},
-        {QStringLiteral("A grade"), number(gradeCount(Grade::A))},
-        {QStringLiteral("B grade"), number(gradeCount(Grade::B))},
-        {QStringLiteral("C grade"), number(gradeCount(Grade::C))},
-        {QStringLiteral("D grade"), number(gradeCount(Grade::D))},
-        {QStringLiteral("F grade"), number(gradeCount(Grade::F))},
-        {QStringLiteral("Pass Total:"), number(m_passTotal)},
+        {QCoreApplication::translate("ClassSummary", "Average"), shortAverageText()},
+        {QCoreApplication::translate("ClassSummary", "Highest"), number(m_highest)},
+        {QCoreApplication::translate("ClassSummary", "Lowest"), number(m_lowest)},
+        {QCoreApplication::translate("ClassSummary", "student count"), number(m_count)},
+        {QCoreApplication::translate("ClassSummary", "Score sum"), number(m_sum)},
+        {QCoreApplication::translate("ClassSummary", "A grade"), number(gradeCount(Grade::A))},
+        {QCoreApplication::translate("ClassSummary", "B grade"), number(gradeCount(Grade::B))},
+        {QCoreApplication::translate("ClassSummary", "C grade"), number(gradeCount(Grade::C))},
+        {QCoreApplication::translate("ClassSummary", "D grade"), number(gradeCount(Grade::D))},
+        {QCoreApplication::translate("ClassSummary", "F grade"), number(gradeCount(Grade::F))},
+        {QCoreApplication::translate("ClassSummary", "Pass Total:"), number(m_passTotal)},
     };
     if (m_count >= 1) {
         list.append({QStringLiteral("A%"), percentText(Grade::A)});

@@ -6,6 +6,7 @@
 #include "store/profile_file.h"
 #include "store/root_locator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -44,11 +45,12 @@ bool makeFolders(const QString &path, QString *error)
         if (info.isDir())
             continue;
         if (info.exists()) {
-            *error = QStringLiteral("\"%1\" is not a folder").arg(shown(current));
+            *error = QCoreApplication::translate("RootInit", "\"%1\" is not a folder")
+                         .arg(shown(current));
             return false;
         }
         if (::mkdir(QFile::encodeName(current).constData(), 0777) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("cannot make the folder \"%1\": %2")
+            *error = QCoreApplication::translate("RootInit", "cannot make the folder \"%1\": %2")
                          .arg(shown(current), systemError(errno));
             return false;
         }
@@ -114,7 +116,7 @@ InitOutcome RootInit::make(const QString &folder) const
             store::AtomicFile::copy(shipped.filePath(relative), target);
         if (!copied.ok()) {
             outcome.error =
-                QStringLiteral("cannot write \"%1\": %2")
+                QCoreApplication::translate("RootInit", "cannot write \"%1\": %2")
                     .arg(shown(target), copied.reason().isEmpty() ? store::describe(copied.status)
                                                                   : copied.reason());
             return outcome;
@@ -127,8 +129,9 @@ InitOutcome RootInit::make(const QString &folder) const
     roster.set(QStringLiteral("TestName"), QStringLiteral("TestNameCount"), QStringLiteral("0"));
     const store::WriteStatus status = store::ProfileFile(root.rosterFile()).apply(roster);
     if (status != store::WriteStatus::Ok) {
-        outcome.error = QStringLiteral("cannot write the roster \"%1\": %2")
-                            .arg(shown(root.rosterFile()), store::describe(status));
+        outcome.error =
+            QCoreApplication::translate("RootInit", "cannot write the roster \"%1\": %2")
+                .arg(shown(root.rosterFile()), store::describe(status));
         return outcome;
     }
     outcome.status = InitOutcome::Status::Made;
@@ -143,8 +146,12 @@ int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out
     const QString path = shown(QDir::cleanPath(QDir(folder.trimmed()).absolutePath()));
     switch (outcome.status) {
     case InitOutcome::Status::AlreadyRoot:
-        err << "teacher init-root: \"" << path
-            << "\" holds a data root already (sys/sys.cho); nothing was changed\n";
+        err << "teacher init-root: "
+            << QCoreApplication::translate(
+                   "RootInit",
+                   "\"%1\" holds a data root already (sys/sys.cho); nothing was changed")
+                   .arg(path)
+            << '\n';
         return 1;
     case InitOutcome::Status::Failed:
         err << "teacher init-root: " << outcome.error << '\n';
@@ -153,13 +160,21 @@ int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out
         break;
     }
     if (outcome.shippedMissing)
-        err << "teacher init-root: warning: no help pages or templates were found to copy"
-            << (shippedData.isEmpty() ? QString()
-                                      : QStringLiteral(" in \"") + shown(shippedData) + u'"')
-            << "; copy them into the data root by hand\n";
+        err << "teacher init-root: "
+            << (shippedData.isEmpty()
+                    ? QCoreApplication::translate(
+                          "RootInit", "warning: no help pages or templates were found to "
+                                      "copy; copy them into the data root by hand")
+                    : QCoreApplication::translate(
+                          "RootInit", "warning: no help pages or templates were found to copy "
+                                      "in \"%1\"; copy them into the data root by hand")
+                          .arg(shown(shippedData)))
+            << '\n';
     for (const QString &kept : outcome.kept)
-        err << "teacher init-root: kept the existing " << kept << '\n';
-    out << "made a new data root in \"" << path << "\"\n";
+        err << "teacher init-root: "
+            << QCoreApplication::translate("RootInit", "kept the existing %1").arg(kept) << '\n';
+    out << QCoreApplication::translate("RootInit", "made a new data root in \"%1\"").arg(path)
+        << '\n';
     return 0;
 }
 
@@ -169,18 +184,22 @@ TeacherCommand initRootCommand(const QString &shippedData)
 {
     TeacherCommand command{
         .name = u"init-root"_s,
-        .summary = u"Make a new data root in DIR, or in the data root named by the options."_s,
+        .summary = QCoreApplication::translate(
+            "RootInit", "Make a new data root in DIR, or in the data root named by the options."),
         .root = RootUse::Own,
-        .words = u"[DIR]"_s,
+        .words = QCoreApplication::translate("RootInit", "[DIR]"),
         .maxWords = 1,
-        .details = u"DIR is made when it is missing; files it holds already are kept."_s,
+        .details = QCoreApplication::translate(
+            "RootInit", "DIR is made when it is missing; files it holds already are kept."),
     };
     command.run = [shippedData, usage = command.usage()](const store::DataRoot &root,
                                                          const CommandArguments &args,
                                                          QTextStream &out, QTextStream &err) {
         const QString folder = args.words().value(0, root.path());
         if (folder.trimmed().isEmpty()) {
-            err << "teacher init-root: name the folder: " << usage << '\n';
+            err << "teacher init-root: "
+                << QCoreApplication::translate("RootInit", "name the folder: %1").arg(usage)
+                << '\n';
             return 2;
         }
         return makeRoot(shippedData, folder, out, err);
