@@ -40,12 +40,12 @@ AboutTestWindow::AboutTestWindow(const store::DataRoot &root, const TesteeIdenti
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(label(tr("Full mark:"), tr("Label1"), this), 0, 0);
+    grid->addWidget(label(tr("Full mark:"), QStringLiteral("Label1"), this), 0, 0);
     grid->addWidget(label(m_model.fullMark(), QStringLiteral("Lab_fullmark"), this), 0, 1);
-    grid->addWidget(label(tr("Test time:"), tr("Label2"), this), 1, 0);
+    grid->addWidget(label(tr("Test time:"), QStringLiteral("Label2"), this), 1, 0);
     grid->addWidget(label(m_model.testTime(), QStringLiteral("Lab_testtime"), this), 1, 1);
     grid->addWidget(label(tr("minute"), QStringLiteral("Label3"), this), 1, 2);
-    grid->addWidget(label(tr("Question Total:"), tr("Label4"), this), 2, 0);
+    grid->addWidget(label(tr("Question Total:"), QStringLiteral("Label4"), this), 2, 0);
     grid->addWidget(label(m_model.questionTotal(), QStringLiteral("Lab_total"), this), 2, 1);
     grid->setColumnStretch(3, 1);
 

@@ -150,11 +150,11 @@ public:
                                                 .arg(missingFrom)
                                                 .arg(upTo);
             add(Kind::MissingListEntry, file,
-                QCoreApplication::translate("RootCheck", "%1 of %2 %3 no name in section [%4]")
-                    .arg(positions)
-                    .arg(count)
-                    .arg(missingFrom == upTo ? QStringLiteral("has") : QStringLiteral("have"))
-                    .arg(section));
+                (missingFrom == upTo ? QCoreApplication::translate(
+                                           "RootCheck", "%1 of %2 has no name in section [%3]")
+                                     : QCoreApplication::translate(
+                                           "RootCheck", "%1 of %2 have no name in section [%3]"))
+                    .arg(positions, QString::number(count), section));
             missingFrom = 0;
         };
         for (int i = 1; i <= count; ++i) {
@@ -229,12 +229,15 @@ public:
                 }
                 if (collisions > 0)
                     add(Kind::ClassCollision, m_root.rosterFile(),
-                        QCoreApplication::translate(
-                            "RootCheck", "classes %1 and %2 share %3 record file%4: %5; deleting "
-                                         "the score of one deletes the other's")
-                            .arg(quoted(shorter.name), quoted(longer.name))
-                            .arg(collisions)
-                            .arg(collisions == 1 ? QString() : QStringLiteral("s"), example));
+                        (collisions == 1
+                             ? QCoreApplication::translate(
+                                   "RootCheck", "classes %1 and %2 share %3 record file: %4; "
+                                                "deleting the score of one deletes the other's")
+                             : QCoreApplication::translate(
+                                   "RootCheck", "classes %1 and %2 share %3 record files: %4; "
+                                                "deleting the score of one deletes the other's"))
+                            .arg(quoted(shorter.name), quoted(longer.name),
+                                 QString::number(collisions), example));
             }
         }
     }
