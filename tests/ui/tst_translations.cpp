@@ -82,6 +82,13 @@ private slots:
         QCOMPARE(ui::currentLanguage(), u"zh_CN"_s);
         // Qt's own buttons, from qt6-translations-l10n.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"取消"_s);
+        // Ours, built into the library: a window's form name, and a message whose
+        // argument must survive.
+        QCOMPARE(QCoreApplication::translate("teacher", "Teacher End"), u"考务管理"_s);
+        QCOMPARE(QCoreApplication::translate("NameCheck", "The %1 is empty.").arg(u"班级名称"_s),
+                 u"班级名称为空。"_s);
+        // A text the translation does not know stays as it is.
+        QCOMPARE(QCoreApplication::translate("teacher", "no such text"), u"no such text"_s);
     }
 };
 
