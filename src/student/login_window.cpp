@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "login_window.h"
 
+#include "ui/help_page.h"
 #include "ui/prompts.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -202,7 +204,8 @@ void LoginWindow::ok()
 void LoginWindow::openHelp()
 {
     const QString folder = m_root.helpFolder();
-    const QString index = folder.isEmpty() ? QString() : folder + QStringLiteral("/index.html");
+    const QString index =
+        ui::helpPagePath(folder, QStringLiteral("index.html"), ui::currentLanguage());
     if (index.isEmpty() || !QFileInfo(index).isFile()) {
         m_prompts.message(
             tr("The help pages are missing: ") +

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_viewer.h"
 
-#include "store/case_path.h"
+#include "help_page.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -28,9 +28,10 @@ bool isPageName(const QString &page)
 
 } // namespace
 
-HelpViewer::HelpViewer(QString helpFolder, QWidget *parent)
+HelpViewer::HelpViewer(QString helpFolder, QWidget *parent, QString language)
     : QWidget(parent, Qt::Window)
     , m_folder(std::move(helpFolder))
+    , m_language(std::move(language))
     , m_browser(new QTextBrowser(this))
     , m_back(new QPushButton(tr("Back"), this))
     , m_contents(new QPushButton(tr("Contents"), this))
@@ -71,7 +72,7 @@ QString HelpViewer::pagePath(const QString &page) const
 {
     if (!isPageName(page))
         return {};
-    return store::CasePath::resolve(m_folder, {page + QStringLiteral(".html")});
+    return helpPagePath(m_folder, page + QStringLiteral(".html"), m_language);
 }
 
 void HelpViewer::showPage(const QString &page)
