@@ -450,6 +450,17 @@ Exit status: 0 clean, 1 problems found, 2 the check could not run.</source>
     </message>
 </context>
 <context>
+    <name>EditPaperWindow</name>
+    <message>
+        <source>1.A yes</source>
+        <translation>1.A 是</translation>
+    </message>
+    <message>
+        <source>2.B  no</source>
+        <translation>2.B  否</translation>
+    </message>
+</context>
+<context>
     <name>ExamAttempt</name>
     <message>
         <source>        The test full mark is:</source>
@@ -2926,6 +2937,14 @@ Without a command it opens the main menu on the data root.</source>
     <message>
         <source>&quot;Output to WORD&quot; is not available in this build of the teacher program.</source>
         <translation>这个版本的教师端程序没有“输出到 WORD”。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>author</source>
+        <translation>作者</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "ui/rich_text_pane.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -29,7 +30,13 @@ namespace editor {
 
 namespace {
 
-const char *const optionCaptions[7] = {"1.A yes", "2.B  no", "3.C", "4.D", "5.E", "6.F", "7.G"};
+const char *const optionCaptions[7] = {QT_TRANSLATE_NOOP("EditPaperWindow", "1.A yes"),
+                                       QT_TRANSLATE_NOOP("EditPaperWindow", "2.B  no"),
+                                       "3.C",
+                                       "4.D",
+                                       "5.E",
+                                       "6.F",
+                                       "7.G"};
 
 int twipsToPixels(int twips, int dotsPerInch)
 {
@@ -199,13 +206,14 @@ void EditPaperWindow::buildQuestionFrame()
     m_questionPane->setAccessibleName(tr("Question"));
     m_explanationPane = new ui::RichTextPane(m_questionFrame);
     m_explanationPane->setObjectName(QStringLiteral("RichExplain"));
-    m_explanationPane->setAccessibleName(QStringLiteral("explain"));
+    m_explanationPane->setAccessibleName(tr("explain"));
 
     auto *answerLabel = new QLabel(tr("Answer:"), m_questionFrame);
     auto *options = new QHBoxLayout;
     options->addWidget(answerLabel);
     for (int k = 1; k <= 7; ++k) {
-        auto *box = new QCheckBox(QString::fromLatin1(optionCaptions[k - 1]), m_questionFrame);
+        auto *box = new QCheckBox(
+            QCoreApplication::translate("EditPaperWindow", optionCaptions[k - 1]), m_questionFrame);
         box->setObjectName(QStringLiteral("Check1_%1").arg(k));
         box->setAccessibleName(box->text());
         box->setAutoFillBackground(true);

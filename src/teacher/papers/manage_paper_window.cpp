@@ -61,7 +61,7 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
     QPushButton *output =
         ui::makeButton(this, tr("Output paper"), QStringLiteral("Cmd_output"), {});
     QPushButton *word = ui::makeButton(this, tr("Output to WORD"), QStringLiteral("Cmd_word"), {});
-    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
+    QPushButton *ok = ui::makeButton(this, tr("OK"), QStringLiteral("Cmd_ok"),
                                      tr("Save and return to main menu"));
     QPushButton *cancel =
         ui::makeButton(this, tr("Cancel"), QStringLiteral("Cmd_cancel"), tr("return to main menu"));
@@ -96,7 +96,7 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
 
     grid->addWidget(ui::labelFor(tr("test time"), time, panel), 0, 0);
     grid->addWidget(time, 0, 1);
-    grid->addWidget(ui::labelFor(QStringLiteral("author"), author, panel), 0, 2);
+    grid->addWidget(ui::labelFor(tr("author"), author, panel), 0, 2);
     grid->addWidget(author, 0, 3, 1, 3);
     grid->addWidget(ui::labelFor(tr("default mark"), mark, panel), 1, 0);
     grid->addWidget(mark, 1, 1);

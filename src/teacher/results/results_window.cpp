@@ -206,7 +206,7 @@ void ResultsWindow::buildWindow()
     testees->setColumnStretch(0, 4);
     testees->setColumnStretch(1, 3);
 
-    auto *statLabel = new QLabel(QStringLiteral("Stat."), this);
+    auto *statLabel = new QLabel(tr("Stat."), this);
     m_statistics = list(QStringLiteral("List_stat"), tr("Stat."), this);
     m_statistics->setMinimumWidth(210);
     m_statistics->setSelectionMode(QAbstractItemView::NoSelection);

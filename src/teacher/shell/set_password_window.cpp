@@ -61,7 +61,7 @@ SetPasswordWindow::SetPasswordWindow(store::DataRoot root, ui::Prompts &prompts,
     addRow(newForm, m_again->accessibleName(), m_again);
 
     m_ok->setObjectName(QStringLiteral("Cmd_ok"));
-    m_ok->setAccessibleName(QStringLiteral("OK"));
+    m_ok->setAccessibleName(tr("OK"));
     m_ok->setToolTip(tr("Save and return to main menu"));
     m_ok->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("Cmd_cancel"));
