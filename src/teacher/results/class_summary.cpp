@@ -84,21 +84,25 @@ QString ClassSummary::passPercentText() const
     return decimalText(double(m_passTotal) * 100.0 / double(m_count));
 }
 
-QList<Statistic> ClassSummary::statistics() const
+QList<Statistic> ClassSummary::statistics(Labels labels) const
 {
     const auto number = [](qint64 value) { return QString::number(value); };
+    const auto label = [labels](const char *text) {
+        return labels == Labels::Shown ? QCoreApplication::translate("ClassSummary", text)
+                                       : QString::fromLatin1(text);
+    };
     QList<Statistic> list{
-        {QCoreApplication::translate("ClassSummary", "Average"), shortAverageText()},
-        {QCoreApplication::translate("ClassSummary", "Highest"), number(m_highest)},
-        {QCoreApplication::translate("ClassSummary", "Lowest"), number(m_lowest)},
-        {QCoreApplication::translate("ClassSummary", "student count"), number(m_count)},
-        {QCoreApplication::translate("ClassSummary", "Score sum"), number(m_sum)},
-        {QCoreApplication::translate("ClassSummary", "A grade"), number(gradeCount(Grade::A))},
-        {QCoreApplication::translate("ClassSummary", "B grade"), number(gradeCount(Grade::B))},
-        {QCoreApplication::translate("ClassSummary", "C grade"), number(gradeCount(Grade::C))},
-        {QCoreApplication::translate("ClassSummary", "D grade"), number(gradeCount(Grade::D))},
-        {QCoreApplication::translate("ClassSummary", "F grade"), number(gradeCount(Grade::F))},
-        {QCoreApplication::translate("ClassSummary", "Pass Total:"), number(m_passTotal)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Average")), shortAverageText()},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Highest")), number(m_highest)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Lowest")), number(m_lowest)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "student count")), number(m_count)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Score sum")), number(m_sum)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "A grade")), number(gradeCount(Grade::A))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "B grade")), number(gradeCount(Grade::B))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "C grade")), number(gradeCount(Grade::C))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "D grade")), number(gradeCount(Grade::D))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "F grade")), number(gradeCount(Grade::F))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Pass Total:")), number(m_passTotal)},
     };
     if (m_count >= 1) {
         list.append({QStringLiteral("A%"), percentText(Grade::A)});

@@ -77,7 +77,8 @@ int printResults(const store::DataRoot &root, const teacher::CommandArguments &a
 
     out << '\n';
     writeRow(out, {QStringLiteral("statistic"), QStringLiteral("value")});
-    for (const Statistic &pair : model.summary().statistics())
+    // Read by programs: the labels stay in English whatever the desktop speaks.
+    for (const Statistic &pair : model.summary().statistics(ClassSummary::Labels::Data))
         writeRow(out, {pair.label, pair.value});
 
     out << '\n';
