@@ -43,7 +43,7 @@ QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
         papers::printPaperCommand(),
         results::exportResultsCommand(),
         results::analyseCommand(),
-        teacher::initRootCommand(shippedData),
+        teacher::initRootCommand(shippedData, ui::currentLanguage()),
         teacher::checkCommand(isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
                                                     : teacher::CheckProgress::Quiet),
     };
@@ -109,7 +109,8 @@ int main(int argc, char **argv)
     // Nothing is shown on a folder that holds no roster, where nothing could be saved.
     const QString programFolder = QApplication::applicationDirPath();
     teacher::RootSetup setup(prompts,
-                             teacher::RootInit(teacher::RootInit::shippedDataFolder(programFolder)),
+                             teacher::RootInit(teacher::RootInit::shippedDataFolder(programFolder),
+                                               ui::currentLanguage()),
                              store::RootLocator::configFiles().value(0));
     const std::optional<store::DataRoot> prepared =
         setup.prepare(store::RootLocator::locate(line.dataRoot(), programFolder));

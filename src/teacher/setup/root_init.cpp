@@ -60,8 +60,9 @@ bool makeFolders(const QString &path, QString *error)
 
 } // namespace
 
-RootInit::RootInit(QString shippedData)
+RootInit::RootInit(QString shippedData, QString language)
     : m_shippedData(std::move(shippedData))
+    , m_language(std::move(language))
 {}
 
 QString RootInit::shippedDataFolder(const QString &executableFolder)
@@ -100,8 +101,18 @@ InitOutcome RootInit::make(const QString &folder) const
     }
     files.sort();
     outcome.shippedMissing = files.isEmpty();
+    // A folder inside "sys" holds the templates of one language: they become the root's
+    // "sys/NAME" in that language, and nothing of them is copied otherwise.
+    const QString ownTemplates = QStringLiteral("sys/") + m_language + u'/';
     for (const QString &relative : files) {
-        const QString target = root.resolve(relative.split(u'/'));
+        const QStringList parts = relative.split(u'/');
+        const bool inSys = parts.constFirst() == u"sys";
+        if (inSys && parts.size() > 2)
+            continue;
+        const QString translated = ownTemplates + parts.constLast();
+        const QString from =
+            inSys && m_language != u"en" && files.contains(translated) ? translated : relative;
+        const QString target = root.resolve(parts);
         if (target.isEmpty())
             continue;
         if (QFileInfo::exists(target)) {
@@ -112,8 +123,7 @@ InitOutcome RootInit::make(const QString &folder) const
             return outcome;
         // A new file, not the installed file's mode: the root's copies belong to whoever
         // keeps it, though the installed ones are read-only.
-        const store::WriteOutcome copied =
-            store::AtomicFile::copy(shipped.filePath(relative), target);
+        const store::WriteOutcome copied = store::AtomicFile::copy(shipped.filePath(from), target);
         if (!copied.ok()) {
             outcome.error =
                 QCoreApplication::translate("RootInit", "cannot write \"%1\": %2")
@@ -140,9 +150,10 @@ InitOutcome RootInit::make(const QString &folder) const
 
 namespace {
 
-int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out, QTextStream &err)
+int makeRoot(const QString &shippedData, const QString &language, const QString &folder,
+             QTextStream &out, QTextStream &err)
 {
-    const InitOutcome outcome = RootInit(shippedData).make(folder);
+    const InitOutcome outcome = RootInit(shippedData, language).make(folder);
     const QString path = shown(QDir::cleanPath(QDir(folder.trimmed()).absolutePath()));
     switch (outcome.status) {
     case InitOutcome::Status::AlreadyRoot:
@@ -180,7 +191,7 @@ int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out
 
 } // namespace
 
-TeacherCommand initRootCommand(const QString &shippedData)
+TeacherCommand initRootCommand(const QString &shippedData, const QString &language)
 {
     TeacherCommand command{
         .name = u"init-root"_s,
@@ -192,9 +203,9 @@ TeacherCommand initRootCommand(const QString &shippedData)
         .details = QCoreApplication::translate(
             "RootInit", "DIR is made when it is missing; files it holds already are kept."),
     };
-    command.run = [shippedData, usage = command.usage()](const store::DataRoot &root,
-                                                         const CommandArguments &args,
-                                                         QTextStream &out, QTextStream &err) {
+    command.run = [shippedData, language, usage = command.usage()](
+                      const store::DataRoot &root, const CommandArguments &args, QTextStream &out,
+                      QTextStream &err) {
         const QString folder = args.words().value(0, root.path());
         if (folder.trimmed().isEmpty()) {
             err << "teacher init-root: "
@@ -202,7 +213,7 @@ TeacherCommand initRootCommand(const QString &shippedData)
                 << '\n';
             return 2;
         }
-        return makeRoot(shippedData, folder, out, err);
+        return makeRoot(shippedData, language, folder, out, err);
     };
     return command;
 }
