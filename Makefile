@@ -14,7 +14,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
 endif
 
-.PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root package clean format format-check
+.PHONY: all bootstrap configure build test bench fuzz asan run run-student run-teacher demo-root package clean format format-check translations
 
 all: build
 
@@ -77,3 +77,8 @@ format:
 # Fails, naming the files, when any C++ file differs from what `make format` would make.
 format-check: bootstrap
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Brings translations/*.ts up to date with the sources; then translate what is new
+# (Qt Linguist, or by hand) until scripts/check-translations passes.
+translations: bootstrap
+	/usr/lib/qt6/bin/lupdate -locations none -no-obsolete src -ts translations/*.ts

@@ -24,6 +24,9 @@ if(QUORIN_FUZZ)
   target_link_options(quorin_settings INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The language every test runs in unless it says otherwise.
+set(QUORIN_TEST_LANGUAGE "LANGUAGE=en;LC_ALL=C.UTF-8;LC_MESSAGES=;LANG=C.UTF-8")
+
 # quorin_add_test(NAME <name> SOURCES <files...> LIBS <targets...> LABEL <unit|widget|e2e> [AREA <area>])
 # One test program per unit, run offscreen, labelled for `ctest -L`; each links quorin_testing.
 function(quorin_add_test)
@@ -48,9 +51,10 @@ function(quorin_add_test)
   set(runtime ${CMAKE_BINARY_DIR}/tests/runtime/${T_NAME})
   file(MAKE_DIRECTORY ${runtime})
   file(CHMOD ${runtime} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  # English whatever the machine's locale: the tests assert the English texts.
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS "${labels}"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false;XDG_RUNTIME_DIR=${runtime}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_LOGGING_RULES=qt.qpa.*=false;XDG_RUNTIME_DIR=${runtime};${QUORIN_TEST_LANGUAGE}")
 endfunction()
 
 # quorin_add_benchmark(NAME <name> SOURCES <files...> LIBS <targets...>)

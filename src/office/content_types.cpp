@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content_types.h"
 
+#include <QCoreApplication>
+
 #include "xml.h"
 
 namespace office {
@@ -30,13 +32,15 @@ Result<ContentTypes> ContentTypes::load(const Package &package)
 {
     const QByteArray *bytes = package.find(partName);
     if (!bytes)
-        return Failure{QStringLiteral("the file has no list of content types; it is not an "
-                                      "Office Open XML file")};
+        return Failure{QCoreApplication::translate(
+            "ContentTypes", "the file has no list of content types; it is not an "
+                            "Office Open XML file")};
     Result<std::unique_ptr<pugi::xml_document>> parsed = xml::parse(*bytes, partName);
     if (!parsed)
         return Failure{parsed.reason()};
     if (QLatin1StringView((*parsed)->document_element().name()) != u"Types")
-        return Failure{QStringLiteral("the list of content types is damaged")};
+        return Failure{
+            QCoreApplication::translate("ContentTypes", "the list of content types is damaged")};
     ContentTypes types;
     types.m_xml = std::move(*parsed);
     return types;

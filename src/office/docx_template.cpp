@@ -5,6 +5,7 @@
 #include "word_content.h"
 #include "xml.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QRegularExpression>
@@ -430,9 +431,10 @@ Result<DocxTemplate> DocxTemplate::load(Package package)
     Data &d = *result.d;
     d.package = std::move(package);
 
-    Result<MainPart> main = openMainPart(d.package, {documentType, templateType,
-                                                     QStringLiteral("a Word document or template"),
-                                                     QStringLiteral("a Word template (.dotx)")});
+    Result<MainPart> main = openMainPart(
+        d.package, {documentType, templateType,
+                    QCoreApplication::translate("DocxTemplate", "a Word document or template"),
+                    QCoreApplication::translate("DocxTemplate", "a Word template (.dotx)")});
     if (!main)
         return Failure{main.reason()};
     d.types = std::move(main->types);
@@ -443,9 +445,11 @@ Result<DocxTemplate> DocxTemplate::load(Package package)
     const std::optional<std::string> wordPrefix = xml::prefixOf(root, xml::wordNamespace);
     if (!wordPrefix || *wordPrefix != "w:") {
         if (xml::prefixOf(root, strictWordNamespace))
-            return Failure{QStringLiteral("the file is in Strict Open XML; save it as a Word "
-                                          "template (.dotx) in the usual format")};
-        return Failure{QStringLiteral("the main document is not WordprocessingML")};
+            return Failure{QCoreApplication::translate(
+                "DocxTemplate", "the file is in Strict Open XML; save it as a Word "
+                                "template (.dotx) in the usual format")};
+        return Failure{QCoreApplication::translate("DocxTemplate",
+                                                   "the main document is not WordprocessingML")};
     }
     // Pictures and their relationships are written with these prefixes.
     for (const auto &[prefix, uri] :
@@ -455,13 +459,15 @@ Result<DocxTemplate> DocxTemplate::load(Package package)
         if (!declared)
             root.append_attribute(attribute.c_str()) = uri;
         else if (std::strcmp(declared.value(), uri) != 0)
-            return Failure{QStringLiteral("the main document binds the prefix %1 to another "
-                                          "namespace")
+            return Failure{QCoreApplication::translate(
+                               "DocxTemplate", "the main document binds the prefix %1 to another "
+                                               "namespace")
                                .arg(QLatin1StringView(prefix))};
     }
     d.body = root.child("w:body");
     if (!d.body)
-        return Failure{QStringLiteral("the main document has no body")};
+        return Failure{
+            QCoreApplication::translate("DocxTemplate", "the main document has no body")};
 
     return result;
 }

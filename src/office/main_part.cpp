@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_part.h"
 
+#include <QCoreApplication>
+
 #include "xml.h"
 
 namespace office {
@@ -19,17 +21,20 @@ Result<MainPart> openMainPart(const Package &package, const MainPartKind &kind)
     const std::optional<Relationship> target =
         packageRelationships->firstOfType(relationship::officeDocument);
     if (!target)
-        return Failure{QStringLiteral("the file names no main part")};
+        return Failure{QCoreApplication::translate("MainPart", "the file names no main part")};
     main.name = packageRelationships->resolve(target->target);
     const QString type = main.types.typeOf(main.name);
     if (type.contains(QLatin1StringView("macroEnabled"), Qt::CaseInsensitive))
-        return Failure{
-            QStringLiteral("the file holds macros; save it as %1 without macros").arg(kind.advice)};
+        return Failure{QCoreApplication::translate(
+                           "MainPart", "the file holds macros; save it as %1 without macros")
+                           .arg(kind.advice)};
     if (type != kind.documentType && type != kind.templateType)
-        return Failure{QStringLiteral("the file is not %1").arg(kind.fileKind)};
+        return Failure{
+            QCoreApplication::translate("MainPart", "the file is not %1").arg(kind.fileKind)};
     const QByteArray *bytes = package.find(main.name);
     if (!bytes)
-        return Failure{QStringLiteral("the main part %1 is missing").arg(main.name)};
+        return Failure{
+            QCoreApplication::translate("MainPart", "the main part %1 is missing").arg(main.name)};
     Result<std::unique_ptr<pugi::xml_document>> xml = xml::parse(*bytes, main.name);
     if (!xml)
         return Failure{xml.reason()};

@@ -3,6 +3,7 @@
 
 #include "store/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
@@ -68,10 +69,11 @@ namespace {
 
 QString failureText(const QString &path, const store::WriteOutcome &outcome)
 {
-    QString text = QStringLiteral("%1 was not written").arg(QDir::toNativeSeparators(path));
+    QString text = QCoreApplication::translate("OutputFile", "%1 was not written")
+                       .arg(QDir::toNativeSeparators(path));
     const QString why =
         outcome.reason().isEmpty() ? store::describe(outcome.status) : outcome.reason();
-    return text + QStringLiteral(" (%1); nothing was changed").arg(why);
+    return text + QCoreApplication::translate("OutputFile", " (%1); nothing was changed").arg(why);
 }
 
 } // namespace
@@ -80,8 +82,8 @@ Result<QString> writeNewFile(const QString &folder, const QString &baseName,
                              const QString &extension, const QByteArray &bytes)
 {
     if (!QDir().mkpath(folder))
-        return Failure{
-            QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder))};
+        return Failure{QCoreApplication::translate("OutputFile", "the folder %1 cannot be made")
+                           .arg(QDir::toNativeSeparators(folder))};
     const QString base =
         safeFileName(baseName).isEmpty() ? QStringLiteral("output") : safeFileName(baseName);
     for (int n = 1; n <= 1000; ++n) {
@@ -98,8 +100,9 @@ Result<QString> writeNewFile(const QString &folder, const QString &baseName,
             return Failure{failureText(path, written)};
         return path;
     }
-    return Failure{QStringLiteral("the folder %1 holds too many files named %2")
-                       .arg(QDir::toNativeSeparators(folder), base)};
+    return Failure{
+        QCoreApplication::translate("OutputFile", "the folder %1 holds too many files named %2")
+            .arg(QDir::toNativeSeparators(folder), base)};
 }
 
 Status writeFile(const QString &path, const QByteArray &bytes)

@@ -3,6 +3,7 @@
 
 #include "store/regular_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -56,14 +57,16 @@ Result<Package> Package::read(const QString &path, const PackageLimits &limits)
     case store::ReadStatus::Ok:
         break;
     case store::ReadStatus::TooLarge:
-        return Failure{
-            QStringLiteral("%1 is larger than %2 MB").arg(path).arg(limits.maxFileSize >> 20)};
+        return Failure{QCoreApplication::translate("Package", "%1 is larger than %2 MB")
+                           .arg(path)
+                           .arg(limits.maxFileSize >> 20)};
     case store::ReadStatus::Missing:
     case store::ReadStatus::Error:
-        return Failure{QStringLiteral("%1 cannot be read (%2)")
-                           .arg(path, file.error == EINVAL
-                                          ? QStringLiteral("not a regular file")
-                                          : QString::fromLocal8Bit(std::strerror(file.error)))};
+        return Failure{
+            QCoreApplication::translate("Package", "%1 cannot be read (%2)")
+                .arg(path, file.error == EINVAL
+                               ? QCoreApplication::translate("Package", "not a regular file")
+                               : QString::fromLocal8Bit(std::strerror(file.error)))};
     }
     Result<Package> package = fromBytes(file.bytes, limits);
     if (!package)
@@ -74,11 +77,11 @@ Result<Package> Package::read(const QString &path, const PackageLimits &limits)
 Result<Package> Package::fromBytes(const QByteArray &bytes, const PackageLimits &limits)
 {
     if (bytes.size() > limits.maxFileSize)
-        return Failure{
-            QStringLiteral("the file is larger than %1 MB").arg(limits.maxFileSize >> 20)};
+        return Failure{QCoreApplication::translate("Package", "the file is larger than %1 MB")
+                           .arg(limits.maxFileSize >> 20)};
     if (!bytes.startsWith("PK"))
-        return Failure{
-            QStringLiteral("the file is not an Office Open XML file (not a zip archive)")};
+        return Failure{QCoreApplication::translate(
+            "Package", "the file is not an Office Open XML file (not a zip archive)")};
 
     zip_error_t error;
     zip_error_init(&error);
@@ -95,13 +98,15 @@ Result<Package> Package::fromBytes(const QByteArray &bytes, const PackageLimits 
         zip_source_free(source);
         const QString reason = zipError(&error);
         zip_error_fini(&error);
-        return Failure{QStringLiteral("the zip archive is damaged (%1)").arg(reason)};
+        return Failure{
+            QCoreApplication::translate("Package", "the zip archive is damaged (%1)").arg(reason)};
     }
     zip_error_fini(&error);
 
     const zip_int64_t count = zip_get_num_entries(archive.archive, 0);
     if (count < 0 || count > limits.maxParts)
-        return Failure{QStringLiteral("the zip archive holds too many parts")};
+        return Failure{
+            QCoreApplication::translate("Package", "the zip archive holds too many parts")};
 
     Package package;
     qint64 total = 0;
@@ -110,27 +115,30 @@ Result<Package> Package::fromBytes(const QByteArray &bytes, const PackageLimits 
         zip_stat_init(&stat);
         if (zip_stat_index(archive.archive, zip_uint64_t(i), 0, &stat) != 0 ||
             !(stat.valid & ZIP_STAT_NAME) || !(stat.valid & ZIP_STAT_SIZE))
-            return Failure{QStringLiteral("the zip archive is damaged")};
+            return Failure{QCoreApplication::translate("Package", "the zip archive is damaged")};
         const QString name = QString::fromUtf8(stat.name);
         if (name.isEmpty() || name.endsWith(u'/'))
             continue; // a folder entry
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
-            return Failure{QStringLiteral("the file is encrypted")};
+            return Failure{QCoreApplication::translate("Package", "the file is encrypted")};
         if (stat.size > zip_uint64_t(limits.maxPartSize))
-            return Failure{QStringLiteral("the part %1 is larger than %2 MB")
-                               .arg(name)
-                               .arg(limits.maxPartSize >> 20)};
+            return Failure{
+                QCoreApplication::translate("Package", "the part %1 is larger than %2 MB")
+                    .arg(name)
+                    .arg(limits.maxPartSize >> 20)};
         total += qint64(stat.size);
         if (total > limits.maxTotalSize)
-            return Failure{QStringLiteral("the zip archive unpacks to more than %1 MB")
-                               .arg(limits.maxTotalSize >> 20)};
+            return Failure{
+                QCoreApplication::translate("Package", "the zip archive unpacks to more than %1 MB")
+                    .arg(limits.maxTotalSize >> 20)};
         if (package.m_index.contains(key(name)))
             continue; // the first of two parts that differ in letter case only
 
         zip_file_t *entry = zip_fopen_index(archive.archive, zip_uint64_t(i), 0);
         if (!entry)
-            return Failure{QStringLiteral("the part %1 cannot be unpacked (%2)")
-                               .arg(name, QString::fromUtf8(zip_strerror(archive.archive)))};
+            return Failure{
+                QCoreApplication::translate("Package", "the part %1 cannot be unpacked (%2)")
+                    .arg(name, QString::fromUtf8(zip_strerror(archive.archive)))};
         QByteArray data(qsizetype(stat.size), Qt::Uninitialized);
         const zip_int64_t got = stat.size ? zip_fread(entry, data.data(), stat.size) : 0;
         char extra = 0;
@@ -138,7 +146,8 @@ Result<Package> Package::fromBytes(const QByteArray &bytes, const PackageLimits 
         const zip_int64_t more = got == zip_int64_t(stat.size) ? zip_fread(entry, &extra, 1) : 0;
         const int closed = zip_fclose(entry);
         if (got != zip_int64_t(stat.size) || more != 0 || closed != 0)
-            return Failure{QStringLiteral("the part %1 is damaged").arg(name)};
+            return Failure{
+                QCoreApplication::translate("Package", "the part %1 is damaged").arg(name)};
 
         package.m_index.insert(key(name), package.m_entries.size());
         package.m_entries.push_back(
@@ -224,20 +233,20 @@ Result<QByteArray> Package::toBytes() const
         zip_source_t *data =
             zip_source_buffer(archive, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
         if (!data)
-            return fail(QStringLiteral("cannot pack %1").arg(entry.name));
+            return fail(QCoreApplication::translate("Package", "cannot pack %1").arg(entry.name));
         const QByteArray name = entry.name.toUtf8();
         const zip_int64_t index = zip_file_add(archive, name.constData(), data, ZIP_FL_ENC_UTF_8);
         if (index < 0) {
             zip_source_free(data);
-            return fail(QStringLiteral("cannot pack %1").arg(entry.name));
+            return fail(QCoreApplication::translate("Package", "cannot pack %1").arg(entry.name));
         }
         const bool store = entry.compression == Compression::Store;
         if (zip_set_file_compression(archive, zip_uint64_t(index),
                                      store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, store ? 0 : 6) != 0)
-            return fail(QStringLiteral("cannot pack %1").arg(entry.name));
+            return fail(QCoreApplication::translate("Package", "cannot pack %1").arg(entry.name));
     }
     if (zip_close(archive) != 0)
-        return fail(QStringLiteral("cannot write the zip archive"));
+        return fail(QCoreApplication::translate("Package", "cannot write the zip archive"));
 
     QByteArray bytes;
     if (zip_source_open(target) == 0) {
@@ -253,7 +262,7 @@ Result<QByteArray> Package::toBytes() const
     }
     zip_source_free(target);
     if (bytes.isEmpty())
-        return Failure{QStringLiteral("cannot write the zip archive")};
+        return Failure{QCoreApplication::translate("Package", "cannot write the zip archive")};
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 
 #include "xml.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace office {
@@ -52,7 +53,9 @@ Result<Relationships> Relationships::load(const Package &package, const QString 
         if (!parsed)
             return Failure{parsed.reason()};
         if (QLatin1StringView((*parsed)->document_element().name()) != u"Relationships")
-            return Failure{QStringLiteral("the part %1 holds no relationships").arg(name)};
+            return Failure{
+                QCoreApplication::translate("Relationships", "the part %1 holds no relationships")
+                    .arg(name)};
         relationships.m_xml = std::move(*parsed);
     }
     static const QRegularExpression number(QStringLiteral("(\\d+)$"));

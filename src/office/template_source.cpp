@@ -3,6 +3,7 @@
 
 #include "store/atomic_file.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
@@ -71,37 +72,44 @@ Result<QString> TemplateSource::find(TemplateKind kind) const
     const QString wanted = QDir::toNativeSeparators(current);
     const QString legacy = m_root.templateFile(legacyFileName(kind));
     if (!QFileInfo(legacy).isFile())
-        return Failure{
-            QStringLiteral("There is no template %1. Put a %2 template (.%3) with the "
+        return Failure{QCoreApplication::translate(
+                           "TemplateSource",
+                           "There is no template %1. Put a %2 template (.%3) with the "
                            "placeholders there; Quorin ships one in its data/sys folder.")
-                .arg(wanted, programOf(kind), suffixOf(kind))};
+                           .arg(wanted, programOf(kind), suffixOf(kind))};
     if (m_office.isEmpty())
-        return Failure{QStringLiteral("The data root holds only the old template %1, which needs "
-                                      "LibreOffice to be read. Install LibreOffice (it converts "
-                                      "the template once), or put a %2 template at %3.")
-                           .arg(QDir::toNativeSeparators(legacy), programOf(kind), wanted)};
+        return Failure{
+            QCoreApplication::translate("TemplateSource",
+                                        "The data root holds only the old template %1, which needs "
+                                        "LibreOffice to be read. Install LibreOffice (it converts "
+                                        "the template once), or put a %2 template at %3.")
+                .arg(QDir::toNativeSeparators(legacy), programOf(kind), wanted)};
 
     QFile file(legacy);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("The old template %1 cannot be read (%2).")
+        return Failure{QCoreApplication::translate("TemplateSource",
+                                                   "The old template %1 cannot be read (%2).")
                            .arg(QDir::toNativeSeparators(legacy), file.errorString())};
     QCryptographicHash hash(QCryptographicHash::Sha1);
     if (!hash.addData(&file))
-        return Failure{QStringLiteral("The old template %1 cannot be read.")
-                           .arg(QDir::toNativeSeparators(legacy))};
+        return Failure{
+            QCoreApplication::translate("TemplateSource", "The old template %1 cannot be read.")
+                .arg(QDir::toNativeSeparators(legacy))};
     const QString converted = m_cache + u'/' + legacyFileName(kind) + u'-' +
                               QString::fromLatin1(hash.result().toHex().left(16)) + u'.' +
                               suffixOf(kind);
     if (QFileInfo(converted).isFile())
         return converted;
     if (!QDir().mkpath(m_cache))
-        return Failure{QStringLiteral("The folder %1 cannot be made to keep the converted "
-                                      "template.")
+        return Failure{QCoreApplication::translate(
+                           "TemplateSource", "The folder %1 cannot be made to keep the converted "
+                                             "template.")
                            .arg(QDir::toNativeSeparators(m_cache))};
     const Status status = convertWithOffice(m_office, legacy, converted, filterOf(kind),
                                             m_cache + QStringLiteral("/profile"));
     if (!status)
-        return Failure{QStringLiteral("The old template %1 could not be converted: %2")
+        return Failure{QCoreApplication::translate("TemplateSource",
+                                                   "The old template %1 could not be converted: %2")
                            .arg(QDir::toNativeSeparators(legacy), status.reason())};
     return converted;
 }
@@ -111,11 +119,14 @@ Status convertWithOffice(const QString &office, const QString &source, const QSt
 {
     QTemporaryDir work(QFileInfo(target).absolutePath() + QStringLiteral("/convert-XXXXXX"));
     if (!work.isValid())
-        return Failure{QStringLiteral("no room for the conversion next to %1").arg(target)};
+        return Failure{
+            QCoreApplication::translate("TemplateSource", "no room for the conversion next to %1")
+                .arg(target)};
     // The input goes in under a plain name: LibreOffice names its output after it.
     const QString input = work.path() + QStringLiteral("/template.") + QFileInfo(source).suffix();
     if (const store::WriteOutcome copied = store::AtomicFile::copy(source, input); !copied.ok())
-        return Failure{QStringLiteral("%1 cannot be copied (%2)").arg(source, copied.reason())};
+        return Failure{QCoreApplication::translate("TemplateSource", "%1 cannot be copied (%2)")
+                           .arg(source, copied.reason())};
     const QString outFolder = work.path() + QStringLiteral("/out");
     QDir().mkpath(outFolder);
 
@@ -141,19 +152,23 @@ Status convertWithOffice(const QString &office, const QString &source, const QSt
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(5000);
-        return Failure{QStringLiteral("LibreOffice did not finish in time")};
+        return Failure{
+            QCoreApplication::translate("TemplateSource", "LibreOffice did not finish in time")};
     }
     if (process.error() == QProcess::FailedToStart)
-        return Failure{QStringLiteral("LibreOffice (%1) could not be started").arg(office)};
+        return Failure{
+            QCoreApplication::translate("TemplateSource", "LibreOffice (%1) could not be started")
+                .arg(office)};
     const QString output = outFolder + QStringLiteral("/template.") + QFileInfo(target).suffix();
     if (process.exitCode() != 0 || !QFileInfo(output).isFile()) {
         const QString said = QString::fromLocal8Bit(process.readAll()).simplified();
         return Failure{
-            QStringLiteral("LibreOffice made no file%1")
+            QCoreApplication::translate("TemplateSource", "LibreOffice made no file%1")
                 .arg(said.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(said.left(200)))};
     }
     if (const store::WriteOutcome kept = store::AtomicFile::copy(output, target); !kept.ok())
-        return Failure{QStringLiteral("%1 cannot be written (%2)").arg(target, kept.reason())};
+        return Failure{QCoreApplication::translate("TemplateSource", "%1 cannot be written (%2)")
+                           .arg(target, kept.reason())};
     return {};
 }
 

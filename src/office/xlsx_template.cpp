@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "xlsx_template.h"
 
+#include <QCoreApplication>
+
 #include "main_part.h"
 #include "xml.h"
 
@@ -114,8 +116,9 @@ Status indexSheet(Sheet &sheet)
     pugi::xml_node root = sheet.xml->document_element();
     const std::optional<std::string> prefix = xml::prefixOf(root, xml::sheetNamespace);
     if (!prefix)
-        return Failure{
-            QStringLiteral("the sheet %1 is not a SpreadsheetML worksheet").arg(sheet.name)};
+        return Failure{QCoreApplication::translate("XlsxTemplate",
+                                                   "the sheet %1 is not a SpreadsheetML worksheet")
+                           .arg(sheet.name)};
     sheet.prefix = *prefix;
     sheet.sheetData = root.child(sheet.name_("sheetData").c_str());
     if (!sheet.sheetData)
@@ -125,7 +128,9 @@ Status indexSheet(Sheet &sheet)
     for (pugi::xml_node row : sheet.sheetData.children(rowName.c_str())) {
         int number = row.attribute("r").as_int(previous + 1);
         if (number <= previous || number > XlsxTemplate::maxRow)
-            return Failure{QStringLiteral("the rows of sheet %1 are out of order").arg(sheet.name)};
+            return Failure{
+                QCoreApplication::translate("XlsxTemplate", "the rows of sheet %1 are out of order")
+                    .arg(sheet.name)};
         sheet.rows.emplace(number, row);
         previous = number;
     }
@@ -278,10 +283,11 @@ Result<XlsxTemplate> XlsxTemplate::load(Package package)
     XlsxTemplate result;
     Data &d = *result.d;
     d.package = std::move(package);
-    Result<MainPart> main =
-        openMainPart(d.package, {workbookType, templateType,
-                                 QStringLiteral("a spreadsheet or spreadsheet template"),
-                                 QStringLiteral("an Excel template (.xltx)")});
+    Result<MainPart> main = openMainPart(
+        d.package,
+        {workbookType, templateType,
+         QCoreApplication::translate("XlsxTemplate", "a spreadsheet or spreadsheet template"),
+         QCoreApplication::translate("XlsxTemplate", "an Excel template (.xltx)")});
     if (!main)
         return Failure{main.reason()};
     d.types = std::move(main->types);
@@ -291,8 +297,9 @@ Result<XlsxTemplate> XlsxTemplate::load(Package package)
     const pugi::xml_node root = d.workbook->document_element();
     const std::optional<std::string> prefix = xml::prefixOf(root, xml::sheetNamespace);
     if (!prefix)
-        return Failure{QStringLiteral("the workbook is not SpreadsheetML (Strict Open XML is not "
-                                      "read; save it as an Excel template in the usual format)")};
+        return Failure{QCoreApplication::translate(
+            "XlsxTemplate", "the workbook is not SpreadsheetML (Strict Open XML is not "
+                            "read; save it as an Excel template in the usual format)")};
     d.prefix = *prefix;
     const std::optional<std::string> r = xml::prefixOf(root, xml::relationshipsNamespace);
     const std::string idName = (r ? *r : std::string("r:")) + "id";
@@ -308,7 +315,9 @@ Result<XlsxTemplate> XlsxTemplate::load(Package package)
             sheet.part = d.relationships.resolve(target->target);
             const QByteArray *sheetBytes = d.package.find(sheet.part);
             if (!sheetBytes)
-                return Failure{QStringLiteral("the sheet %1 is missing").arg(sheet.name)};
+                return Failure{
+                    QCoreApplication::translate("XlsxTemplate", "the sheet %1 is missing")
+                        .arg(sheet.name)};
             Result<std::unique_ptr<pugi::xml_document>> parsed =
                 xml::parse(*sheetBytes, sheet.part);
             if (!parsed)
@@ -320,7 +329,8 @@ Result<XlsxTemplate> XlsxTemplate::load(Package package)
         }
         d.sheets.push_back(std::move(sheet));
         if (d.sheets.size() > 4096)
-            return Failure{QStringLiteral("the workbook has too many sheets")};
+            return Failure{
+                QCoreApplication::translate("XlsxTemplate", "the workbook has too many sheets")};
     }
     return result;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "xml.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace office::xml {
@@ -26,11 +28,12 @@ Result<std::unique_ptr<pugi::xml_document>> parse(const QByteArray &bytes, const
         bytes.constData(), size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata_single,
         pugi::encoding_auto);
     if (!result)
-        return Failure{QStringLiteral("the part %1 is not well-formed XML (%2 at byte %3)")
-                           .arg(partName, QString::fromUtf8(result.description()))
-                           .arg(result.offset)};
+        return Failure{
+            QCoreApplication::translate("Xml", "the part %1 is not well-formed XML (%2 at byte %3)")
+                .arg(partName, QString::fromUtf8(result.description()))
+                .arg(result.offset)};
     if (!document->document_element())
-        return Failure{QStringLiteral("the part %1 is empty").arg(partName)};
+        return Failure{QCoreApplication::translate("Xml", "the part %1 is empty").arg(partName)};
     // The code that works on a part walks it recursively; no office program nests
     // elements anywhere near this deep.
     int depth = 0;
@@ -38,7 +41,9 @@ Result<std::unique_ptr<pugi::xml_document>> parse(const QByteArray &bytes, const
         if (pugi::xml_node child = node.first_child()) {
             node = child;
             if (++depth > maxDepth)
-                return Failure{QStringLiteral("the part %1 is nested too deeply").arg(partName)};
+                return Failure{
+                    QCoreApplication::translate("Xml", "the part %1 is nested too deeply")
+                        .arg(partName)};
             continue;
         }
         while (node && !node.next_sibling()) {

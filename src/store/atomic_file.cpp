@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomic_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <cerrno>
@@ -257,9 +258,10 @@ WriteOutcome AtomicFile::copy(const QString &source, const QString &target, qint
         return WriteOutcome{WriteStatus::Error, errno, source, {}};
     if (!S_ISREG(info.st_mode))
         return WriteOutcome{WriteStatus::Error, EINVAL, source,
-                            QStringLiteral("not a regular file")};
+                            QCoreApplication::translate("AtomicFile", "not a regular file")};
     if (info.st_size > maxSize)
-        return WriteOutcome{WriteStatus::TooLarge, EFBIG, source, QStringLiteral("too large")};
+        return WriteOutcome{WriteStatus::TooLarge, EFBIG, source,
+                            QCoreApplication::translate("AtomicFile", "too large")};
 
     AtomicFile file(target);
     if (WriteOutcome opened = file.open(); !opened.ok())
@@ -280,7 +282,8 @@ WriteOutcome AtomicFile::copy(const QString &source, const QString &target, qint
         total += n;
         if (total > maxSize) {
             file.cancel();
-            return WriteOutcome{WriteStatus::TooLarge, EFBIG, source, QStringLiteral("too large")};
+            return WriteOutcome{WriteStatus::TooLarge, EFBIG, source,
+                                QCoreApplication::translate("AtomicFile", "too large")};
         }
         if (WriteOutcome written = file.write(QByteArrayView(buffer, n)); !written.ok())
             return written;

@@ -6,6 +6,7 @@
 #include "file_lock.h"
 #include "folder_index.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,19 +49,24 @@ QString FolderOutcome::describe() const
     case FolderStatus::Ok:
         return {};
     case FolderStatus::InvalidPath:
-        return QStringLiteral("A folder without a name was refused.");
+        return QCoreApplication::translate("FolderOutcome", "A folder without a name was refused.");
     case FolderStatus::Missing:
-        what = QStringLiteral("The folder \"%1\" does not exist").arg(path);
+        what = QCoreApplication::translate("FolderOutcome", "The folder \"%1\" does not exist")
+                   .arg(path);
         break;
     case FolderStatus::NotAFolder:
-        what = QStringLiteral("\"%1\" is a file, not a folder").arg(path);
+        what = QCoreApplication::translate("FolderOutcome", "\"%1\" is a file, not a folder")
+                   .arg(path);
         break;
     case FolderStatus::HasSubfolders:
-        what = QStringLiteral("The folder \"%1\" could not be removed: it holds folders of its own")
+        what = QCoreApplication::translate(
+                   "FolderOutcome",
+                   "The folder \"%1\" could not be removed: it holds folders of its own")
                    .arg(path);
         break;
     case FolderStatus::Failed:
-        what = QStringLiteral("\"%1\" could not be changed").arg(path);
+        what =
+            QCoreApplication::translate("FolderOutcome", "\"%1\" could not be changed").arg(path);
         break;
     }
     if (!reason.isEmpty())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "name_check.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace store {
@@ -43,58 +44,78 @@ bool isDecimalNumber(const QString &name)
 
 NameCheck checkName(const QString &name, NameKind kind)
 {
-    const QString what =
-        kind == NameKind::Class ? QStringLiteral("class name") : QStringLiteral("test name");
+    const QString what = kind == NameKind::Class
+                             ? QCoreApplication::translate("NameCheck", "class name")
+                             : QCoreApplication::translate("NameCheck", "test name");
     if (name.trimmed().isEmpty())
-        return refuse(NameProblem::Empty, QStringLiteral("The %1 is empty.").arg(what));
+        return refuse(NameProblem::Empty,
+                      QCoreApplication::translate("NameCheck", "The %1 is empty.").arg(what));
     if (name.trimmed() != name)
-        return refuse(NameProblem::Blanks,
-                      QStringLiteral("The %1 must not begin or end with a blank.").arg(what));
-    if (name.size() > maxNameLength)
         return refuse(
-            NameProblem::TooLong,
-            QStringLiteral("The %1 is longer than %2 characters.").arg(what).arg(maxNameLength));
+            NameProblem::Blanks,
+            QCoreApplication::translate("NameCheck", "The %1 must not begin or end with a blank.")
+                .arg(what));
+    if (name.size() > maxNameLength)
+        return refuse(NameProblem::TooLong, QCoreApplication::translate(
+                                                "NameCheck", "The %1 is longer than %2 characters.")
+                                                .arg(what)
+                                                .arg(maxNameLength));
     for (QChar c : name) {
         if (isControl(c))
-            return refuse(NameProblem::ControlCharacter,
-                          QStringLiteral("The %1 holds a line break or another control character.")
-                              .arg(what));
+            return refuse(
+                NameProblem::ControlCharacter,
+                QCoreApplication::translate(
+                    "NameCheck", "The %1 holds a line break or another control character.")
+                    .arg(what));
         if (c == u'/' || c == u'\\')
-            return refuse(NameProblem::Separator,
-                          QStringLiteral("The %1 must not hold \"/\" or \"\\\".").arg(what));
+            return refuse(
+                NameProblem::Separator,
+                QCoreApplication::translate("NameCheck", "The %1 must not hold \"/\" or \"\\\".")
+                    .arg(what));
         if (c == u'[' || c == u']')
-            return refuse(NameProblem::Bracket,
-                          QStringLiteral("The %1 must not hold \"[\" or \"]\".").arg(what));
+            return refuse(
+                NameProblem::Bracket,
+                QCoreApplication::translate("NameCheck", "The %1 must not hold \"[\" or \"]\".")
+                    .arg(what));
         if (c == u'=')
-            return refuse(NameProblem::EqualsSign,
-                          QStringLiteral("The %1 must not hold \"=\".").arg(what));
+            return refuse(
+                NameProblem::EqualsSign,
+                QCoreApplication::translate("NameCheck", "The %1 must not hold \"=\".").arg(what));
         if (QStringView(u"<>:\"|?*").contains(c))
             return refuse(NameProblem::FileNameCharacter,
-                          QStringLiteral("The %1 must not hold any of < > : \" | ? *").arg(what));
+                          QCoreApplication::translate("NameCheck",
+                                                      "The %1 must not hold any of < > : \" | ? *")
+                              .arg(what));
     }
     if (name.contains(QStringLiteral("..")) || name == u".")
-        return refuse(NameProblem::DotDot,
-                      QStringLiteral("The %1 must not hold \"..\".").arg(what));
+        return refuse(
+            NameProblem::DotDot,
+            QCoreApplication::translate("NameCheck", "The %1 must not hold \"..\".").arg(what));
     if (name.startsWith(u';'))
         return refuse(NameProblem::Semicolon,
-                      QStringLiteral("The %1 must not begin with \";\".").arg(what));
+                      QCoreApplication::translate("NameCheck", "The %1 must not begin with \";\".")
+                          .arg(what));
     if (name.endsWith(u'.'))
-        return refuse(NameProblem::TrailingDot,
-                      QStringLiteral("The %1 must not end with \".\".").arg(what));
-    if (isDeviceName(name))
         return refuse(
-            NameProblem::DeviceName,
-            QStringLiteral("\"%1\" is a device name that Windows keeps for itself.").arg(name));
+            NameProblem::TrailingDot,
+            QCoreApplication::translate("NameCheck", "The %1 must not end with \".\".").arg(what));
+    if (isDeviceName(name))
+        return refuse(NameProblem::DeviceName,
+                      QCoreApplication::translate(
+                          "NameCheck", "\"%1\" is a device name that Windows keeps for itself.")
+                          .arg(name));
 
     if (kind == NameKind::Paper) {
         if (isDecimalNumber(name))
             return refuse(NameProblem::Number,
-                          QStringLiteral("The test name must not be a number alone."));
+                          QCoreApplication::translate("NameCheck",
+                                                      "The test name must not be a number alone."));
         // A paper's name is read back from its file name up to the first ".cho": "Unit.chores"
         // would come back from an exchange as a paper "Unit".
         if (name.contains(QStringLiteral(".cho"), Qt::CaseInsensitive))
-            return refuse(NameProblem::ProfileSuffix,
-                          QStringLiteral("The test name must not hold \".cho\"."));
+            return refuse(
+                NameProblem::ProfileSuffix,
+                QCoreApplication::translate("NameCheck", "The test name must not hold \".cho\"."));
         static const QStringList reserved{
             QStringLiteral("TestNameCount"), QStringLiteral("TestName"),
             QStringLiteral("ClassName"),     QStringLiteral("ClassNameCount"),
@@ -102,9 +123,10 @@ NameCheck checkName(const QString &name, NameKind kind)
             QStringLiteral("LastNumber"),    QStringLiteral("admin")};
         for (const QString &fixed : reserved) {
             if (name.compare(fixed, Qt::CaseInsensitive) == 0)
-                return refuse(
-                    NameProblem::ReservedName,
-                    QStringLiteral("\"%1\" is a name the system keeps for itself.").arg(name));
+                return refuse(NameProblem::ReservedName,
+                              QCoreApplication::translate(
+                                  "NameCheck", "\"%1\" is a name the system keeps for itself.")
+                                  .arg(name));
         }
     }
     return {};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "root_locator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -40,7 +41,7 @@ QString RootLocation::origin() const
     case RootSource::ConfigFile:
         return configFile;
     case RootSource::ProgramFolder:
-        return QStringLiteral("the program's folder");
+        return QCoreApplication::translate("RootLocation", "the program's folder");
     case RootSource::None:
         break;
     }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace store {
@@ -39,6 +40,7 @@ QString describe(ReadStatus status);
 /// nothing was changed." `lost` says what was not saved ("the class list was not saved"),
 /// `where` names the place written to ("the data root", "the editor's local folder").
 QString notSavedMessage(WriteStatus status, const QString &lost,
-                        const QString &where = QStringLiteral("the data root"));
+                        const QString &where = QCoreApplication::translate("Status",
+                                                                           "the data root"));
 
 } // namespace store

@@ -31,8 +31,8 @@ AboutTestWindow::AboutTestWindow(const store::DataRoot &root, const TesteeIdenti
     , m_quit(std::move(quit))
 {
     setObjectName(QStringLiteral("考试说明"));
-    setWindowTitle(QStringLiteral("About Test"));
-    setAccessibleName(QStringLiteral("About Test"));
+    setWindowTitle(tr("About Test"));
+    setAccessibleName(tr("About Test"));
 
     auto *description = label(m_model.description(), QStringLiteral("Lab_about"), this);
     description->setWordWrap(true);
@@ -40,16 +40,16 @@ AboutTestWindow::AboutTestWindow(const store::DataRoot &root, const TesteeIdenti
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(label(QStringLiteral("Full mark:"), QStringLiteral("Label1"), this), 0, 0);
+    grid->addWidget(label(tr("Full mark:"), QStringLiteral("Label1"), this), 0, 0);
     grid->addWidget(label(m_model.fullMark(), QStringLiteral("Lab_fullmark"), this), 0, 1);
-    grid->addWidget(label(QStringLiteral("Test time:"), QStringLiteral("Label2"), this), 1, 0);
+    grid->addWidget(label(tr("Test time:"), QStringLiteral("Label2"), this), 1, 0);
     grid->addWidget(label(m_model.testTime(), QStringLiteral("Lab_testtime"), this), 1, 1);
-    grid->addWidget(label(QStringLiteral("minute"), QStringLiteral("Label3"), this), 1, 2);
-    grid->addWidget(label(QStringLiteral("Question Total:"), QStringLiteral("Label4"), this), 2, 0);
+    grid->addWidget(label(tr("minute"), QStringLiteral("Label3"), this), 1, 2);
+    grid->addWidget(label(tr("Question Total:"), QStringLiteral("Label4"), this), 2, 0);
     grid->addWidget(label(m_model.questionTotal(), QStringLiteral("Lab_total"), this), 2, 1);
     grid->setColumnStretch(3, 1);
 
-    auto *start = new QPushButton(QStringLiteral("Click to start test"), this);
+    auto *start = new QPushButton(tr("Click to start test"), this);
     start->setObjectName(QStringLiteral("Cmd_start"));
     start->setAccessibleName(start->text());
     start->setDefault(true);

@@ -7,6 +7,7 @@
 #include "store/roster.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace student {
@@ -158,71 +159,75 @@ Admission::Outcome Admission::admit(const Form &form, const std::function<void()
 
 QString Admission::noTestMessage()
 {
-    return QStringLiteral("Sorry!No test now!");
+    return QCoreApplication::translate("Admission", "Sorry!No test now!");
 }
 
 QString Admission::noClassMessage()
 {
-    return QStringLiteral("Sorry!No class allowed to test now!");
+    return QCoreApplication::translate("Admission", "Sorry!No class allowed to test now!");
 }
 
 QString Admission::choosePaperMessage()
 {
-    return QStringLiteral("Please choose test name!");
+    return QCoreApplication::translate("Admission", "Please choose test name!");
 }
 
 QString Admission::chooseClassMessage()
 {
-    return QStringLiteral("Please choose class name!");
+    return QCoreApplication::translate("Admission", "Please choose class name!");
 }
 
 QString Admission::wrongNumberMessage()
 {
-    return QStringLiteral("Your student number is wrong,Please input again!");
+    return QCoreApplication::translate("Admission",
+                                       "Your student number is wrong,Please input again!");
 }
 
 QString Admission::missingNameMessage()
 {
-    return QStringLiteral("Please input your student number and name!");
+    return QCoreApplication::translate("Admission", "Please input your student number and name!");
 }
 
 QString Admission::noResultFolderMessage()
 {
-    return QStringLiteral("The result folder of this test is missing,"
-                          "please contact with the system manager.");
+    return QCoreApplication::translate("Admission", "The result folder of this test is missing,"
+                                                    "please contact with the system manager.");
 }
 
 QString Admission::noRetestMessage()
 {
-    return QStringLiteral("The student has finished test,you can't retest!");
+    return QCoreApplication::translate("Admission",
+                                       "The student has finished test,you can't retest!");
 }
 
 QString Admission::retestQuestion()
 {
-    return QStringLiteral("The student has finished test!\n"
-                          "If retest,your previous score will be deleted,"
-                          "will you insist to retest really?");
+    return QCoreApplication::translate("Admission", "The student has finished test!\n"
+                                                    "If retest,your previous score will be deleted,"
+                                                    "will you insist to retest really?");
 }
 
 QString Admission::retestPasswordTitle()
 {
-    return QStringLiteral("Input retest password:");
+    return QCoreApplication::translate("Admission", "Input retest password:");
 }
 
 QString Admission::noReloginMessage()
 {
-    return QStringLiteral("The student has been test,you can't relogin by this student number!"
-                          "Please contact with the system manager.");
+    return QCoreApplication::translate(
+        "Admission", "The student has been test,you can't relogin by this student number!"
+                     "Please contact with the system manager.");
 }
 
 QString Admission::reloginQuestion()
 {
-    return QStringLiteral("Will you insist to relogin by this student number?");
+    return QCoreApplication::translate("Admission",
+                                       "Will you insist to relogin by this student number?");
 }
 
 QString Admission::reloginPasswordTitle()
 {
-    return QStringLiteral("Input relogin password:");
+    return QCoreApplication::translate("Admission", "Input relogin password:");
 }
 
 } // namespace student

@@ -6,6 +6,7 @@
 #include "store/numeric.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -397,33 +398,39 @@ void ExamAttempt::finishAttempt()
 
 QString ExamAttempt::scoreMessage(int fullMark, qint64 score)
 {
-    return QStringLiteral("        The test full mark is:") + QString::number(fullMark) +
-           QStringLiteral("\n        Your test mark is:") + QString::number(score) +
-           QStringLiteral("          \n            Good Bye!");
+    return QCoreApplication::translate("ExamAttempt", "        The test full mark is:") +
+           QString::number(fullMark) +
+           QCoreApplication::translate("ExamAttempt", "\n        Your test mark is:") +
+           QString::number(score) +
+           QCoreApplication::translate("ExamAttempt", "          \n            Good Bye!");
 }
 
 QString ExamAttempt::savedMessage()
 {
-    return QStringLiteral("        Your test mark is saved.          \n"
-                          "       Thank you very much! Good Bye!         ");
+    return QCoreApplication::translate("ExamAttempt",
+                                       "        Your test mark is saved.          \n"
+                                       "       Thank you very much! Good Bye!         ");
 }
 
 QString ExamAttempt::notSavedMessage()
 {
-    return QStringLiteral("Your test mark was NOT saved.\n"
-                          "Please call the teacher before you leave this computer.");
+    return QCoreApplication::translate("ExamAttempt",
+                                       "Your test mark was NOT saved.\n"
+                                       "Please call the teacher before you leave this computer.");
 }
 
 QString ExamAttempt::cannotStartMessage()
 {
-    return QStringLiteral("Your test cannot be saved, so it cannot start.\n"
-                          "Please call the teacher.");
+    return QCoreApplication::translate("ExamAttempt",
+                                       "Your test cannot be saved, so it cannot start.\n"
+                                       "Please call the teacher.");
 }
 
 QString ExamAttempt::saveFailedQuestion()
 {
-    return QStringLiteral("Your test mark could not be saved!\n"
-                          "Please tell the teacher. OK tries again, Cancel ends the test.");
+    return QCoreApplication::translate(
+        "ExamAttempt", "Your test mark could not be saved!\n"
+                       "Please tell the teacher. OK tries again, Cancel ends the test.");
 }
 
 } // namespace student

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exam_screen.h"
 
+#include <QCoreApplication>
+
 #include "store/numeric.h"
 #include "ui/prompts.h"
 
@@ -29,7 +31,7 @@ QString ExamScreen::windowTitle() const
 
 QString ExamScreen::selectorCaption() const
 {
-    return QStringLiteral("Select question          Questions total:") +
+    return QCoreApplication::translate("ExamScreen", "Select question          Questions total:") +
            QString::number(m_attempt.questionCount());
 }
 
@@ -71,35 +73,40 @@ void ExamScreen::showPosition()
         m_options[size_t(k - 1)] = {ticked,
                                     ticked ? OptionColour::Chosen : OptionColour::NotChosen};
     }
-    m_questionCaption = QStringLiteral("Question No:") + QString::number(position) +
-                        QStringLiteral("    Mark:") + m_attempt.markText(q);
+    m_questionCaption =
+        QCoreApplication::translate("ExamScreen", "Question No:") + QString::number(position) +
+        QCoreApplication::translate("ExamScreen", "    Mark:") + m_attempt.markText(q);
 
     m_explanationVisible = m_attempt.answerDisplay();
     if (!m_explanationVisible) {
         m_explanationDocument.clear();
         return;
     }
-    m_explanationCaption = QStringLiteral("Explain");
+    m_explanationCaption = QCoreApplication::translate("ExamScreen", "Explain");
     m_explanationDocument = m_attempt.documentPath(q, DocumentKind::Explanation);
     const QString correct = m_attempt.question(q).answer;
     if (store::numericValue(correct) == 0) {
-        m_questionCaption += QStringLiteral("   Correct answer isn't setted.");
+        m_questionCaption +=
+            QCoreApplication::translate("ExamScreen", "   Correct answer isn't setted.");
         return;
     }
-    m_questionCaption += QStringLiteral("   Correct answer:") + correct;
+    m_questionCaption += QCoreApplication::translate("ExamScreen", "   Correct answer:") + correct;
     for (int k = 1; k <= 7; ++k) {
         m_options[size_t(k - 1)].colour =
             correct.contains(QChar(u'0' + k)) ? OptionColour::Correct : OptionColour::NotChosen;
     }
     switch (m_attempt.answerVerdict(q)) {
     case Verdict::Correct:
-        m_explanationCaption += QStringLiteral("   Your answer is correct!");
+        m_explanationCaption +=
+            QCoreApplication::translate("ExamScreen", "   Your answer is correct!");
         break;
     case Verdict::Wrong:
-        m_explanationCaption += QStringLiteral("   Your answer is uncorrect!");
+        m_explanationCaption +=
+            QCoreApplication::translate("ExamScreen", "   Your answer is uncorrect!");
         break;
     case Verdict::Unanswered:
-        m_explanationCaption += QStringLiteral("   You haven't answered!");
+        m_explanationCaption +=
+            QCoreApplication::translate("ExamScreen", "   You haven't answered!");
         break;
     case Verdict::NoCorrectAnswer:
         break;
@@ -230,49 +237,56 @@ void ExamScreen::finishNow()
 
 QString ExamScreen::finishQuestion()
 {
-    return QStringLiteral("Will you finsh the test really?");
+    return QCoreApplication::translate("ExamScreen", "Will you finsh the test really?");
 }
 
 QString ExamScreen::saveWarningText()
 {
-    return QStringLiteral("Your answers cannot be saved at the moment! "
-                          "Go on with the test and tell the teacher.");
+    return QCoreApplication::translate("ExamScreen", "Your answers cannot be saved at the moment! "
+                                                     "Go on with the test and tell the teacher.");
 }
 
 QString ExamScreen::displayAnswerCaption()
 {
-    return QStringLiteral("Display answer");
+    return QCoreApplication::translate("ExamScreen", "Display answer");
 }
 
 QString ExamScreen::continueTestCaption()
 {
-    return QStringLiteral("Continue test");
+    return QCoreApplication::translate("ExamScreen", "Continue test");
 }
 
 QString ExamScreen::noQuestionsText()
 {
-    return QStringLiteral("This paper has no questions. Click \"Finish test\" to end the test.");
+    return QCoreApplication::translate(
+        "ExamScreen", "This paper has no questions. Click \"Finish test\" to end the test.");
 }
 
 QString ExamScreen::helpText()
 {
     const QChar cr = u'\n';
     QString text = cr;
-    for (const char16_t *line :
-         {u"1、How to answer: click the answer. ",
-          u"2、How to change page:click  Previous or Next boutton ",
-          u"3、How to change page automatically: Choose Page automatically. ",
-          u"4、How to view correct answer: If you are allowed to view the correct answer,"
-          u"click Display answer to view correct answer.",
-          u"5、How to finish test: Click Finish test."}) {
-        text += QString::fromUtf16(line) + cr;
-    }
+    const QString lines[] = {
+        QCoreApplication::translate("ExamScreen", "1、How to answer: click the answer. "),
+        QCoreApplication::translate("ExamScreen",
+                                    "2、How to change page:click  Previous or Next boutton "),
+        QCoreApplication::translate(
+            "ExamScreen", "3、How to change page automatically: Choose Page automatically. "),
+        QCoreApplication::translate("ExamScreen",
+                                    "4、How to view correct answer: If you are allowed to view "
+                                    "the correct answer,click Display answer to view correct "
+                                    "answer."),
+        QCoreApplication::translate("ExamScreen", "5、How to finish test: Click Finish test."),
+    };
+    for (const QString &line : lines)
+        text += line + cr;
     text += QString(7, cr);
-    text += QStringLiteral("The Quorin developers, 2026") + cr;
-    text += QStringLiteral("Quorin Ver.4.0") + cr;
+    text += QCoreApplication::translate("ExamScreen", "The Quorin developers, 2026") + cr;
+    text += QCoreApplication::translate("ExamScreen", "Quorin Ver.4.0") + cr;
     text += cr;
-    text +=
-        QStringLiteral("Questions about this program: ask your teacher or system manager.") + cr;
+    text += QCoreApplication::translate(
+                "ExamScreen", "Questions about this program: ask your teacher or system manager.") +
+            cr;
     return text;
 }
 

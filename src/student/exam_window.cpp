@@ -56,7 +56,7 @@ ExamWindow::ExamWindow(store::DataRoot root, const store::Clock &clock, store::R
     , m_ticks(ticks)
 {
     setObjectName(QStringLiteral("网络考试"));
-    setWindowTitle(QStringLiteral("Student end"));
+    setWindowTitle(tr("Student end"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     m_countdown.setInterval(1000);
@@ -75,33 +75,32 @@ ExamWindow::~ExamWindow()
 
 void ExamWindow::build()
 {
-    m_questionFrame = new QGroupBox(QStringLiteral("Question"), this);
+    m_questionFrame = new QGroupBox(tr("Question"), this);
     m_questionFrame->setObjectName(QStringLiteral("Fram_题目"));
     m_questionFrame->setAccessibleName(m_questionFrame->title());
     m_questionPane = new ui::RichTextPane(m_questionFrame);
     // What the testee sees is never saved, so it cannot be edited either.
     m_questionPane->setReadOnly(true);
     m_questionPane->setObjectName(QStringLiteral("Rich题目"));
-    m_questionPane->setAccessibleName(QStringLiteral("Question"));
+    m_questionPane->setAccessibleName(tr("Question"));
     (new QVBoxLayout(m_questionFrame))->addWidget(m_questionPane);
 
-    m_explanationFrame = new QGroupBox(QStringLiteral("Explain"), this);
+    m_explanationFrame = new QGroupBox(tr("Explain"), this);
     m_explanationFrame->setObjectName(QStringLiteral("FrmExplain"));
     m_explanationFrame->setAccessibleName(m_explanationFrame->title());
     m_explanationPane = new ui::RichTextPane(m_explanationFrame);
     m_explanationPane->setReadOnly(true);
     m_explanationPane->setObjectName(QStringLiteral("Rich解题辅导"));
-    m_explanationPane->setAccessibleName(QStringLiteral("Explain"));
+    m_explanationPane->setAccessibleName(tr("Explain"));
     (new QVBoxLayout(m_explanationFrame))->addWidget(m_explanationPane);
     m_explanationFrame->hide();
 
-    auto *choose = new QGroupBox(QStringLiteral("Choose "), this);
+    auto *choose = new QGroupBox(tr("Choose "), this);
     choose->setObjectName(QStringLiteral("Frame2"));
-    choose->setAccessibleName(QStringLiteral("Choose "));
+    choose->setAccessibleName(tr("Choose "));
     auto *chooseLayout = new QHBoxLayout(choose);
-    const QStringList captions{QStringLiteral("1.A -yes"), QStringLiteral("2.B -no"),
-                               QStringLiteral("3.C"),      QStringLiteral("4.D"),
-                               QStringLiteral("5.E"),      QStringLiteral("6.F"),
+    const QStringList captions{tr("1.A -yes"),        tr("2.B -no"),         QStringLiteral("3.C"),
+                               QStringLiteral("4.D"), QStringLiteral("5.E"), QStringLiteral("6.F"),
                                QStringLiteral("7.G")};
     for (int k = 1; k <= 7; ++k) {
         auto *box = new OptionBox(k, captions.at(k - 1), choose);
@@ -119,15 +118,15 @@ void ExamWindow::build()
         });
     }
 
-    m_previous = button(QStringLiteral("Previous"), QStringLiteral("Command1"), this);
-    m_next = button(QStringLiteral("Next"), QStringLiteral("Command2"), this);
+    m_previous = button(tr("Previous"), QStringLiteral("Command1"), this);
+    m_next = button(tr("Next"), QStringLiteral("Command2"), this);
     m_next->setDefault(true);
     m_answer = button(ExamScreen::displayAnswerCaption(), QStringLiteral("Command3"), this);
-    m_help = button(QStringLiteral("Help"), QStringLiteral("Command5"), this);
-    m_finish = button(QStringLiteral("Finish test "), QStringLiteral("Command6"), this);
-    m_autoPageDown = new QCheckBox(QStringLiteral("Pagedown automatically "), this);
+    m_help = button(tr("Help"), QStringLiteral("Command5"), this);
+    m_finish = button(tr("Finish test "), QStringLiteral("Command6"), this);
+    m_autoPageDown = new QCheckBox(tr("Pagedown automatically "), this);
     m_autoPageDown->setObjectName(QStringLiteral("Check1"));
-    m_autoPageDown->setAccessibleName(QStringLiteral("Pagedown automatically "));
+    m_autoPageDown->setAccessibleName(tr("Pagedown automatically "));
     m_previous->installEventFilter(this);
     m_next->installEventFilter(this);
     connect(m_previous, &QPushButton::clicked, this, [this] {
@@ -159,7 +158,7 @@ void ExamWindow::build()
 
     m_selectorFrame = new QGroupBox(this);
     m_selectorFrame->setObjectName(QStringLiteral("FrmSelQuestion"));
-    setCaption(m_selectorFrame, QStringLiteral("Select question"));
+    setCaption(m_selectorFrame, tr("Select question"));
     auto *selectorLayout = new QHBoxLayout(m_selectorFrame);
     auto *grid = new QGridLayout;
     grid->setSpacing(3);
@@ -179,7 +178,7 @@ void ExamWindow::build()
     selectorLayout->addLayout(grid, 1);
     m_selectorBar = new QScrollBar(Qt::Vertical, m_selectorFrame);
     m_selectorBar->setObjectName(QStringLiteral("VSlquestion"));
-    m_selectorBar->setAccessibleName(QStringLiteral("Select question"));
+    m_selectorBar->setAccessibleName(tr("Select question"));
     m_selectorBar->setMinimum(0);
     m_selectorBar->setSingleStep(QuestionSelector::step);
     m_selectorBar->setPageStep(QuestionSelector::step);
@@ -189,9 +188,9 @@ void ExamWindow::build()
         drawSelector();
     });
 
-    auto *timeCaption = new QLabel(QStringLiteral("Surplus time:"), this);
+    auto *timeCaption = new QLabel(tr("Surplus time:"), this);
     timeCaption->setObjectName(QStringLiteral("Label2"));
-    timeCaption->setAccessibleName(QStringLiteral("Surplus time:"));
+    timeCaption->setAccessibleName(tr("Surplus time:"));
     m_time = new QLabel(QStringLiteral("00:00:00"), this);
     m_time->setObjectName(QStringLiteral("Lab_TIMER"));
     m_time->setAccessibleName(m_time->text());
@@ -199,10 +198,10 @@ void ExamWindow::build()
     big.setPointSizeF(big.pointSizeF() * 2);
     big.setBold(true);
     m_time->setFont(big);
-    auto *maker = new QLabel(QStringLiteral("Quorin Ver.4.0"), this);
+    auto *maker = new QLabel(tr("Quorin Ver.4.0"), this);
     maker->setObjectName(QStringLiteral("Label3"));
     maker->setAccessibleName(maker->text());
-    auto *contact = new QLabel(QStringLiteral("Ask your teacher for help"), this);
+    auto *contact = new QLabel(tr("Ask your teacher for help"), this);
     contact->setObjectName(QStringLiteral("Label4"));
     contact->setAccessibleName(contact->text());
     // Saving failed several times in a row: the testee goes on, but knows.

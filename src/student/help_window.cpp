@@ -13,18 +13,18 @@ HelpWindow::HelpWindow(const QString &text, QWidget *parent)
     , m_label(new QLabel(text, this))
 {
     setObjectName(QStringLiteral("帮助"));
-    setWindowTitle(QStringLiteral("Help"));
-    setAccessibleName(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
+    setAccessibleName(tr("Help"));
     setModal(true);
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setToolTip(QStringLiteral("Click to return"));
+    m_label->setToolTip(tr("Click to return"));
     m_label->setAccessibleName(text);
     m_label->setWordWrap(true);
     m_label->setMargin(12);
     m_label->installEventFilter(this);
-    auto *back = new QPushButton(QStringLiteral("Return"), this);
+    auto *back = new QPushButton(tr("Return"), this);
     back->setObjectName(QStringLiteral("Command1"));
-    back->setAccessibleName(QStringLiteral("Return"));
+    back->setAccessibleName(tr("Return"));
     back->setDefault(true);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);

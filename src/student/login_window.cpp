@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "login_window.h"
 
+#include "ui/help_page.h"
 #include "ui/prompts.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,10 +47,10 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, std::functi
     , m_openUrl(openUrl ? std::move(openUrl) : UrlOpener(&QDesktopServices::openUrl))
 {
     setObjectName(QStringLiteral("考试登录"));
-    setWindowTitle(QStringLiteral("Student login"));
-    setAccessibleName(QStringLiteral("Student login"));
+    setWindowTitle(tr("Student login"));
+    setAccessibleName(tr("Student login"));
 
-    auto *title = new QLabel(QStringLiteral("Quorin 4.0"), this);
+    auto *title = new QLabel(tr("Quorin 4.0"), this);
     title->setObjectName(QStringLiteral("Lab_title"));
     title->setAccessibleName(title->text());
     QFont big = title->font();
@@ -59,15 +61,15 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, std::functi
 
     m_papers = new QComboBox(this);
     m_papers->setObjectName(QStringLiteral("Combo_test"));
-    m_papers->setAccessibleName(QStringLiteral("Choose test name:"));
+    m_papers->setAccessibleName(tr("Choose test name:"));
     m_papers->installEventFilter(this);
     m_classes = new QComboBox(this);
     m_classes->setObjectName(QStringLiteral("Combo_class"));
-    m_classes->setAccessibleName(QStringLiteral("Choose class name:"));
+    m_classes->setAccessibleName(tr("Choose class name:"));
     m_number = new QLineEdit(this);
     m_number->setObjectName(QStringLiteral("Text_number"));
-    m_number->setAccessibleName(QStringLiteral("Input student number:"));
-    m_number->setToolTip(QStringLiteral("Student number muse be numeric."));
+    m_number->setAccessibleName(tr("Input student number:"));
+    m_number->setToolTip(tr("Student number muse be numeric."));
     m_number->setMaxLength(9);
     // Keys are filtered as typed; the validator keeps pasted text to digits as well.
     m_number->setValidator(
@@ -75,32 +77,32 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, std::functi
     m_number->installEventFilter(this);
     m_firstName = new QLineEdit(this);
     m_firstName->setObjectName(QStringLiteral("Text_first"));
-    m_firstName->setAccessibleName(QStringLiteral("Input your first name:"));
+    m_firstName->setAccessibleName(tr("Input your first name:"));
     m_lastName = new QLineEdit(this);
     m_lastName->setObjectName(QStringLiteral("Text_last"));
-    m_lastName->setAccessibleName(QStringLiteral("Input your last name:"));
+    m_lastName->setAccessibleName(tr("Input your last name:"));
 
     auto *form = new QFormLayout;
-    form->addRow(caption(QStringLiteral("Choose test name:"), m_papers), m_papers);
-    form->addRow(caption(QStringLiteral("Choose class name:"), m_classes), m_classes);
-    form->addRow(caption(QStringLiteral("Input student number:"), m_number), m_number);
-    form->addRow(caption(QStringLiteral("Input your first name:"), m_firstName), m_firstName);
-    form->addRow(caption(QStringLiteral("Input your last name:"), m_lastName), m_lastName);
+    form->addRow(caption(tr("Choose test name:"), m_papers), m_papers);
+    form->addRow(caption(tr("Choose class name:"), m_classes), m_classes);
+    form->addRow(caption(tr("Input student number:"), m_number), m_number);
+    form->addRow(caption(tr("Input your first name:"), m_firstName), m_firstName);
+    form->addRow(caption(tr("Input your last name:"), m_lastName), m_lastName);
 
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("Cmd_ok"));
-    okButton->setAccessibleName(QStringLiteral("OK"));
+    okButton->setAccessibleName(tr("OK"));
     okButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("Cmd_cancel"));
-    cancelButton->setAccessibleName(QStringLiteral("Cancel"));
+    cancelButton->setAccessibleName(tr("Cancel"));
     cancelButton->setAutoDefault(false);
     connect(okButton, &QPushButton::clicked, this, &LoginWindow::ok);
     connect(cancelButton, &QPushButton::clicked, this, &LoginWindow::close);
 
-    auto *link = new QLabel(QStringLiteral("<a href=\"help\">Quorin help</a>"), this);
+    auto *link = new QLabel(tr("<a href=\"help\">Quorin help</a>"), this);
     link->setObjectName(QStringLiteral("Lab_link"));
-    link->setAccessibleName(QStringLiteral("Quorin help"));
+    link->setAccessibleName(tr("Quorin help"));
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(link, &QLabel::linkActivated, this, &LoginWindow::openHelp);
 
@@ -202,10 +204,11 @@ void LoginWindow::ok()
 void LoginWindow::openHelp()
 {
     const QString folder = m_root.helpFolder();
-    const QString index = folder.isEmpty() ? QString() : folder + QStringLiteral("/index.html");
+    const QString index =
+        ui::helpPagePath(folder, QStringLiteral("index.html"), ui::currentLanguage());
     if (index.isEmpty() || !QFileInfo(index).isFile()) {
         m_prompts.message(
-            QStringLiteral("The help pages are missing: ") +
+            tr("The help pages are missing: ") +
             QDir::toNativeSeparators(m_root.path() + QStringLiteral("/help/index.html")));
         return;
     }

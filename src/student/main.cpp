@@ -10,6 +10,7 @@
 #include "ui/command_line.h"
 #include "ui/qt_prompts.h"
 #include "ui/single_instance.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -18,14 +19,22 @@
 int main(int argc, char **argv)
 {
     const QStringList arguments = ui::CommandLine::fromArgv(argc, argv);
-    ui::CommandLine line(QFileInfo(arguments.value(0, QStringLiteral("student"))).fileName(),
-                         QStringLiteral("Quorin's student program: log in to a test paper and "
-                                        "sit it."),
-                         ui::CommandLine::Words::Refused);
-    const ui::CommandLine::Action action = line.parse(arguments);
+    const QString programName = QFileInfo(arguments.value(0, QStringLiteral("student"))).fileName();
+    const auto description = [] {
+        return QCoreApplication::translate("student",
+                                           "Quorin's student program: log in to a test paper and "
+                                           "sit it.");
+    };
+    ui::CommandLine firstLine(programName, description(), ui::CommandLine::Words::Refused);
+    const ui::CommandLine::Action action = firstLine.parse(arguments);
     // Help, version and mistakes need no display.
     if (action != ui::CommandLine::Action::Run) {
         QCoreApplication app(argc, argv);
+        ui::installTranslations(app);
+        // Read once more, now that its help and its mistakes can be said in the
+        // program's language.
+        ui::CommandLine line(programName, description(), ui::CommandLine::Words::Refused);
+        line.parse(arguments);
         QTextStream out(stdout);
         QTextStream err(stderr);
         switch (action) {
@@ -41,19 +50,22 @@ int main(int argc, char **argv)
         }
     }
 
+    const ui::CommandLine &line = firstLine;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("student"));
+    ui::installTranslations(app);
     // No display name: Qt would append it to every window title, and the exam
     // window's title is exactly the testee's class, number and names.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorin.Student"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.quorin.Student")));
     // The windows hand over to each other; the program ends when a window asks.
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::QtPrompts prompts(QStringLiteral("Quorin"));
+    ui::QtPrompts prompts(QCoreApplication::translate("student", "Quorin"));
 
     ui::SingleInstance guard(QStringLiteral("student"));
     if (!guard.acquire()) {
-        prompts.message(QStringLiteral("The test program has been running!"));
+        prompts.message(
+            QCoreApplication::translate("student", "The test program has been running!"));
         return 0;
     }
 

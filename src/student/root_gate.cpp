@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "root_gate.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace student {
@@ -11,17 +12,19 @@ bool admitRoot(const store::RootLocation &location, ui::Prompts &prompts, QTextS
         return true;
     QString text;
     if (location.source == store::RootSource::None) {
-        text = QStringLiteral("No data root is set for Quorin. Please tell the teacher: it is set "
-                              "with DataRoot in /etc/xdg/quorin/quorin.conf.");
+        text = QCoreApplication::translate(
+            "RootGate", "No data root is set for Quorin. Please tell the teacher: it is set "
+                        "with DataRoot in /etc/xdg/quorin/quorin.conf.");
     } else {
         QString from;
         if (location.source == store::RootSource::Environment)
-            from = QStringLiteral(" (set by QUORIN_DATA_ROOT)");
+            from = QCoreApplication::translate("RootGate", " (set by QUORIN_DATA_ROOT)");
         else if (location.source == store::RootSource::ConfigFile)
-            from =
-                QStringLiteral(" (set in ") + QDir::toNativeSeparators(location.configFile) + u')';
-        text = QStringLiteral("Quorin looked for its data root in \"%1\"%2 and found no roster "
-                              "(sys/sys.cho) there. Please tell the teacher.")
+            from = QCoreApplication::translate("RootGate", " (set in ") +
+                   QDir::toNativeSeparators(location.configFile) + u')';
+        text = QCoreApplication::translate(
+                   "RootGate", "Quorin looked for its data root in \"%1\"%2 and found no roster "
+                               "(sys/sys.cho) there. Please tell the teacher.")
                    .arg(QDir::toNativeSeparators(location.root.path()), from);
     }
     err << "student: " << text << '\n';

@@ -25,6 +25,7 @@
 #include "ui/command_line.h"
 #include "ui/qt_prompts.h"
 #include "ui/single_instance.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,7 +47,7 @@ QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
         editor::importQuestionsCommand(
             store::DataRoot::localFolder(store::DataRoot::LocalUse::Editor)),
         editor::exportQuestionsCommand(),
-        teacher::initRootCommand(shippedData),
+        teacher::initRootCommand(shippedData, ui::currentLanguage()),
         teacher::checkCommand(isatty(STDERR_FILENO) ? teacher::CheckProgress::Shown
                                                     : teacher::CheckProgress::Quiet),
     };
@@ -57,17 +58,25 @@ QList<teacher::TeacherCommand> commandTable(const QString &shippedData)
 int main(int argc, char **argv)
 {
     const QStringList arguments = ui::CommandLine::fromArgv(argc, argv);
-    ui::CommandLine line(QFileInfo(arguments.value(0, QStringLiteral("teacher"))).fileName(),
-                         QStringLiteral("Quorin's teacher program: classes, test papers, the "
-                                        "test room and the results.\nWithout a command it "
-                                        "opens the main menu on the data root."),
-                         ui::CommandLine::Words::Command);
-    const ui::CommandLine::Action action = line.parse(arguments);
+    const QString program = QFileInfo(arguments.value(0, QStringLiteral("teacher"))).fileName();
+    const auto description = [] {
+        return QCoreApplication::translate("teacher",
+                                           "Quorin's teacher program: classes, test papers, the "
+                                           "test room and the results.\nWithout a command it "
+                                           "opens the main menu on the data root.");
+    };
+    ui::CommandLine firstLine(program, description(), ui::CommandLine::Words::Command);
+    const ui::CommandLine::Action action = firstLine.parse(arguments);
 
     // Help, version, mistakes and commands need no display.
-    if (action != ui::CommandLine::Action::Run || !line.words().isEmpty()) {
+    if (action != ui::CommandLine::Action::Run || !firstLine.words().isEmpty()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("teacher"));
+        ui::installTranslations(app);
+        // Read once more, now that its help and its mistakes can be said in the
+        // program's language.
+        ui::CommandLine line(program, description(), ui::CommandLine::Words::Command);
+        line.parse(arguments);
         QTextStream out(stdout);
         QTextStream err(stderr);
         out.setEncoding(QStringConverter::Utf8);
@@ -84,8 +93,10 @@ int main(int argc, char **argv)
         return code;
     }
 
+    const ui::CommandLine &line = firstLine;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("teacher"));
+    ui::installTranslations(app);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorin.Teacher"));
     // The installed icon, else the same drawing (a build tree has no icon theme entry).
     QApplication::setWindowIcon(
@@ -98,11 +109,12 @@ int main(int argc, char **argv)
     if (!instance.acquire())
         return 0;
 
-    ui::QtPrompts prompts(QStringLiteral("Teacher End"));
+    ui::QtPrompts prompts(QCoreApplication::translate("teacher", "Teacher End"));
     // Nothing is shown on a folder that holds no roster, where nothing could be saved.
     const QString programFolder = QApplication::applicationDirPath();
     teacher::RootSetup setup(prompts,
-                             teacher::RootInit(teacher::RootInit::shippedDataFolder(programFolder)),
+                             teacher::RootInit(teacher::RootInit::shippedDataFolder(programFolder),
+                                               ui::currentLanguage()),
                              store::RootLocator::configFiles().value(0));
     const std::optional<store::DataRoot> prepared =
         setup.prepare(store::RootLocator::locate(line.dataRoot(), programFolder));

@@ -23,11 +23,13 @@ const char *const qtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sy
 CommandLine::CommandLine(QString program, const QString &description, Words words)
     : m_program(std::move(program))
     , m_wordsMode(words)
-    , m_dataRootOption(QStringLiteral("data-root"),
-                       QStringLiteral("Use the data root in DIR. Without it: $QUORIN_DATA_ROOT, "
+    , m_dataRootOption(
+          QStringLiteral("data-root"),
+          QCoreApplication::translate("CommandLine",
+                                      "Use the data root in DIR. Without it: $QUORIN_DATA_ROOT, "
                                       "else DataRoot in ~/.config/quorin/quorin.conf, else in "
                                       "/etc/xdg/quorin/quorin.conf, else the program's folder."),
-                       QStringLiteral("DIR"))
+          QStringLiteral("DIR"))
 {
     m_parser.setApplicationDescription(description);
     // "-platform xcb" is one option, as Qt programs have always taken it.
@@ -36,10 +38,12 @@ CommandLine::CommandLine(QString program, const QString &description, Words word
     m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     // Qt's own help option brings --help-all, which would list Qt's options that
     // helpText() cannot show.
-    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                          QStringLiteral("Show this help and end.")));
-    m_parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                          QStringLiteral("Show the version and end.")));
+    m_parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           QCoreApplication::translate("CommandLine", "Show this help and end.")));
+    m_parser.addOption(QCommandLineOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and end.")));
     m_parser.addOption(m_dataRootOption);
     for (const char *name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -54,8 +58,9 @@ CommandLine::CommandLine(QString program, const QString &description, Words word
     if (words == Words::Command)
         m_parser.addPositionalArgument(
             QStringLiteral("command"),
-            QStringLiteral("One of the commands below; without one, the windows open."),
-            QStringLiteral("[command [arguments]]"));
+            QCoreApplication::translate(
+                "CommandLine", "One of the commands below; without one, the windows open."),
+            QCoreApplication::translate("CommandLine", "[command [arguments]]"));
 }
 
 CommandLine::Action CommandLine::parse(const QStringList &arguments)
@@ -63,7 +68,8 @@ CommandLine::Action CommandLine::parse(const QStringList &arguments)
     m_dataRoot.reset();
     m_words.clear();
     m_error.clear();
-    const QString hint = QStringLiteral(" Try \"%1 --help\".").arg(m_program);
+    const QString hint =
+        QCoreApplication::translate("CommandLine", " Try \"%1 --help\".").arg(m_program);
     if (!m_parser.parse(arguments)) {
         m_error = m_program + QStringLiteral(": ") + m_parser.errorText() + hint;
         return Action::Error;
@@ -75,19 +81,25 @@ CommandLine::Action CommandLine::parse(const QStringList &arguments)
     if (m_parser.isSet(m_dataRootOption)) {
         const QStringList values = m_parser.values(m_dataRootOption);
         if (values.size() > 1) {
-            m_error = m_program + QStringLiteral(": --data-root is given more than once.") + hint;
+            m_error = m_program +
+                      QCoreApplication::translate("CommandLine",
+                                                  ": --data-root is given more than once.") +
+                      hint;
             return Action::Error;
         }
         if (values.constFirst().trimmed().isEmpty()) {
-            m_error = m_program + QStringLiteral(": --data-root needs a folder.") + hint;
+            m_error = m_program +
+                      QCoreApplication::translate("CommandLine", ": --data-root needs a folder.") +
+                      hint;
             return Action::Error;
         }
         m_dataRoot = values.constFirst();
     }
     m_words = m_parser.positionalArguments();
     if (m_wordsMode == Words::Refused && !m_words.isEmpty()) {
-        m_error = m_program + QStringLiteral(": unexpected argument \"") + m_words.constFirst() +
-                  QStringLiteral("\".") + hint;
+        m_error = m_program +
+                  QCoreApplication::translate("CommandLine", ": unexpected argument \"") +
+                  m_words.constFirst() + QStringLiteral("\".") + hint;
         m_words.clear();
         return Action::Error;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_viewer.h"
 
-#include "store/case_path.h"
+#include "help_page.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -28,28 +28,29 @@ bool isPageName(const QString &page)
 
 } // namespace
 
-HelpViewer::HelpViewer(QString helpFolder, QWidget *parent)
+HelpViewer::HelpViewer(QString helpFolder, QWidget *parent, QString language)
     : QWidget(parent, Qt::Window)
     , m_folder(std::move(helpFolder))
+    , m_language(std::move(language))
     , m_browser(new QTextBrowser(this))
-    , m_back(new QPushButton(QStringLiteral("Back"), this))
-    , m_contents(new QPushButton(QStringLiteral("Contents"), this))
+    , m_back(new QPushButton(tr("Back"), this))
+    , m_contents(new QPushButton(tr("Contents"), this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Help"));
-    setAccessibleName(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
+    setAccessibleName(tr("Help"));
     m_browser->setObjectName(QStringLiteral("HelpText"));
-    m_browser->setAccessibleName(QStringLiteral("Help text"));
+    m_browser->setAccessibleName(tr("Help text"));
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({m_folder});
     m_back->setObjectName(QStringLiteral("Cmd_back"));
-    m_back->setAccessibleName(QStringLiteral("Back"));
+    m_back->setAccessibleName(tr("Back"));
     m_back->setEnabled(false);
     m_contents->setObjectName(QStringLiteral("Cmd_contents"));
-    m_contents->setAccessibleName(QStringLiteral("Contents"));
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    m_contents->setAccessibleName(tr("Contents"));
+    auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("Cmd_close"));
-    close->setAccessibleName(QStringLiteral("Close"));
+    close->setAccessibleName(tr("Close"));
 
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
@@ -71,7 +72,7 @@ QString HelpViewer::pagePath(const QString &page) const
 {
     if (!isPageName(page))
         return {};
-    return store::CasePath::resolve(m_folder, {page + QStringLiteral(".html")});
+    return helpPagePath(m_folder, page + QStringLiteral(".html"), m_language);
 }
 
 void HelpViewer::showPage(const QString &page)
@@ -79,22 +80,22 @@ void HelpViewer::showPage(const QString &page)
     m_page = page;
     m_found = false;
     if (m_folder.isEmpty() || !QFileInfo(m_folder).isDir()) {
-        showNote(QStringLiteral("<h2>Help is not installed</h2>"
-                                "<p>The help folder <tt>%1</tt> does not exist. The help pages "
-                                "come with the program; copy the <tt>help</tt> folder of the "
-                                "installation into the data folder.</p>")
+        showNote(tr("<h2>Help is not installed</h2>"
+                    "<p>The help folder <tt>%1</tt> does not exist. The help pages "
+                    "come with the program; copy the <tt>help</tt> folder of the "
+                    "installation into the data folder.</p>")
                      .arg(m_folder.toHtmlEscaped()));
         return;
     }
     const QString path = pagePath(page);
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         const bool hasIndex = QFileInfo(pagePath(QStringLiteral("index"))).isFile();
-        showNote(QStringLiteral("<h2>No help for this window</h2>"
-                                "<p>The help page <tt>%1.html</tt> is missing from the help "
-                                "folder <tt>%2</tt>.</p>%3")
+        showNote(tr("<h2>No help for this window</h2>"
+                    "<p>The help page <tt>%1.html</tt> is missing from the help "
+                    "folder <tt>%2</tt>.</p>%3")
                      .arg(page.toHtmlEscaped(), m_folder.toHtmlEscaped(),
-                          hasIndex ? QStringLiteral("<p><a href=\"index.html\">All help "
-                                                    "topics</a></p>")
+                          hasIndex ? tr("<p><a href=\"index.html\">All help "
+                                        "topics</a></p>")
                                    : QString()));
         return;
     }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "translations.h"
+
 #include <QWidget>
 
 class QPushButton;
@@ -16,7 +18,10 @@ class HelpViewer : public QWidget
     Q_OBJECT
 
 public:
-    explicit HelpViewer(QString helpFolder, QWidget *parent = nullptr);
+    /// Pages are shown in `language` where the help folder has them ("zh_CN/login.html"),
+    /// else in English.
+    explicit HelpViewer(QString helpFolder, QWidget *parent = nullptr,
+                        QString language = currentLanguage());
 
     /// Shows "<page>.html" of the help folder, or a note saying why it cannot.
     void showPage(const QString &page);
@@ -34,6 +39,7 @@ private:
     void showNote(const QString &html);
 
     QString m_folder;
+    QString m_language;
     QString m_page;
     bool m_found = false;
     QTextBrowser *m_browser;

@@ -27,14 +27,13 @@ PasswordDialog::PasswordDialog(const QString &title, QWidget *parent)
     maskEntry(m_entry);
     m_entry->setAccessibleName(title);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton *cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("Cmd_ok"));
-    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleName(tr("OK"));
     ok->setDefault(true);
     cancel->setObjectName(QStringLiteral("Cmd_cancel"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
+    cancel->setAccessibleName(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         m_accepted = true;
         accept();

@@ -77,7 +77,7 @@ bool RichTextPane::loadFile(const QString &path)
 store::WriteOutcome RichTextPane::save()
 {
     if (m_fileName.isEmpty())
-        return store::WriteOutcome{store::WriteStatus::Error, 0, {}, QStringLiteral("no file")};
+        return store::WriteOutcome{store::WriteStatus::Error, 0, {}, tr("no file")};
     store::WriteOutcome saved = richtext::saveFile(m_fileName, *document());
     if (saved.ok())
         document()->setModified(false);

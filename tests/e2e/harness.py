@@ -403,8 +403,12 @@ class Run:
             "XDG_RUNTIME_DIR": self.runtime,
             "XDG_CACHE_HOME": self.path("cache"),
             "XDG_CONFIG_HOME": self.path("config"),
+            # English unless a driver asks for another language through `env`.
+            "LANGUAGE": "en",
+            "LC_ALL": "C.UTF-8",
             "LANG": "C.UTF-8",
         })
+        environment.pop("LC_MESSAGES", None)
         environment.pop("QUORIN_DATA_ROOT", None)
         environment.pop("QUORIN_ROOT_REMOTE", None)
         environment.update(env or {})

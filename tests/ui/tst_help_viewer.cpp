@@ -79,6 +79,45 @@ private slots:
             QVERIFY(viewer.shownText().contains(QStringLiteral("All help topics")));
     }
 
+    // A page in the program's language where the help has it, else the English one;
+    // links between pages stay within the language.
+    void pagesInTheProgramsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("translated page") << "zh_CN"
+                                         << "login"
+                                         << "登录";
+        QTest::newRow("translated folder in other letter case") << "zh_CN"
+                                                                << "index"
+                                                                << "全部主题";
+        QTest::newRow("page not translated falls back to English") << "zh_CN"
+                                                                   << "manage-test"
+                                                                   << "Offering papers";
+        QTest::newRow("English ignores the translations") << "en"
+                                                          << "login"
+                                                          << "Logging in";
+        QTest::newRow("a language without a folder") << "de"
+                                                     << "login"
+                                                     << "Logging in";
+    }
+    void pagesInTheProgramsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, page);
+        QFETCH(QString, text);
+        testing::writeBytes(m_help + QStringLiteral("/zh_cn/login.html"),
+                            "<html><body><h1>\xe7\x99\xbb\xe5\xbd\x95</h1></body></html>");
+        testing::writeBytes(m_help + QStringLiteral("/zh_cn/index.html"),
+                            "<html><body><h1>\xe5\x85\xa8\xe9\x83\xa8\xe4\xb8\xbb\xe9\xa2\x98"
+                            "</h1><a href=\"login.html\">x</a></body></html>");
+        ui::HelpViewer viewer(m_help, nullptr, language);
+        viewer.showPage(page);
+        QVERIFY(viewer.isPageShown());
+        QVERIFY2(viewer.shownText().contains(text), qPrintable(viewer.shownText()));
+    }
+
     void missingFolder()
     {
         ui::HelpViewer viewer(m_dir.filePath(QStringLiteral("nohelp")));

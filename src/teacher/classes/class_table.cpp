@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "class_table.h"
 
+#include <QCoreApplication>
+
 #include "store/name_check.h"
 #include "store/numeric.h"
 #include "store/profile_file.h"
@@ -37,8 +39,9 @@ void ClassTable::readClassList()
     m_classes = reader.classList();
     m_selected = -1;
     if (m_readFailed) {
-        m_prompts.message(QStringLiteral("The roster %1 could not be read: %2. The classes are "
-                                         "shown empty and cannot be saved.")
+        m_prompts.message(QCoreApplication::translate(
+                              "ClassTable", "The roster %1 could not be read: %2. The classes are "
+                                            "shown empty and cannot be saved.")
                               .arg(store::Roster(m_root).file(), store::describe(status)),
                           title());
     }
@@ -48,19 +51,22 @@ void ClassTable::readClassList()
 bool ClassTable::writeClassList()
 {
     if (m_readFailed) {
-        m_prompts.message(QStringLiteral("The classes were not saved, because the roster could "
-                                         "not be read when this window opened."),
+        m_prompts.message(QCoreApplication::translate(
+                              "ClassTable", "The classes were not saved, because the roster could "
+                                            "not be read when this window opened."),
                           title());
         return false;
     }
     if (const std::optional<QString> clash = recordFileClash()) {
-        if (!m_prompts.question(*clash + QStringLiteral(" Save anyway?"), title()))
+        if (!m_prompts.question(*clash + QCoreApplication::translate("ClassTable", " Save anyway?"),
+                                title()))
             return false;
     }
     const store::WriteStatus status = store::Roster(m_root).writeClassList(m_classes);
     if (status != store::WriteStatus::Ok) {
         m_prompts.message(
-            store::notSavedMessage(status, QStringLiteral("the class list was not saved")),
+            store::notSavedMessage(
+                status, QCoreApplication::translate("ClassTable", "the class list was not saved")),
             title());
         return false;
     }
@@ -102,14 +108,16 @@ QString ClassTable::nameText() const
 
 bool ClassTable::create()
 {
-    const QString prompt = QStringLiteral("Please enter the name fo new class:");
+    const QString prompt =
+        QCoreApplication::translate("ClassTable", "Please enter the name fo new class:");
     const std::optional<QString> answer = m_prompts.input(prompt, prompt);
     const QString name = answer.value_or(QString()).trimmed();
     if (name.isEmpty())
         return false;
     for (const store::ClassEntry &entry : std::as_const(m_classes)) {
         if (entry.name.trimmed() == name) {
-            m_prompts.message(QStringLiteral(
+            m_prompts.message(QCoreApplication::translate(
+                "ClassTable",
                 "The class name is the same of a class inhered ,input another name!"));
             return false;
         }
@@ -118,9 +126,10 @@ bool ClassTable::create()
         // The roster's keys and the result files ignore letter case: two such classes
         // would share their numbers, their admissions and their testees' records.
         if (entry.name.trimmed().compare(name, Qt::CaseInsensitive) == 0) {
-            m_prompts.message(QStringLiteral("The class name \"%1\" differs from the class "
-                                             "\"%2\" only in letter case, which the files "
-                                             "cannot tell apart. Please input another name!")
+            m_prompts.message(QCoreApplication::translate(
+                                  "ClassTable", "The class name \"%1\" differs from the class "
+                                                "\"%2\" only in letter case, which the files "
+                                                "cannot tell apart. Please input another name!")
                                   .arg(name, entry.name.trimmed()),
                               title());
             return false;
@@ -128,11 +137,15 @@ bool ClassTable::create()
     }
     const store::NameCheck check = store::checkName(name, store::NameKind::Class);
     if (!check.ok()) {
-        m_prompts.message(check.reason + QStringLiteral(" Please input another name!"), title());
+        m_prompts.message(
+            check.reason + QCoreApplication::translate("ClassTable", " Please input another name!"),
+            title());
         return false;
     }
     if (m_classes.size() >= 32767) {
-        m_prompts.message(QStringLiteral("There cannot be more than 32767 classes."), title());
+        m_prompts.message(
+            QCoreApplication::translate("ClassTable", "There cannot be more than 32767 classes."),
+            title());
         return false;
     }
     m_classes.append(store::ClassEntry{name, 0, 0, 0});
@@ -144,17 +157,20 @@ void ClassTable::deleteSelected(const std::function<void()> &redraw)
     if (!hasSelection())
         return;
     if (m_classes.size() == 1) {
-        m_prompts.message(QStringLiteral("Not allow to delete the class!"));
+        m_prompts.message(
+            QCoreApplication::translate("ClassTable", "Not allow to delete the class!"));
         return;
     }
-    if (!m_prompts.confirm(QStringLiteral("Will you delete all data of the present calss?"),
+    if (!m_prompts.confirm(QCoreApplication::translate(
+                               "ClassTable", "Will you delete all data of the present calss?"),
                            title()))
         return;
     m_classes.removeAt(m_selected);
     select(qMin(m_selected, int(m_classes.size()) - 1));
     if (redraw)
         redraw();
-    m_prompts.message(QStringLiteral("The present calss had been deleted?"), title());
+    m_prompts.message(
+        QCoreApplication::translate("ClassTable", "The present calss had been deleted?"), title());
 }
 
 void ClassTable::moveUp()
@@ -229,7 +245,8 @@ ClassTable::LastCheck ClassTable::leaveLast()
     const double f = number(m_firstText);
     const double l = number(m_lastText);
     if (n > l - f + 1) {
-        m_prompts.message(QStringLiteral("The last number is too small,please input again!"),
+        m_prompts.message(QCoreApplication::translate(
+                              "ClassTable", "The last number is too small,please input again!"),
                           title());
         m_lastText = QString::number(entry.lastNumber);
         return LastCheck::TooSmall;
@@ -260,8 +277,9 @@ std::optional<QString> ClassTable::recordFileClash() const
                 if (n > shorter.lastNumber)
                     break;
                 if (n >= shorter.firstNumber) {
-                    return QStringLiteral("Testee %1 of class \"%2\" and testee %3 of class "
-                                          "\"%4\" would share one result file, \"%5.cho\".")
+                    return QCoreApplication::translate(
+                               "ClassTable", "Testee %1 of class \"%2\" and testee %3 of class "
+                                             "\"%4\" would share one result file, \"%5.cho\".")
                         .arg(QString::number(n), a, QString::number(m), b, a + QString::number(n));
                 }
             }

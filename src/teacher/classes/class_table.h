@@ -6,6 +6,7 @@
 #include "store/data_root.h"
 #include "store/roster.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -70,7 +71,7 @@ public:
     /// Describes the first such pair within the current numbers, if any.
     std::optional<QString> recordFileClash() const;
 
-    static QString title() { return QStringLiteral("Manage classes"); }
+    static QString title() { return QCoreApplication::translate("ClassTable", "Manage classes"); }
 
 private:
     bool hasSelection() const { return m_selected >= 0 && m_selected < m_classes.size(); }

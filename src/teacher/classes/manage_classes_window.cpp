@@ -57,13 +57,13 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
     , m_table(std::move(root), prompts)
     , m_list(new QListWidget(this))
     , m_name(new QLineEdit(this))
-    , m_count(numberBox(QStringLiteral("Text2"), QStringLiteral("Testee account"),
-                        QStringLiteral("Input the conut of students "), this))
-    , m_first(numberBox(QStringLiteral("Text3"), QStringLiteral("first"),
-                        QStringLiteral("The number must be an integer larger than zero "), this))
-    , m_last(numberBox(QStringLiteral("Text4"), QStringLiteral("last "),
-                       QStringLiteral("The number must be larger than the count of first number "
-                                      "and student count"),
+    , m_count(numberBox(QStringLiteral("Text2"), tr("Testee account"),
+                        tr("Input the conut of students "), this))
+    , m_first(numberBox(QStringLiteral("Text3"), tr("first"),
+                        tr("The number must be an integer larger than zero "), this))
+    , m_last(numberBox(QStringLiteral("Text4"), tr("last "),
+                       tr("The number must be larger than the count of first number "
+                          "and student count"),
                        this))
 {
     setObjectName(QStringLiteral("班级管理"));
@@ -71,49 +71,44 @@ ManageClassesWindow::ManageClassesWindow(store::DataRoot root, ui::Prompts &prom
     setAccessibleName(ClassTable::title());
 
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("Choose the class "));
-    m_list->setToolTip(QStringLiteral("Click to choose class"));
+    m_list->setAccessibleName(tr("Choose the class "));
+    m_list->setToolTip(tr("Click to choose class"));
     m_list->setMinimumSize(200, 240);
     m_name->setObjectName(QStringLiteral("Text1"));
-    m_name->setAccessibleName(QStringLiteral("Class name"));
+    m_name->setAccessibleName(tr("Class name"));
     // Names are fixed when a class is created; a new name means a new class.
     m_name->setReadOnly(true);
 
-    QPushButton *create =
-        ui::makeButton(this, QStringLiteral("Create"), QStringLiteral("Cmd_create"), {});
-    QPushButton *remove =
-        ui::makeButton(this, QStringLiteral("Delete "), QStringLiteral("Cmd_delete"), {});
-    QPushButton *up = ui::makeButton(this, QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
-    QPushButton *down =
-        ui::makeButton(this, QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
-    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                     QStringLiteral("Save and return to main menu"));
+    QPushButton *create = ui::makeButton(this, tr("Create"), QStringLiteral("Cmd_create"), {});
+    QPushButton *remove = ui::makeButton(this, tr("Delete "), QStringLiteral("Cmd_delete"), {});
+    QPushButton *up = ui::makeButton(this, tr("Up"), QStringLiteral("Cmd_up"), {});
+    QPushButton *down = ui::makeButton(this, tr("Down"), QStringLiteral("Cmd_down"), {});
+    QPushButton *ok = ui::makeButton(this, tr("OK"), QStringLiteral("Cmd_ok"),
+                                     tr("Save and return to main menu"));
     ok->setDefault(true);
-    m_cancel = ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"), {});
+    m_cancel = ui::makeButton(this, tr("Cancel"), QStringLiteral("Cmd_cancel"), {});
     QPushButton *helpButton =
-        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                       QStringLiteral("How to manage classes"));
+        ui::makeButton(this, tr("Help"), QStringLiteral("Cmd_help"), tr("How to manage classes"));
 
-    auto *numbers = new QGroupBox(QStringLiteral("Set up testee number"), this);
+    auto *numbers = new QGroupBox(tr("Set up testee number"), this);
     numbers->setObjectName(QStringLiteral("Frame2"));
     auto *numbersGrid = new QGridLayout(numbers);
-    numbersGrid->addWidget(ui::labelFor(QStringLiteral("first"), m_first, numbers), 0, 0);
+    numbersGrid->addWidget(ui::labelFor(tr("first"), m_first, numbers), 0, 0);
     numbersGrid->addWidget(m_first, 0, 1);
-    numbersGrid->addWidget(ui::labelFor(QStringLiteral("last "), m_last, numbers), 1, 0);
+    numbersGrid->addWidget(ui::labelFor(tr("last "), m_last, numbers), 1, 0);
     numbersGrid->addWidget(m_last, 1, 1);
 
-    auto *situation = new QGroupBox(QStringLiteral("Class situation"), this);
+    auto *situation = new QGroupBox(tr("Class situation"), this);
     situation->setObjectName(QStringLiteral("Frame1"));
     auto *situationGrid = new QGridLayout(situation);
     situationGrid->addWidget(m_name, 0, 0, 1, 2);
-    situationGrid->addWidget(ui::labelFor(QStringLiteral("Testee account"), m_count, situation), 1,
-                             0);
+    situationGrid->addWidget(ui::labelFor(tr("Testee account"), m_count, situation), 1, 0);
     situationGrid->addWidget(m_count, 1, 1);
     situationGrid->addWidget(numbers, 2, 0, 1, 2);
     situationGrid->setRowStretch(3, 1);
 
     auto *left = new QVBoxLayout;
-    left->addWidget(ui::labelFor(QStringLiteral("Choose the class "), m_list, this));
+    left->addWidget(ui::labelFor(tr("Choose the class "), m_list, this));
     left->addWidget(m_list);
     auto *edit = new QHBoxLayout;
     edit->addWidget(create);

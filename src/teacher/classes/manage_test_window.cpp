@@ -4,6 +4,7 @@
 #include "ui/form_widgets.h"
 #include "ui/help.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,8 +18,15 @@ namespace teacher {
 
 namespace {
 
-const QString nameTip = QStringLiteral("Dblclick to change ");
-const QString flagTip = QStringLiteral("Click to change");
+QString nameTip()
+{
+    return QCoreApplication::translate("ManageTestWindow", "Dblclick to change ");
+}
+
+QString flagTip()
+{
+    return QCoreApplication::translate("ManageTestWindow", "Click to change");
+}
 
 QTreeWidget *flagList(const QString &name, const QString &accessibleName, const QString &nameHeader,
                       const QString &flagHeader, QWidget *parent)
@@ -28,8 +36,8 @@ QTreeWidget *flagList(const QString &name, const QString &accessibleName, const 
     list->setAccessibleName(accessibleName);
     list->setColumnCount(2);
     list->setHeaderLabels({nameHeader, flagHeader});
-    list->headerItem()->setToolTip(0, nameTip);
-    list->headerItem()->setToolTip(1, flagTip);
+    list->headerItem()->setToolTip(0, nameTip());
+    list->headerItem()->setToolTip(1, flagTip());
     list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
@@ -55,8 +63,8 @@ void fill(QTreeWidget *list, int rows, const std::function<QString(int)> &name,
         QTreeWidgetItem *item = list->topLevelItem(row);
         if (!item) {
             item = new QTreeWidgetItem(list);
-            item->setToolTip(0, nameTip);
-            item->setToolTip(1, flagTip);
+            item->setToolTip(0, nameTip());
+            item->setToolTip(1, flagTip());
             item->setTextAlignment(1, Qt::AlignCenter);
         }
         if (item->text(0) != name(row))
@@ -83,35 +91,32 @@ ManageTestWindow::ManageTestWindow(store::DataRoot root, ui::Prompts &prompts, u
                                    QWidget *parent)
     : QDialog(parent)
     , m_table(std::move(root), prompts)
-    , m_papers(flagList(QStringLiteral("List1"), QStringLiteral("Paper list"),
-                        QStringLiteral("Paper list"), QStringLiteral("Yes/No"), this))
-    , m_classes(flagList(QStringLiteral("List2"), QStringLiteral("Class list"),
-                         QStringLiteral("Class"), QStringLiteral("Yes/NO"), this))
+    , m_papers(
+          flagList(QStringLiteral("List1"), tr("Paper list"), tr("Paper list"), tr("Yes/No"), this))
+    , m_classes(
+          flagList(QStringLiteral("List2"), tr("Class list"), tr("Class"), tr("Yes/NO"), this))
 {
     setObjectName(QStringLiteral("考场管理"));
     setWindowTitle(TestRoomTable::title());
     setAccessibleName(TestRoomTable::title());
 
-    QPushButton *all = ui::makeButton(this, QStringLiteral("Select all"), QStringLiteral("Cmd_all"),
-                                      QStringLiteral("Allow all class to test"));
-    QPushButton *none =
-        ui::makeButton(this, QStringLiteral("Forbid all"), QStringLiteral("Cmd_none"),
-                       QStringLiteral("prohibit all class to test"));
-    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                     QStringLiteral("Save and return to main menu"));
+    QPushButton *all = ui::makeButton(this, tr("Select all"), QStringLiteral("Cmd_all"),
+                                      tr("Allow all class to test"));
+    QPushButton *none = ui::makeButton(this, tr("Forbid all"), QStringLiteral("Cmd_none"),
+                                       tr("prohibit all class to test"));
+    QPushButton *ok = ui::makeButton(this, tr("OK"), QStringLiteral("Cmd_ok"),
+                                     tr("Save and return to main menu"));
     ok->setDefault(true);
     QPushButton *cancel =
-        ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
-                       QStringLiteral("return to main menu"));
+        ui::makeButton(this, tr("Cancel"), QStringLiteral("Cmd_cancel"), tr("return to main menu"));
     QPushButton *helpButton =
-        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                       QStringLiteral("How to manage test room"));
+        ui::makeButton(this, tr("Help"), QStringLiteral("Cmd_help"), tr("How to manage test room"));
 
-    auto *offer = new QGroupBox(QStringLiteral("Offer or forbid test:"), this);
+    auto *offer = new QGroupBox(tr("Offer or forbid test:"), this);
     offer->setObjectName(QStringLiteral("Frame1"));
     auto *offerLayout = new QVBoxLayout(offer);
     offerLayout->addWidget(m_papers);
-    auto *join = new QGroupBox(QStringLiteral("Set class which joins the test"), this);
+    auto *join = new QGroupBox(tr("Set class which joins the test"), this);
     join->setObjectName(QStringLiteral("Frame2"));
     auto *joinLayout = new QVBoxLayout(join);
     joinLayout->addWidget(m_classes);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_room_table.h"
 
+#include <QCoreApplication>
+
 #include "store/profile_file.h"
 #include "ui/prompts.h"
 
@@ -13,7 +15,8 @@ TestRoomTable::TestRoomTable(store::DataRoot root, ui::Prompts &prompts)
 
 QString TestRoomTable::flagText(bool yes)
 {
-    return yes ? QStringLiteral("Yes") : QStringLiteral("No");
+    return yes ? QCoreApplication::translate("TestRoomTable", "Yes")
+               : QCoreApplication::translate("TestRoomTable", "No");
 }
 
 void TestRoomTable::readTestRoom()
@@ -25,25 +28,30 @@ void TestRoomTable::readTestRoom()
     m_paper = -1;
     m_class = -1;
     if (m_readFailed) {
-        m_prompts.message(QStringLiteral("The roster %1 could not be read: %2. The papers and "
-                                         "classes are shown empty and cannot be saved.")
-                              .arg(store::Roster(m_root).file(), store::describe(status)),
-                          title());
+        m_prompts.message(
+            QCoreApplication::translate("TestRoomTable",
+                                        "The roster %1 could not be read: %2. The papers and "
+                                        "classes are shown empty and cannot be saved.")
+                .arg(store::Roster(m_root).file(), store::describe(status)),
+            title());
     }
 }
 
 bool TestRoomTable::writeTestRoom()
 {
     if (m_readFailed) {
-        m_prompts.message(QStringLiteral("Nothing was saved, because the roster could not be "
-                                         "read when this window opened."),
+        m_prompts.message(QCoreApplication::translate(
+                              "TestRoomTable", "Nothing was saved, because the roster could not be "
+                                               "read when this window opened."),
                           title());
         return false;
     }
     const store::WriteStatus status = store::Roster(m_root).writeTestRoom(m_room);
     if (status != store::WriteStatus::Ok) {
         m_prompts.message(
-            store::notSavedMessage(status, QStringLiteral("the test room was not saved")), title());
+            store::notSavedMessage(status, QCoreApplication::translate(
+                                               "TestRoomTable", "the test room was not saved")),
+            title());
         return false;
     }
     QStringList left;
@@ -52,11 +60,13 @@ bool TestRoomTable::writeTestRoom()
             left.append(QStringLiteral("\"%1\"").arg(paper.name));
     }
     if (!left.isEmpty()) {
-        m_prompts.message(QStringLiteral("The flags of %1 were not saved: the roster uses that "
-                                         "name for its own entries. Rename the paper in "
-                                         "Manage paper.")
-                              .arg(left.join(QStringLiteral(", "))),
-                          title());
+        m_prompts.message(
+            QCoreApplication::translate("TestRoomTable",
+                                        "The flags of %1 were not saved: the roster uses that "
+                                        "name for its own entries. Rename the paper in "
+                                        "Manage paper.")
+                .arg(left.join(QStringLiteral(", "))),
+            title());
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "store/data_root.h"
 #include "store/roster.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ui {
@@ -53,7 +54,7 @@ public:
 
     const store::TestRoom &room() const { return m_room; }
 
-    static QString title() { return QStringLiteral("Manage test"); }
+    static QString title() { return QCoreApplication::translate("TestRoomTable", "Manage test"); }
     static QString flagText(bool yes);
 
 private:

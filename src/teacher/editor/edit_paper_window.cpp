@@ -11,6 +11,7 @@
 #include "ui/rich_text_pane.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -31,7 +32,13 @@ namespace editor {
 
 namespace {
 
-const char *const optionCaptions[7] = {"1.A yes", "2.B  no", "3.C", "4.D", "5.E", "6.F", "7.G"};
+const char *const optionCaptions[7] = {QT_TRANSLATE_NOOP("EditPaperWindow", "1.A yes"),
+                                       QT_TRANSLATE_NOOP("EditPaperWindow", "2.B  no"),
+                                       "3.C",
+                                       "4.D",
+                                       "5.E",
+                                       "6.F",
+                                       "7.G"};
 
 int twipsToPixels(int twips, int dotsPerInch)
 {
@@ -57,32 +64,27 @@ EditPaperWindow::EditPaperWindow(PaperEditor &editor, ui::Prompts &prompts, ui::
 
     m_defaultMark = new QLineEdit(this);
     m_defaultMark->setObjectName(QStringLiteral("TxtDefaultMark"));
-    m_defaultMark->setAccessibleName(QStringLiteral("Default  mark"));
+    m_defaultMark->setAccessibleName(tr("Default  mark"));
     m_defaultMark->setMaxLength(12);
     m_defaultMark->setMaximumWidth(90);
-    m_poolButton = ui::makeButton(this, QStringLiteral("Use test pool"), QStringLiteral("CmdPool"),
-                                  QStringLiteral("Use test pool,you can input question from test "
-                                                 "pool directly."));
+    m_poolButton = ui::makeButton(this, tr("Use test pool"), QStringLiteral("CmdPool"),
+                                  tr("Use test pool,you can input question from test "
+                                     "pool directly."));
     QPushButton *importFile =
-        ui::makeButton(this, QStringLiteral("Import questions..."), QStringLiteral("CmdImportFile"),
-                       QStringLiteral("Bring in questions from a GIFT, Aiken or Moodle XML file."));
-    QPushButton *insert =
-        ui::makeButton(this, QStringLiteral("Insert"), QStringLiteral("CmdInsert"));
-    QPushButton *remove =
-        ui::makeButton(this, QStringLiteral("Delete"), QStringLiteral("CmdDelete"));
-    QPushButton *up = ui::makeButton(this, QStringLiteral("Move Up"), QStringLiteral("CmdUp"));
-    QPushButton *down =
-        ui::makeButton(this, QStringLiteral("Move Down"), QStringLiteral("CmdDown"));
-    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                     QStringLiteral("Save the paper and return"));
-    QPushButton *cancel =
-        ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"));
+        ui::makeButton(this, tr("Import questions..."), QStringLiteral("CmdImportFile"),
+                       tr("Bring in questions from a GIFT, Aiken or Moodle XML file."));
+    QPushButton *insert = ui::makeButton(this, tr("Insert"), QStringLiteral("CmdInsert"));
+    QPushButton *remove = ui::makeButton(this, tr("Delete"), QStringLiteral("CmdDelete"));
+    QPushButton *up = ui::makeButton(this, tr("Move Up"), QStringLiteral("CmdUp"));
+    QPushButton *down = ui::makeButton(this, tr("Move Down"), QStringLiteral("CmdDown"));
+    QPushButton *ok =
+        ui::makeButton(this, tr("OK"), QStringLiteral("Cmd_ok"), tr("Save the paper and return"));
+    QPushButton *cancel = ui::makeButton(this, tr("Cancel"), QStringLiteral("Cmd_cancel"));
     QPushButton *helpButton =
-        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                       QStringLiteral("How to edit a paper"));
+        ui::makeButton(this, tr("Help"), QStringLiteral("Cmd_help"), tr("How to edit a paper"));
 
     auto *tools = new QVBoxLayout;
-    tools->addWidget(ui::labelFor(QStringLiteral("Default  mark"), m_defaultMark, this));
+    tools->addWidget(ui::labelFor(tr("Default  mark"), m_defaultMark, this));
     tools->addWidget(m_defaultMark);
     tools->addSpacing(8);
     tools->addWidget(m_poolButton);
@@ -166,8 +168,8 @@ void EditPaperWindow::buildGrid()
 {
     m_grid = new QTableWidget(0, 2, this);
     m_grid->setObjectName(QStringLiteral("Grid1"));
-    m_grid->setAccessibleName(QStringLiteral("Questions"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral(" No."), QStringLiteral(" Question")});
+    m_grid->setAccessibleName(tr("Questions"));
+    m_grid->setHorizontalHeaderLabels({tr(" No."), tr(" Question")});
     m_grid->verticalHeader()->hide();
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -188,17 +190,17 @@ void EditPaperWindow::buildGrid()
         });
     });
 
-    m_gridMenu = new QMenu(QStringLiteral("Edit"), this);
+    m_gridMenu = new QMenu(tr("Edit"), this);
     m_gridMenu->setObjectName(QStringLiteral("mnuEdit"));
     auto item = [this](const QString &text, auto operation) {
         QAction *action = m_gridMenu->addAction(text);
         connect(action, &QAction::triggered, this, [this, operation] { act(operation); });
     };
-    QAction *blank = m_gridMenu->addAction(QStringLiteral("Insert blank"));
+    QAction *blank = m_gridMenu->addAction(tr("Insert blank"));
     connect(blank, &QAction::triggered, this, &EditPaperWindow::insertBlank);
-    item(QStringLiteral("Move up"), [this] { return m_editor.moveQuestionUp(); });
-    item(QStringLiteral("Move down"), [this] { return m_editor.moveQuestionDown(); });
-    item(QStringLiteral("Delete   "), [this] { return m_editor.deleteQuestion(); });
+    item(tr("Move up"), [this] { return m_editor.moveQuestionUp(); });
+    item(tr("Move down"), [this] { return m_editor.moveQuestionDown(); });
+    item(tr("Delete   "), [this] { return m_editor.deleteQuestion(); });
 }
 
 void EditPaperWindow::buildQuestionFrame()
@@ -208,16 +210,17 @@ void EditPaperWindow::buildQuestionFrame()
 
     m_questionPane = new ui::RichTextPane(m_questionFrame);
     m_questionPane->setObjectName(QStringLiteral("RichQuestion"));
-    m_questionPane->setAccessibleName(QStringLiteral("Question"));
+    m_questionPane->setAccessibleName(tr("Question"));
     m_explanationPane = new ui::RichTextPane(m_questionFrame);
     m_explanationPane->setObjectName(QStringLiteral("RichExplain"));
-    m_explanationPane->setAccessibleName(QStringLiteral("explain"));
+    m_explanationPane->setAccessibleName(tr("explain"));
 
-    auto *answerLabel = new QLabel(QStringLiteral("Answer:"), m_questionFrame);
+    auto *answerLabel = new QLabel(tr("Answer:"), m_questionFrame);
     auto *options = new QHBoxLayout;
     options->addWidget(answerLabel);
     for (int k = 1; k <= 7; ++k) {
-        auto *box = new QCheckBox(QString::fromLatin1(optionCaptions[k - 1]), m_questionFrame);
+        auto *box = new QCheckBox(
+            QCoreApplication::translate("EditPaperWindow", optionCaptions[k - 1]), m_questionFrame);
         box->setObjectName(QStringLiteral("Check1_%1").arg(k));
         box->setAccessibleName(box->text());
         box->setAutoFillBackground(true);
@@ -237,19 +240,18 @@ void EditPaperWindow::buildQuestionFrame()
 
     m_mark = new QLineEdit(m_questionFrame);
     m_mark->setObjectName(QStringLiteral("TxtMark"));
-    m_mark->setAccessibleName(QStringLiteral("Mark:"));
+    m_mark->setAccessibleName(tr("Mark:"));
     m_mark->setMaxLength(12);
     m_mark->setMaximumWidth(80);
-    m_default = new QCheckBox(QStringLiteral("Default"), m_questionFrame);
+    m_default = new QCheckBox(tr("Default"), m_questionFrame);
     m_default->setObjectName(QStringLiteral("ChkDefault"));
     m_default->setAccessibleName(m_default->text());
-    QPushButton *previous =
-        ui::makeButton(this, QStringLiteral("< Previous"), QStringLiteral("CmdPrevious"));
-    QPushButton *next = ui::makeButton(this, QStringLiteral("Next >"), QStringLiteral("CmdNext"));
+    QPushButton *previous = ui::makeButton(this, tr("< Previous"), QStringLiteral("CmdPrevious"));
+    QPushButton *next = ui::makeButton(this, tr("Next >"), QStringLiteral("CmdNext"));
     previous->setParent(m_questionFrame);
     next->setParent(m_questionFrame);
     auto *marks = new QHBoxLayout;
-    marks->addWidget(ui::labelFor(QStringLiteral("Mark:"), m_mark, m_questionFrame));
+    marks->addWidget(ui::labelFor(tr("Mark:"), m_mark, m_questionFrame));
     marks->addWidget(m_mark);
     marks->addWidget(m_default);
     marks->addStretch(1);
@@ -258,7 +260,7 @@ void EditPaperWindow::buildQuestionFrame()
 
     auto *layout = new QVBoxLayout(m_questionFrame);
     layout->addWidget(m_questionPane, 3);
-    layout->addWidget(ui::labelFor(QStringLiteral("explain"), m_explanationPane, m_questionFrame));
+    layout->addWidget(ui::labelFor(tr("explain"), m_explanationPane, m_questionFrame));
     layout->addWidget(m_explanationPane, 1);
     m_explanationPane->setMinimumHeight(80);
     layout->addLayout(options);
@@ -351,12 +353,11 @@ bool EditPaperWindow::savePane(ui::RichTextPane *pane, Report report)
     if (report == Report::Once && m_paneWriteReported)
         return false;
     m_paneWriteReported = true;
-    QString lost = QStringLiteral("the edit of %1 was not saved").arg(pane->fileName());
+    QString lost = tr("the edit of %1 was not saved").arg(pane->fileName());
     if (!saved.reason().isEmpty())
         lost += QStringLiteral(" (%1)").arg(saved.reason());
-    m_prompts.message(
-        store::notSavedMessage(saved.status, lost, QStringLiteral("the editor's local folder")) +
-        QStringLiteral(" The text stays in the window."));
+    m_prompts.message(store::notSavedMessage(saved.status, lost, tr("the editor's local folder")) +
+                      tr(" The text stays in the window."));
     return false;
 }
 
@@ -454,13 +455,11 @@ void EditPaperWindow::togglePool()
     const bool showPool = m_poolFrame->isHidden();
     m_poolFrame->setVisible(showPool);
     m_questionFrame->setVisible(!showPool);
-    m_poolButton->setText(showPool ? QStringLiteral("Hide test pool")
-                                   : QStringLiteral("Use test pool"));
+    m_poolButton->setText(showPool ? tr("Hide test pool") : tr("Use test pool"));
     m_poolButton->setAccessibleName(m_poolButton->text());
-    m_poolButton->setToolTip(
-        showPool ? QStringLiteral("Hide test pool,Edit the test question by yourself. ")
-                 : QStringLiteral("Use test pool,you can input question from test "
-                                  "pool directly."));
+    m_poolButton->setToolTip(showPool ? tr("Hide test pool,Edit the test question by yourself. ")
+                                      : tr("Use test pool,you can input question from test "
+                                           "pool directly."));
     m_poolFrame->refillPapers();
 }
 

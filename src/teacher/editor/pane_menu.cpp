@@ -36,61 +36,58 @@ PaneMenu::PaneMenu(ui::RichTextPane *pane, ui::Prompts &prompts, const QStringLi
         connect(action, &QAction::triggered, this, act);
         return action;
     };
-    m_cut = item(QStringLiteral("cut"), [this] {
+    m_cut = item(tr("cut"), [this] {
         m_pane->setFocus(Qt::OtherFocusReason);
         m_pane->cut();
     });
-    m_copy = item(QStringLiteral("copy"), [this] {
+    m_copy = item(tr("copy"), [this] {
         m_pane->setFocus(Qt::OtherFocusReason);
         m_pane->copy();
     });
-    item(QStringLiteral("paste"), [this] {
+    item(tr("paste"), [this] {
         m_pane->setFocus(Qt::OtherFocusReason);
         m_pane->paste();
     });
-    item(QStringLiteral("undo"), [this] {
+    item(tr("undo"), [this] {
         m_pane->setFocus(Qt::OtherFocusReason);
         m_pane->undo();
     });
     addSeparator();
 
-    m_fontName = addMenu(QStringLiteral("FontName"));
+    m_fontName = addMenu(tr("FontName"));
     m_fontName->setObjectName(QStringLiteral("FontName"));
     for (const QString &family : fonts) {
         QAction *action = m_fontName->addAction(menuText(family));
         connect(action, &QAction::triggered, this,
                 [this, family] { m_pane->setSelectionFontName(family); });
     }
-    m_fontSize = addMenu(QStringLiteral("FontSize"));
+    m_fontSize = addMenu(tr("FontSize"));
     m_fontSize->setObjectName(QStringLiteral("FontSize"));
     for (int size = smallestSize; size <= largestSize; ++size) {
         QAction *action = m_fontSize->addAction(QString::number(size));
         connect(action, &QAction::triggered, this,
                 [this, size] { m_pane->setSelectionFontSize(size); });
     }
-    item(QStringLiteral("FontColoer"), [this] {
+    item(tr("FontColoer"), [this] {
         if (const std::optional<QColor> color = m_prompts.chooseColor(QColor(Qt::black)))
             m_pane->setSelectionColor(*color);
     });
 
     addSeparator();
     item(
-        QStringLiteral("Bold"), [this] { m_pane->toggleBold(); },
-        QKeySequence(Qt::CTRL | Qt::Key_B));
+        tr("Bold"), [this] { m_pane->toggleBold(); }, QKeySequence(Qt::CTRL | Qt::Key_B));
     item(
-        QStringLiteral("Italic"), [this] { m_pane->toggleItalic(); },
-        QKeySequence(Qt::CTRL | Qt::Key_I));
+        tr("Italic"), [this] { m_pane->toggleItalic(); }, QKeySequence(Qt::CTRL | Qt::Key_I));
     item(
-        QStringLiteral("Underline"), [this] { m_pane->toggleUnderline(); },
-        QKeySequence(Qt::CTRL | Qt::Key_U));
+        tr("Underline"), [this] { m_pane->toggleUnderline(); }, QKeySequence(Qt::CTRL | Qt::Key_U));
     item(
-        QStringLiteral("Superscript"), [this] { m_pane->toggleSuperscript(); },
+        tr("Superscript"), [this] { m_pane->toggleSuperscript(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus));
     item(
-        QStringLiteral("Subscript"), [this] { m_pane->toggleSubscript(); },
+        tr("Subscript"), [this] { m_pane->toggleSubscript(); },
         QKeySequence(Qt::CTRL | Qt::Key_Equal));
     addSeparator();
-    item(QStringLiteral("Insert picture..."), [this] { insertPicture(); });
+    item(tr("Insert picture..."), [this] { insertPicture(); });
 
     connect(m_pane, &QTextEdit::selectionChanged, this, &PaneMenu::followSelection);
     followSelection();
@@ -123,8 +120,8 @@ void PaneMenu::insertPicture()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString path = m_prompts.openFile(QStringLiteral("Insert picture"), folder,
-                                            QStringLiteral("Pictures (*.png *.jpg *.jpeg)"));
+    const QString path =
+        m_prompts.openFile(tr("Insert picture"), folder, tr("Pictures (*.png *.jpg *.jpeg)"));
     if (path.isEmpty())
         return;
     m_pane->setFocus(Qt::OtherFocusReason);
@@ -132,12 +129,11 @@ void PaneMenu::insertPicture()
     case ui::RichTextPane::PictureResult::Inserted:
         break;
     case ui::RichTextPane::PictureResult::Unreadable:
-        m_prompts.message(QStringLiteral("The picture %1 cannot be read.").arg(path));
+        m_prompts.message(tr("The picture %1 cannot be read.").arg(path));
         break;
     case ui::RichTextPane::PictureResult::NotAPicture:
-        m_prompts.message(
-            QStringLiteral("%1 is not a PNG or JPEG picture; only those can go into a question.")
-                .arg(QFileInfo(path).fileName()));
+        m_prompts.message(tr("%1 is not a PNG or JPEG picture; only those can go into a question.")
+                              .arg(QFileInfo(path).fileName()));
         break;
     }
 }

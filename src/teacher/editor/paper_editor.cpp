@@ -31,7 +31,9 @@ bool inRange(qint64 value)
 
 QString rangeText()
 {
-    return QStringLiteral("%1 and %2").arg(PaperEditor::minValue).arg(PaperEditor::maxValue);
+    return QCoreApplication::translate("PaperEditor", "%1 and %2")
+        .arg(PaperEditor::minValue)
+        .arg(PaperEditor::maxValue);
 }
 
 } // namespace
@@ -52,7 +54,7 @@ PaperEditor::~PaperEditor()
 
 QString PaperEditor::windowTitle() const
 {
-    return QStringLiteral("Edit paper --") + m_name;
+    return QCoreApplication::translate("PaperEditor", "Edit paper --") + m_name;
 }
 
 PaperEditor::OpenResult PaperEditor::openPaperEditor()
@@ -61,11 +63,13 @@ PaperEditor::OpenResult PaperEditor::openPaperEditor()
     case WorkingFolder::Claim::Claimed:
         break;
     case WorkingFolder::Claim::Busy:
-        m_prompts.message(QStringLiteral("A paper is already being edited on this computer. "
-                                         "Finish editing it in the other window, then try again."));
+        m_prompts.message(QCoreApplication::translate(
+            "PaperEditor", "A paper is already being edited on this computer. "
+                           "Finish editing it in the other window, then try again."));
         return OpenResult::Busy;
     case WorkingFolder::Claim::Failed:
-        m_prompts.message(QStringLiteral("The paper editor cannot use its working folder %1.")
+        m_prompts.message(QCoreApplication::translate(
+                              "PaperEditor", "The paper editor cannot use its working folder %1.")
                               .arg(m_folder.path()));
         return OpenResult::Unreadable;
     }
@@ -78,8 +82,9 @@ PaperEditor::OpenResult PaperEditor::openPaperEditor()
     const store::ReadStatus status = file.status();
     if (status == store::ReadStatus::Error || status == store::ReadStatus::TooLarge) {
         // Opening it as an empty paper would let "OK" write one blank question over it.
-        m_prompts.message(QStringLiteral("The paper file %1 cannot be read (%2); the paper is "
-                                         "left as it is.")
+        m_prompts.message(QCoreApplication::translate(
+                              "PaperEditor", "The paper file %1 cannot be read (%2); the paper is "
+                                             "left as it is.")
                               .arg(paperFile, store::describe(status)));
         m_folder.release();
         return OpenResult::Unreadable;
@@ -174,8 +179,10 @@ QString PaperEditor::explanationDocument(int q) const
 
 QString PaperEditor::frameCaption() const
 {
-    return QStringLiteral("No.") + QString::number(m_current) + QStringLiteral("  Total:") +
-           QString::number(m_paper.questionCount) + QStringLiteral("   Full mark:") +
+    return QCoreApplication::translate("PaperEditor", "No.") + QString::number(m_current) +
+           QCoreApplication::translate("PaperEditor", "  Total:") +
+           QString::number(m_paper.questionCount) +
+           QCoreApplication::translate("PaperEditor", "   Full mark:") +
            QString::number(computeFullMark());
 }
 
@@ -227,8 +234,9 @@ bool PaperEditor::fitsFullMark(const QList<store::Question> &questions, int coun
     const qint64 total = fullMarkOf(questions, count, defaultMark);
     if (inRange(total))
         return true;
-    refuse(QStringLiteral("The full mark would be %1, but a paper's full mark must lie between "
-                          "%2. The change is not made.")
+    refuse(QCoreApplication::translate(
+               "PaperEditor", "The full mark would be %1, but a paper's full mark must lie between "
+                              "%2. The change is not made.")
                .arg(total)
                .arg(rangeText()));
     return false;
@@ -258,7 +266,8 @@ bool PaperEditor::setMark(const QString &text)
         return true;
     const QString mark = text.trimmed();
     if (!mark.isEmpty() && !inRange(store::roundHalfEven(store::numericValue(mark)))) {
-        refuse(QStringLiteral("A question's mark must lie between %1.").arg(rangeText()));
+        refuse(QCoreApplication::translate("PaperEditor", "A question's mark must lie between %1.")
+                   .arg(rangeText()));
         return false;
     }
     return storeMark(mark);
@@ -286,7 +295,8 @@ bool PaperEditor::setDefaultMark(const QString &text)
 {
     const qint64 value = store::roundHalfEven(store::numericValue(text));
     if (!inRange(value)) {
-        refuse(QStringLiteral("The default mark must lie between %1.").arg(rangeText()));
+        refuse(QCoreApplication::translate("PaperEditor", "The default mark must lie between %1.")
+                   .arg(rangeText()));
         return false;
     }
     if (!fitsFullMark(m_paper.questions, m_paper.questionCount, int(value)))
@@ -342,7 +352,8 @@ bool PaperEditor::insertQuestion()
 {
     const int count = m_paper.questionCount;
     if (count >= maxValue) {
-        refuse(QStringLiteral("A paper holds at most %1 questions.").arg(maxValue));
+        refuse(QCoreApplication::translate("PaperEditor", "A paper holds at most %1 questions.")
+                   .arg(maxValue));
         return false;
     }
     const int p = m_current + 1;
@@ -356,12 +367,16 @@ bool PaperEditor::insertQuestion()
     // Each name is taken before the next is drawn, so the two always differ.
     entry.question = newDocumentName();
     if (entry.question.isEmpty() || !m_folder.writeEmptyDocument(entry.question).ok()) {
-        refuse(QStringLiteral("A new question cannot be written into %1.").arg(m_folder.path()));
+        refuse(
+            QCoreApplication::translate("PaperEditor", "A new question cannot be written into %1.")
+                .arg(m_folder.path()));
         return false;
     }
     entry.explain = newDocumentName();
     if (entry.explain.isEmpty() || !m_folder.writeEmptyDocument(entry.explain).ok()) {
-        refuse(QStringLiteral("A new question cannot be written into %1.").arg(m_folder.path()));
+        refuse(
+            QCoreApplication::translate("PaperEditor", "A new question cannot be written into %1.")
+                .arg(m_folder.path()));
         return false;
     }
     m_paper.questions.insert(p, entry);
@@ -377,7 +392,8 @@ bool PaperEditor::deleteQuestion()
     const int count = m_paper.questionCount;
     const int r = m_current < 1 ? 1 : m_current;
     if (count <= 1) {
-        m_prompts.message(QStringLiteral("Not allow to delete the question!"));
+        m_prompts.message(
+            QCoreApplication::translate("PaperEditor", "Not allow to delete the question!"));
         return false;
     }
     QList<store::Question> questions = m_paper.questions;
@@ -431,15 +447,18 @@ bool PaperEditor::importPoolQuestion(const store::Question &source, const QStrin
 {
     const int count = m_paper.questionCount;
     if (count >= maxValue) {
-        refuse(QStringLiteral("A paper holds at most %1 questions.").arg(maxValue));
+        refuse(QCoreApplication::translate("PaperEditor", "A paper holds at most %1 questions.")
+                   .arg(maxValue));
         return false;
     }
     store::Question entry;
     entry.answer = source.answer;
     entry.mark = source.mark.trimmed();
     if (!entry.mark.isEmpty() && !inRange(store::roundHalfEven(store::numericValue(entry.mark)))) {
-        refuse(QStringLiteral("The question is not copied: its mark %1 does not lie between %2.")
-                   .arg(entry.mark, rangeText()));
+        refuse(
+            QCoreApplication::translate(
+                "PaperEditor", "The question is not copied: its mark %1 does not lie between %2.")
+                .arg(entry.mark, rangeText()));
         return false;
     }
     QList<store::Question> questions = m_paper.questions;
@@ -461,7 +480,8 @@ bool PaperEditor::importPoolQuestion(const store::Question &source, const QStrin
         return m_folder.writeEmptyDocument(name).ok();
     };
     if (!bringIn(source.question, entry.question) || !bringIn(source.explain, entry.explain)) {
-        refuse(QStringLiteral("The question cannot be copied into %1.").arg(m_folder.path()));
+        refuse(QCoreApplication::translate("PaperEditor", "The question cannot be copied into %1.")
+                   .arg(m_folder.path()));
         return false;
     }
     m_paper.questions.insert(count + 1, entry);
@@ -590,7 +610,8 @@ bool PaperEditor::savePaperEdits()
     m_paper.fullMark = computeFullMark();
     const QString paperFolder = m_root.paperFolder(m_name);
     if (paperFolder.isEmpty() || !QFileInfo(paperFolder).isDir()) {
-        refuse(QStringLiteral("The paper is not saved: its folder %1 does not exist.")
+        refuse(QCoreApplication::translate("PaperEditor",
+                                           "The paper is not saved: its folder %1 does not exist.")
                    .arg(paperFolder.isEmpty() ? m_name : paperFolder));
         return false;
     }
@@ -653,8 +674,9 @@ bool PaperEditor::savePaperEdits()
                 if (const store::WriteOutcome empty = m_folder.writeEmptyDocument(name);
                     !empty.ok()) {
                     failures.append(documentFailure(name, empty,
-                                                    QStringLiteral("the editor's "
-                                                                   "local folder")));
+                                                    QCoreApplication::translate("PaperEditor",
+                                                                                "the editor's "
+                                                                                "local folder")));
                     continue;
                 }
                 working = m_folder.documentPath(name);
@@ -666,7 +688,8 @@ bool PaperEditor::savePaperEdits()
             const QString saved = existing.isEmpty() ? name : freshName();
             taken.insert(saved.toCaseFolded());
             if (const store::WriteOutcome added = documents.add(working, saved); !added.ok()) {
-                failures.append(documentFailure(name, added, QStringLiteral("the data root")));
+                failures.append(documentFailure(
+                    name, added, QCoreApplication::translate("PaperEditor", "the data root")));
                 continue;
             }
             newNames.insert(key, saved);
@@ -675,12 +698,14 @@ bool PaperEditor::savePaperEdits()
     }
     if (failures.isEmpty()) {
         if (const store::WriteOutcome finished = documents.finish(); !finished.ok())
-            failures.append(documentFailure(QFileInfo(finished.path).fileName(), finished,
-                                            QStringLiteral("the data root")));
+            failures.append(
+                documentFailure(QFileInfo(finished.path).fileName(), finished,
+                                QCoreApplication::translate("PaperEditor", "the data root")));
     }
     if (!failures.isEmpty()) {
         documents.discard();
-        refuse(QStringLiteral("The paper is not saved; it stays as it was saved last.\n") +
+        refuse(QCoreApplication::translate(
+                   "PaperEditor", "The paper is not saved; it stays as it was saved last.\n") +
                failures.join(u'\n'));
         return false;
     }
@@ -697,7 +722,8 @@ bool PaperEditor::savePaperEdits()
     if (status != store::WriteStatus::Ok) {
         documents.discard();
         refuse(store::notSavedMessage(
-            status, QStringLiteral("the paper was not saved (%1)").arg(paperFile)));
+            status, QCoreApplication::translate("PaperEditor", "the paper was not saved (%1)")
+                        .arg(paperFile)));
         return false;
     }
 
@@ -722,7 +748,8 @@ bool PaperEditor::savePaperEdits()
 QString PaperEditor::documentFailure(const QString &name, const store::WriteOutcome &outcome,
                                      const QString &where) const
 {
-    QString lost = QStringLiteral("the document %1 was not saved").arg(name);
+    QString lost =
+        QCoreApplication::translate("PaperEditor", "the document %1 was not saved").arg(name);
     if (!outcome.reason().isEmpty())
         lost += QStringLiteral(" (%1)").arg(outcome.reason());
     return store::notSavedMessage(outcome.status, lost, where);
@@ -751,7 +778,8 @@ bool PaperEditor::mayClose()
 {
     if (!m_unsaved)
         return true;
-    return m_prompts.question(QStringLiteral("Will you went to exit without save?"));
+    return m_prompts.question(
+        QCoreApplication::translate("PaperEditor", "Will you went to exit without save?"));
 }
 
 void PaperEditor::closePaperEditor()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "test_pool.h"
 
+#include <QCoreApplication>
+
 #include "paper_editor.h"
 #include "richtext/plain_text.h"
 #include "store/folder_index.h"
@@ -71,8 +73,9 @@ TestPool::Import TestPool::importSelected(PaperEditor &editor)
         if (document.isEmpty() ||
             editor.question(q).question.trimmed().compare(document, Qt::CaseInsensitive) != 0)
             continue;
-        if (!m_prompts.confirm(QStringLiteral("The question already exists!\rwill you add the "
-                                              "same question?"))) {
+        if (!m_prompts.confirm(QCoreApplication::translate(
+                "TestPool", "The question already exists!\rwill you add the "
+                            "same question?"))) {
             selectNext();
             return Import::Declined;
         }

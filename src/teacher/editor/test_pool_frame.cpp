@@ -15,30 +15,30 @@ namespace editor {
 
 TestPoolFrame::TestPoolFrame(store::DataRoot root, ui::Prompts &prompts, PaperEditor &editor,
                              QWidget *parent)
-    : QGroupBox(QStringLiteral("Test pool"), parent)
+    : QGroupBox(tr("Test pool"), parent)
     , m_pool(std::move(root), prompts)
     , m_editor(editor)
     , m_papers(new QComboBox(this))
     , m_list(new QListWidget(this))
     , m_preview(new ui::RichTextPane(this))
-    , m_input(new QPushButton(QStringLiteral("<-Input question from test pool<-"), this))
+    , m_input(new QPushButton(tr("<-Input question from test pool<-"), this))
 {
     setObjectName(QStringLiteral("FramePool"));
     setAccessibleName(title());
 
     m_papers->setObjectName(QStringLiteral("ComboPaper"));
-    m_papers->setAccessibleName(QStringLiteral("Test paper"));
+    m_papers->setAccessibleName(tr("Test paper"));
     m_papers->setMinimumWidth(220);
-    auto *paperLabel = new QLabel(QStringLiteral("Test paper"), this);
+    auto *paperLabel = new QLabel(tr("Test paper"), this);
     paperLabel->setBuddy(m_papers);
 
     m_list->setObjectName(QStringLiteral("ListPool"));
-    m_list->setAccessibleName(QStringLiteral("Questions of the test paper"));
-    m_list->setToolTip(QStringLiteral("Dblclick to input question "));
+    m_list->setAccessibleName(tr("Questions of the test paper"));
+    m_list->setToolTip(tr("Dblclick to input question "));
     m_list->setWordWrap(false);
 
     m_preview->setObjectName(QStringLiteral("RichPreview"));
-    m_preview->setAccessibleName(QStringLiteral("Preview"));
+    m_preview->setAccessibleName(tr("Preview"));
     m_preview->setReadOnly(true);
 
     m_input->setObjectName(QStringLiteral("CmdInput"));

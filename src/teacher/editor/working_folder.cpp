@@ -6,6 +6,7 @@
 #include "store/case_path.h"
 #include "store/regular_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -156,8 +157,9 @@ store::WriteOutcome WorkingFolder::copyIn(const QString &source, const QString &
 
 store::WriteOutcome WorkingFolder::refused(const QString &name) const
 {
-    return store::WriteOutcome{store::WriteStatus::InvalidName, 0, m_path + u'/' + name,
-                               QStringLiteral("not a plain file name")};
+    return store::WriteOutcome{
+        store::WriteStatus::InvalidName, 0, m_path + u'/' + name,
+        QCoreApplication::translate("WorkingFolder", "not a plain file name")};
 }
 
 bool WorkingFolder::isChanged(const QString &name, const QString &path) const

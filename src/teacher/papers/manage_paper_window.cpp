@@ -43,110 +43,96 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
     setAccessibleName(PaperList::title());
 
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("Paper list"));
-    m_list->setToolTip(QStringLiteral("Click to choose paper,Dbclick to edit paper"));
+    m_list->setAccessibleName(tr("Paper list"));
+    m_list->setToolTip(tr("Click to choose paper,Dbclick to edit paper"));
     m_list->setMinimumSize(220, 300);
 
     QPushButton *create =
-        ui::makeButton(this, QStringLiteral("Create paper"), QStringLiteral("Cmd_create"), {});
+        ui::makeButton(this, tr("Create paper"), QStringLiteral("Cmd_create"), {});
     QPushButton *remove =
-        ui::makeButton(this, QStringLiteral("Delete paper"), QStringLiteral("Cmd_delete"), {});
-    QPushButton *up = ui::makeButton(this, QStringLiteral("Up"), QStringLiteral("Cmd_up"), {});
-    QPushButton *down =
-        ui::makeButton(this, QStringLiteral("Down"), QStringLiteral("Cmd_down"), {});
-    QPushButton *edit =
-        ui::makeButton(this, QStringLiteral("Edit paper"), QStringLiteral("Cmd_edit"),
-                       QStringLiteral("Click to edit paper"));
-    QPushButton *save = ui::makeButton(this, QStringLiteral("Save"), QStringLiteral("Cmd_save"),
-                                       QStringLiteral("Save change"));
-    QPushButton *input =
-        ui::makeButton(this, QStringLiteral("Input paper"), QStringLiteral("Cmd_input"), {});
+        ui::makeButton(this, tr("Delete paper"), QStringLiteral("Cmd_delete"), {});
+    QPushButton *up = ui::makeButton(this, tr("Up"), QStringLiteral("Cmd_up"), {});
+    QPushButton *down = ui::makeButton(this, tr("Down"), QStringLiteral("Cmd_down"), {});
+    QPushButton *edit = ui::makeButton(this, tr("Edit paper"), QStringLiteral("Cmd_edit"),
+                                       tr("Click to edit paper"));
+    QPushButton *save =
+        ui::makeButton(this, tr("Save"), QStringLiteral("Cmd_save"), tr("Save change"));
+    QPushButton *input = ui::makeButton(this, tr("Input paper"), QStringLiteral("Cmd_input"), {});
     QPushButton *output =
-        ui::makeButton(this, QStringLiteral("Output paper"), QStringLiteral("Cmd_output"), {});
-    QPushButton *word =
-        ui::makeButton(this, QStringLiteral("Output to WORD"), QStringLiteral("Cmd_word"), {});
-    QPushButton *ok = ui::makeButton(this, QStringLiteral("OK"), QStringLiteral("Cmd_ok"),
-                                     QStringLiteral("Save and return to main menu"));
+        ui::makeButton(this, tr("Output paper"), QStringLiteral("Cmd_output"), {});
+    QPushButton *word = ui::makeButton(this, tr("Output to WORD"), QStringLiteral("Cmd_word"), {});
+    QPushButton *ok = ui::makeButton(this, tr("OK"), QStringLiteral("Cmd_ok"),
+                                     tr("Save and return to main menu"));
     QPushButton *cancel =
-        ui::makeButton(this, QStringLiteral("Cancel"), QStringLiteral("Cmd_cancel"),
-                       QStringLiteral("return to main menu"));
+        ui::makeButton(this, tr("Cancel"), QStringLiteral("Cmd_cancel"), tr("return to main menu"));
     QPushButton *helpButton =
-        ui::makeButton(this, QStringLiteral("Help"), QStringLiteral("Cmd_help"),
-                       QStringLiteral("How to manage paper"));
+        ui::makeButton(this, tr("Help"), QStringLiteral("Cmd_help"), tr("How to manage paper"));
 
-    auto *panel = new QGroupBox(QStringLiteral("Set up test information"), this);
+    auto *panel = new QGroupBox(tr("Set up test information"), this);
     panel->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(panel);
-    QLineEdit *time =
-        addLine(PaperColumn::TestTime, QStringLiteral("Text_time"), QStringLiteral("test time"));
+    QLineEdit *time = addLine(PaperColumn::TestTime, QStringLiteral("Text_time"), tr("test time"));
     QLineEdit *author =
         addLine(PaperColumn::Author, QStringLiteral("Text_author"), QStringLiteral("author"));
-    QLineEdit *mark =
-        addLine(PaperColumn::Mark, QStringLiteral("Text_mark"), QStringLiteral("default mark"));
-    QLineEdit *full =
-        addLine(PaperColumn::FullMark, QStringLiteral("Text_full"), QStringLiteral("full mark"));
-    QLineEdit *count = addLine(PaperColumn::QuestionCount, QStringLiteral("Text_count"),
-                               QStringLiteral("Question count"));
-    QLineEdit *a =
-        addLine(PaperColumn::AGrade, QStringLiteral("Text_A"), QStringLiteral("A score"));
-    QLineEdit *b =
-        addLine(PaperColumn::BGrade, QStringLiteral("Text_B"), QStringLiteral("B score"));
-    QLineEdit *c =
-        addLine(PaperColumn::CGrade, QStringLiteral("Text_C"), QStringLiteral("C score"));
-    QLineEdit *d =
-        addLine(PaperColumn::DGrade, QStringLiteral("Text_D"), QStringLiteral("D score"));
+    QLineEdit *mark = addLine(PaperColumn::Mark, QStringLiteral("Text_mark"), tr("default mark"));
+    QLineEdit *full = addLine(PaperColumn::FullMark, QStringLiteral("Text_full"), tr("full mark"));
+    QLineEdit *count =
+        addLine(PaperColumn::QuestionCount, QStringLiteral("Text_count"), tr("Question count"));
+    QLineEdit *a = addLine(PaperColumn::AGrade, QStringLiteral("Text_A"), tr("A score"));
+    QLineEdit *b = addLine(PaperColumn::BGrade, QStringLiteral("Text_B"), tr("B score"));
+    QLineEdit *c = addLine(PaperColumn::CGrade, QStringLiteral("Text_C"), tr("C score"));
+    QLineEdit *d = addLine(PaperColumn::DGrade, QStringLiteral("Text_D"), tr("D score"));
     m_about = new QPlainTextEdit(panel);
     m_about->setObjectName(QStringLiteral("Text_about"));
-    m_about->setAccessibleName(QStringLiteral("About test"));
+    m_about->setAccessibleName(tr("About test"));
     m_about->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_about->setTabChangesFocus(true);
     m_about->setMinimumHeight(m_about->fontMetrics().lineSpacing() * 4 + 12);
     m_fields.insert(PaperColumn::AboutTest, m_about);
-    QLineEdit *retest = addLine(PaperColumn::RetestPassword, QStringLiteral("Text_retest"),
-                                QStringLiteral("retest password"));
+    QLineEdit *retest =
+        addLine(PaperColumn::RetestPassword, QStringLiteral("Text_retest"), tr("retest password"));
     QLineEdit *relogin = addLine(PaperColumn::ReloginPassword, QStringLiteral("Text_relogin"),
-                                 QStringLiteral("relogin password"));
+                                 tr("relogin password"));
 
-    grid->addWidget(ui::labelFor(QStringLiteral("test time"), time, panel), 0, 0);
+    grid->addWidget(ui::labelFor(tr("test time"), time, panel), 0, 0);
     grid->addWidget(time, 0, 1);
-    grid->addWidget(ui::labelFor(QStringLiteral("author"), author, panel), 0, 2);
+    grid->addWidget(ui::labelFor(tr("author"), author, panel), 0, 2);
     grid->addWidget(author, 0, 3, 1, 3);
-    grid->addWidget(ui::labelFor(QStringLiteral("default mark"), mark, panel), 1, 0);
+    grid->addWidget(ui::labelFor(tr("default mark"), mark, panel), 1, 0);
     grid->addWidget(mark, 1, 1);
-    grid->addWidget(ui::labelFor(QStringLiteral("full mark"), full, panel), 1, 2);
+    grid->addWidget(ui::labelFor(tr("full mark"), full, panel), 1, 2);
     grid->addWidget(full, 1, 3);
-    grid->addWidget(ui::labelFor(QStringLiteral("Question count"), count, panel), 1, 4);
+    grid->addWidget(ui::labelFor(tr("Question count"), count, panel), 1, 4);
     grid->addWidget(count, 1, 5);
     auto *grades = new QHBoxLayout;
-    for (auto [label, line] :
-         {std::pair{QStringLiteral("A score"), a}, std::pair{QStringLiteral("B score"), b},
-          std::pair{QStringLiteral("C score"), c}, std::pair{QStringLiteral("D score"), d}}) {
+    for (auto [label, line] : {std::pair{tr("A score"), a}, std::pair{tr("B score"), b},
+                               std::pair{tr("C score"), c}, std::pair{tr("D score"), d}}) {
         grades->addWidget(ui::labelFor(label, line, panel));
         grades->addWidget(line);
     }
     grid->addLayout(grades, 2, 0, 1, 6);
-    grid->addWidget(ui::labelFor(QStringLiteral("About test"), m_about, panel), 3, 0, Qt::AlignTop);
+    grid->addWidget(ui::labelFor(tr("About test"), m_about, panel), 3, 0, Qt::AlignTop);
     grid->addWidget(m_about, 3, 1, 1, 5);
-    grid->addWidget(addBox(PaperColumn::RetestPassword, QStringLiteral("Check_retest"),
-                           QStringLiteral("retest password")),
-                    4, 0, 1, 2);
+    grid->addWidget(
+        addBox(PaperColumn::RetestPassword, QStringLiteral("Check_retest"), tr("retest password")),
+        4, 0, 1, 2);
     grid->addWidget(retest, 4, 2);
     grid->addWidget(addBox(PaperColumn::ReloginPassword, QStringLiteral("Check_relogin"),
-                           QStringLiteral("relogin password")),
+                           tr("relogin password")),
                     4, 3, 1, 2);
     grid->addWidget(relogin, 4, 5);
-    grid->addWidget(addBox(PaperColumn::ExerciseMode, QStringLiteral("Check_exercise"),
-                           QStringLiteral("Exercise mode")),
-                    5, 0, 1, 2);
+    grid->addWidget(
+        addBox(PaperColumn::ExerciseMode, QStringLiteral("Check_exercise"), tr("Exercise mode")), 5,
+        0, 1, 2);
     grid->addWidget(addBox(PaperColumn::DisplayScore, QStringLiteral("Check_display"),
-                           QStringLiteral("achievement displayed at student end")),
+                           tr("achievement displayed at student end")),
                     5, 2, 1, 4);
     grid->addWidget(addBox(PaperColumn::ChangeQuestionSort, QStringLiteral("Check_order"),
-                           QStringLiteral("Change questions order")),
+                           tr("Change questions order")),
                     6, 0, 1, 2);
-    grid->addWidget(addBox(PaperColumn::AllowToTest, QStringLiteral("Check_allow"),
-                           QStringLiteral("Allow to test")),
-                    6, 2, 1, 4);
+    grid->addWidget(
+        addBox(PaperColumn::AllowToTest, QStringLiteral("Check_allow"), tr("Allow to test")), 6, 2,
+        1, 4);
     grid->setRowStretch(3, 1);
     for (QLineEdit *line : {mark, full, count}) {
         // Owned by the paper editor: shown here, never written.
@@ -166,7 +152,7 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     auto *left = new QVBoxLayout;
-    left->addWidget(ui::labelFor(QStringLiteral("Paper list"), m_list, this));
+    left->addWidget(ui::labelFor(tr("Paper list"), m_list, this));
     left->addWidget(m_list, 1);
     auto *listButtons = new QGridLayout;
     listButtons->addWidget(create, 0, 0);
@@ -254,7 +240,7 @@ ManagePaperWindow::ManagePaperWindow(store::DataRoot root, ui::Prompts &prompts,
     connect(edit, &QPushButton::clicked, this, &ManagePaperWindow::editPaper);
     connect(save, &QPushButton::clicked, this, [this] {
         if (m_papers.commitPaperList())
-            m_prompts.message(QStringLiteral("Save completed!"), PaperList::title());
+            m_prompts.message(tr("Save completed!"), PaperList::title());
     });
     connect(output, &QPushButton::clicked, this, [this] { m_exchange.outputPaper(); });
     connect(word, &QPushButton::clicked, this, &ManagePaperWindow::outputToWord);
@@ -348,8 +334,8 @@ void ManagePaperWindow::editPaper()
             m_actions.editPaper(this, m_papers.currentPaperName());
             m_papers.endEdit();
         } else {
-            m_prompts.message(QStringLiteral("The paper editor is not available in this build of "
-                                             "the teacher program."),
+            m_prompts.message(tr("The paper editor is not available in this build of "
+                                 "the teacher program."),
                               PaperList::title());
         }
     }
@@ -361,8 +347,8 @@ void ManagePaperWindow::outputToWord()
     if (!m_papers.hasSelection())
         return;
     if (!m_actions.outputToWord) {
-        m_prompts.message(QStringLiteral("\"Output to WORD\" is not available in this build of the "
-                                         "teacher program."),
+        m_prompts.message(tr("\"Output to WORD\" is not available in this build of the "
+                             "teacher program."),
                           PaperList::title());
         return;
     }

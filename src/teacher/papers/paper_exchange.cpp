@@ -9,6 +9,7 @@
 #include "store/name_check.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,15 +44,17 @@ bool PaperExchange::outputPaper()
 {
     if (!m_list.hasSelection())
         return false;
-    const QString chosen =
-        m_prompts.chooseFolder(QStringLiteral("Output paper to ..."), QDir::homePath());
+    const QString chosen = m_prompts.chooseFolder(
+        QCoreApplication::translate("PaperExchange", "Output paper to ..."), QDir::homePath());
     if (chosen.isEmpty())
         return false;
     const QString name = m_list.table().row(m_list.selected()).name.trimmed();
     const QString target = outputFolder(chosen, name);
     if (target.isEmpty()) {
-        failed(QStringLiteral("The paper \"%1\" cannot be output: its name cannot be a folder "
-                              "name.")
+        failed(QCoreApplication::translate(
+                   "PaperExchange",
+                   "The paper \"%1\" cannot be output: its name cannot be a folder "
+                   "name.")
                    .arg(name));
         return false;
     }
@@ -61,53 +64,64 @@ bool PaperExchange::outputPaper()
     if (outcome.ok() && QFileInfo(source).isDir())
         outcome = store::copyFiles(source, target);
     if (!outcome.ok()) {
-        failed(QStringLiteral("Output paper did not complete: %1 %2 of the paper's files were "
-                              "copied to \"%3\".")
+        failed(QCoreApplication::translate(
+                   "PaperExchange",
+                   "Output paper did not complete: %1 %2 of the paper's files were "
+                   "copied to \"%3\".")
                    .arg(outcome.describe(), QString::number(outcome.files), target));
         return false;
     }
-    m_prompts.message(QStringLiteral("Output paper had completed!"), PaperList::title());
+    m_prompts.message(QCoreApplication::translate("PaperExchange", "Output paper had completed!"),
+                      PaperList::title());
     return true;
 }
 
 bool PaperExchange::inputPaper()
 {
-    const QString chosen = m_prompts
-                               .openFile(QStringLiteral("Please choose the test paper file "),
-                                         m_root.path(), QStringLiteral("CHO Files (*.CHO)"))
-                               .trimmed();
+    const QString chosen =
+        m_prompts
+            .openFile(
+                QCoreApplication::translate("PaperExchange", "Please choose the test paper file "),
+                m_root.path(), QCoreApplication::translate("PaperExchange", "CHO Files (*.CHO)"))
+            .trimmed();
     if (chosen.isEmpty())
         return false;
     // Without the list, neither the name check nor the commit that lists the paper can work.
     if (!m_list.canSave()) {
-        failed(QStringLiteral("No paper can be input, because the roster could not be read when "
-                              "this window opened."));
+        failed(QCoreApplication::translate(
+            "PaperExchange", "No paper can be input, because the roster could not be read when "
+                             "this window opened."));
         return false;
     }
     const QFileInfo file(chosen);
     const std::optional<QString> found = paperNameOf(file.fileName().trimmed());
     if (!found) {
-        failed(QStringLiteral("\"%1\" is not a paper file: the name of a paper file ends in "
-                              "\".cho\".")
+        failed(QCoreApplication::translate(
+                   "PaperExchange", "\"%1\" is not a paper file: the name of a paper file ends in "
+                                    "\".cho\".")
                    .arg(file.fileName()));
         return false;
     }
     const QString name = *found;
     const store::NameCheck check = store::checkName(name, store::NameKind::Paper);
     if (!check.ok()) {
-        failed(check.reason + QStringLiteral(" The paper was not input."));
+        failed(check.reason +
+               QCoreApplication::translate("PaperExchange", " The paper was not input."));
         return false;
     }
     // A name that is part of a listed name is refused too.
     for (const QString &listed : m_list.names()) {
         if (listed.trimmed().contains(name, Qt::CaseInsensitive)) {
-            m_prompts.message(QStringLiteral("The paper name already exists ,input another name!"),
-                              PaperList::title());
+            m_prompts.message(
+                QCoreApplication::translate("PaperExchange",
+                                            "The paper name already exists ,input another name!"),
+                PaperList::title());
             return false;
         }
     }
     if (m_list.count() >= PaperList::maxPapers) {
-        failed(QStringLiteral("There cannot be more than %1 papers.").arg(PaperList::maxPapers));
+        failed(QCoreApplication::translate("PaperExchange", "There cannot be more than %1 papers.")
+                   .arg(PaperList::maxPapers));
         return false;
     }
 
@@ -116,15 +130,19 @@ bool PaperExchange::inputPaper()
     // paper file of that name ("Unit.chores.cho" gives "Unit", and there is no "Unit.cho").
     const QString paperFile = store::FolderIndex(source).find(name + QStringLiteral(".cho"));
     if (paperFile.isEmpty() || !QFileInfo(paperFile).isFile()) {
-        failed(QStringLiteral("The folder %1 holds no paper file \"%2.cho\" for the paper \"%2\"; "
-                              "the paper was not input.")
+        failed(QCoreApplication::translate(
+                   "PaperExchange",
+                   "The folder %1 holds no paper file \"%2.cho\" for the paper \"%2\"; "
+                   "the paper was not input.")
                    .arg(QDir::toNativeSeparators(source), name));
         return false;
     }
     const PaperFolders folders(m_root);
     if (store::isSameFolder(source, folders.resultFolder(name))) {
-        failed(QStringLiteral("\"%1\" lies in the result folder of a paper and was not input.")
-                   .arg(chosen));
+        failed(
+            QCoreApplication::translate(
+                "PaperExchange", "\"%1\" lies in the result folder of a paper and was not input.")
+                .arg(chosen));
         return false;
     }
     // A paper folder of this data root that the list has lost (an input left by
@@ -138,8 +156,10 @@ bool PaperExchange::inputPaper()
     if (outcome.ok() && !inPlace)
         outcome = store::copyFiles(source, folders.paperFolder(name));
     if (!outcome.ok()) {
-        failed(QStringLiteral("Input paper did not complete: %1 The paper was not added to the "
-                              "list.")
+        failed(QCoreApplication::translate(
+                   "PaperExchange",
+                   "Input paper did not complete: %1 The paper was not added to the "
+                   "list.")
                    .arg(outcome.describe()));
         return false;
     }
@@ -149,7 +169,8 @@ bool PaperExchange::inputPaper()
     row.allowToTest = QStringLiteral("1");
     row.settings = store::PaperFile(m_root.paperFile(name)).readPaperSettings();
     m_list.appendInput(std::move(row));
-    m_prompts.message(QStringLiteral("Input paper had completed!"), PaperList::title());
+    m_prompts.message(QCoreApplication::translate("PaperExchange", "Input paper had completed!"),
+                      PaperList::title());
     return true;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper_list.h"
 
+#include <QCoreApplication>
+
 #include "store/name_check.h"
 #include "store/numeric.h"
 #include "store/profile_batch.h"
@@ -42,8 +44,9 @@ void PaperList::open()
     const store::ReadStatus status = reader.snapshot().status();
     m_rosterUnreadable = status != store::ReadStatus::Ok && status != store::ReadStatus::Missing;
     if (m_rosterUnreadable) {
-        m_prompts.message(QStringLiteral("The roster %1 could not be read: %2. The papers are "
-                                         "shown empty and cannot be saved.")
+        m_prompts.message(QCoreApplication::translate(
+                              "PaperList", "The roster %1 could not be read: %2. The papers are "
+                                           "shown empty and cannot be saved.")
                               .arg(roster.file(), store::describe(status)),
                           title());
     }
@@ -164,21 +167,26 @@ bool PaperList::refuseName(const QString &name)
     if (const int same = m_table.find(name, Qt::CaseInsensitive)) {
         // The folders and the roster's keys ignore letter case: the two papers would
         // share documents, results and flags.
-        m_prompts.message(QStringLiteral("The paper name \"%1\" differs from the paper \"%2\" "
-                                         "only in letter case, which the folders cannot tell "
-                                         "apart. Please input another name!")
+        m_prompts.message(QCoreApplication::translate(
+                              "PaperList", "The paper name \"%1\" differs from the paper \"%2\" "
+                                           "only in letter case, which the folders cannot tell "
+                                           "apart. Please input another name!")
                               .arg(name, m_table.row(same).name.trimmed()),
                           title());
         return true;
     }
     const store::NameCheck check = store::checkName(name, store::NameKind::Paper);
     if (!check.ok()) {
-        m_prompts.message(check.reason + QStringLiteral(" Please input another name!"), title());
+        m_prompts.message(
+            check.reason + QCoreApplication::translate("PaperList", " Please input another name!"),
+            title());
         return true;
     }
     if (count() >= maxPapers) {
-        m_prompts.message(QStringLiteral("There cannot be more than %1 papers.").arg(maxPapers),
-                          title());
+        m_prompts.message(
+            QCoreApplication::translate("PaperList", "There cannot be more than %1 papers.")
+                .arg(maxPapers),
+            title());
         return true;
     }
     return false;
@@ -197,9 +205,10 @@ bool PaperList::agreeToLeftovers(const QString &name, const QString &when,
     if (!left.any())
         return true;
     return m_prompts.question(
-        QStringLiteral("The folders of an earlier paper named \"%1\" are still on disk and hold "
-                       "%2 result files (%3) and %4 paper files (%5). They will be deleted %6. "
-                       "Go on?")
+        QCoreApplication::translate(
+            "PaperList", "The folders of an earlier paper named \"%1\" are still on disk and hold "
+                         "%2 result files (%3) and %4 paper files (%5). They will be deleted %6. "
+                         "Go on?")
             .arg(name, QString::number(left.results), folders.resultFolder(name),
                  QString::number(left.paperFiles), folders.paperFolder(name), when),
         title());
@@ -208,15 +217,18 @@ bool PaperList::agreeToLeftovers(const QString &name, const QString &when,
 bool PaperList::createPaper()
 {
     const std::optional<QString> answer = m_prompts.input(
-        QStringLiteral("Please input the name of new paper "), QStringLiteral("Input paper name"));
+        QCoreApplication::translate("PaperList", "Please input the name of new paper "),
+        QCoreApplication::translate("PaperList", "Input paper name"));
     const QString name = answer.value_or(QString()).trimmed();
     if (!name.isEmpty()) {
         if (m_table.find(name, Qt::CaseSensitive)) {
-            m_prompts.message(QStringLiteral("The papername already exists,input another name!"),
+            m_prompts.message(QCoreApplication::translate(
+                                  "PaperList", "The papername already exists,input another name!"),
                               title());
             return false;
         }
-        if (refuseName(name) || !agreeToLeftovers(name, QStringLiteral("when the list is saved")))
+        if (refuseName(name) || !agreeToLeftovers(name, QCoreApplication::translate(
+                                                            "PaperList", "when the list is saved")))
             return false;
         m_table.append(PaperRow::forNewPaper(name));
         m_pendingCreates.append(name);
@@ -230,10 +242,12 @@ bool PaperList::deletePaper()
     if (!hasSelection())
         return false;
     if (count() == 1) {
-        m_prompts.message(QStringLiteral("Not allow to delete the paper!"), title());
+        m_prompts.message(
+            QCoreApplication::translate("PaperList", "Not allow to delete the paper!"), title());
         return false;
     }
-    if (!m_prompts.confirm(QStringLiteral("Will you delete all data of the present paper?"),
+    if (!m_prompts.confirm(QCoreApplication::translate(
+                               "PaperList", "Will you delete all data of the present paper?"),
                            title()))
         return false;
     const QString name = m_table.row(m_selected).name.trimmed();
@@ -245,7 +259,8 @@ bool PaperList::deletePaper()
         m_pendingDeletes.append(name);
     m_table.removeRow(m_selected);
     select(1);
-    m_prompts.message(QStringLiteral("The present paper had been deleted!"), title());
+    m_prompts.message(
+        QCoreApplication::translate("PaperList", "The present paper had been deleted!"), title());
     return true;
 }
 
@@ -267,16 +282,18 @@ void PaperList::moveDown()
 
 void PaperList::stopped(const QString &what)
 {
-    m_prompts.message(what + QStringLiteral(" Saving stopped there; what is not saved yet stays "
-                                            "in this window."),
+    m_prompts.message(what + QCoreApplication::translate(
+                                 "PaperList", " Saving stopped there; what is not saved yet stays "
+                                              "in this window."),
                       title());
 }
 
 bool PaperList::commitPaperList()
 {
     if (!canSave()) {
-        m_prompts.message(QStringLiteral("The paper list was not saved, because the roster could "
-                                         "not be read when this window opened."),
+        m_prompts.message(QCoreApplication::translate(
+                              "PaperList", "The paper list was not saved, because the roster could "
+                                           "not be read when this window opened."),
                           title());
         return false;
     }
@@ -288,7 +305,8 @@ bool PaperList::commitPaperList()
         if (!m_table.find(name, Qt::CaseInsensitive)) {
             const store::FolderOutcome outcome = folders.remove(name);
             if (!outcome.ok()) {
-                stopped(QStringLiteral("The paper \"%1\" could not be deleted. %2")
+                stopped(QCoreApplication::translate("PaperList",
+                                                    "The paper \"%1\" could not be deleted. %2")
                             .arg(name, outcome.describe()));
                 return false;
             }
@@ -299,7 +317,8 @@ bool PaperList::commitPaperList()
         const QString name = m_pendingCreates.constFirst();
         const store::FolderOutcome outcome = folders.prepare(name);
         if (!outcome.ok()) {
-            stopped(QStringLiteral("The folders of the paper \"%1\" could not be made. %2")
+            stopped(QCoreApplication::translate(
+                        "PaperList", "The folders of the paper \"%1\" could not be made. %2")
                         .arg(name, outcome.describe()));
             return false;
         }
@@ -313,7 +332,8 @@ bool PaperList::commitPaperList()
     const store::Roster roster(m_root);
     if (const store::WriteStatus status = roster.writePaperList(entries);
         status != store::WriteStatus::Ok) {
-        stopped(store::notSavedMessage(status, QStringLiteral("the paper list was not saved")));
+        stopped(store::notSavedMessage(
+            status, QCoreApplication::translate("PaperList", "the paper list was not saved")));
         return false;
     }
     for (int r = 1; r <= count(); ++r) {
@@ -325,7 +345,8 @@ bool PaperList::commitPaperList()
         const store::WriteStatus status = store::PaperFile(file).writePaperSettings(row.settings);
         if (status != store::WriteStatus::Ok) {
             stopped(store::notSavedMessage(
-                status, QStringLiteral("the settings of the paper \"%1\" were not saved (%2)")
+                status, QCoreApplication::translate(
+                            "PaperList", "the settings of the paper \"%1\" were not saved (%2)")
                             .arg(row.name.trimmed(), file)));
             return false;
         }

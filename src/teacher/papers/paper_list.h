@@ -8,6 +8,7 @@
 #include "paper_table.h"
 #include "store/data_root.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -118,7 +119,7 @@ public:
 
     /// The most papers the 16-bit count of the roster allows.
     static constexpr int maxPapers = 32767;
-    static QString title() { return QStringLiteral("Manage paper"); }
+    static QString title() { return QCoreApplication::translate("PaperList", "Manage paper"); }
 
 private:
     void show();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paper_print.h"
 
+#include <QCoreApplication>
+
 #include "office/docx_template.h"
 #include "office/word_content.h"
 #include "richtext/rtf_reader.h"
@@ -39,11 +41,13 @@ office::Status appendDocument(const store::DataRoot &root, const QString &paper,
                               office::WordContent &content)
 {
     if (!isPlainFileName(fileName))
-        return Failure{QStringLiteral("the %1 document of question %2 has the name \"%3\", which "
-                                      "is not a file of the paper's folder")
-                           .arg(what)
-                           .arg(question)
-                           .arg(fileName)};
+        return Failure{
+            QCoreApplication::translate("PaperPrint",
+                                        "the %1 document of question %2 has the name \"%3\", which "
+                                        "is not a file of the paper's folder")
+                .arg(what)
+                .arg(question)
+                .arg(fileName)};
     const QString path = root.paperDocument(paper, fileName);
     // A regular file only, read without waiting and within the reader's bound: a FIFO or a
     // link to a device named like a document must not hold or sink the output.
@@ -52,18 +56,22 @@ office::Status appendDocument(const store::DataRoot &root, const QString &paper,
     case store::ReadStatus::Ok:
         break;
     case store::ReadStatus::TooLarge:
-        return Failure{QStringLiteral("the %1 document %2 of question %3 is too large")
+        return Failure{QCoreApplication::translate("PaperPrint",
+                                                   "the %1 document %2 of question %3 is too large")
                            .arg(what, fileName)
                            .arg(question)};
     case store::ReadStatus::Missing:
     case store::ReadStatus::Error:
         return Failure{
-            QStringLiteral("the %1 document %2 of question %3 cannot be read (%4)")
+            QCoreApplication::translate("PaperPrint",
+                                        "the %1 document %2 of question %3 cannot be read (%4)")
                 .arg(what, fileName)
                 .arg(question)
-                .arg(file.status == store::ReadStatus::Missing ? QStringLiteral("it is missing")
-                     : file.error == EINVAL ? QStringLiteral("it is not a regular file")
-                                            : QString::fromLocal8Bit(std::strerror(file.error)))};
+                .arg(file.status == store::ReadStatus::Missing
+                         ? QCoreApplication::translate("PaperPrint", "it is missing")
+                     : file.error == EINVAL
+                         ? QCoreApplication::translate("PaperPrint", "it is not a regular file")
+                         : QString::fromLocal8Bit(std::strerror(file.error)))};
     }
     const QByteArray &bytes = file.bytes;
     content.appendRtf(bytes);
@@ -84,7 +92,8 @@ office::Result<QByteArray> PaperPrint::build(const store::DataRoot &root, const 
 
     office::Result<office::DocxTemplate> opened = office::DocxTemplate::open(templatePath);
     if (!opened)
-        return Failure{QStringLiteral("The template cannot be used: %1").arg(opened.reason())};
+        return Failure{QCoreApplication::translate("PaperPrint", "The template cannot be used: %1")
+                           .arg(opened.reason())};
     office::DocxTemplate &document = *opened;
 
     // The header: each value as the row holds it, at the first place of its placeholder.
@@ -102,24 +111,30 @@ office::Result<QByteArray> PaperPrint::build(const store::DataRoot &root, const 
         const std::optional<office::Placement> first =
             document.find(questionNoMark, document.body());
         if (!first)
-            return Failure{
-                QStringLiteral("The template has no %1 placeholder to start the question "
+            return Failure{QCoreApplication::translate(
+                               "PaperPrint",
+                               "The template has no %1 placeholder to start the question "
                                "block.")
-                    .arg(questionNoMark)};
+                               .arg(questionNoMark)};
         const std::optional<office::Placement> last =
             document.find(optionMark, document.body(), &*first);
         if (!last)
-            return Failure{QStringLiteral("The template has no %1 placeholder after %2 to end the "
-                                          "question block.")
+            return Failure{QCoreApplication::translate(
+                               "PaperPrint",
+                               "The template has no %1 placeholder after %2 to end the "
+                               "question block.")
                                .arg(optionMark, questionNoMark)};
         const std::optional<office::Placement> key = document.find(answerNoMark, document.body());
         if (!key)
-            return Failure{QStringLiteral("The template has no %1 placeholder for the answer key.")
-                               .arg(answerNoMark)};
+            return Failure{
+                QCoreApplication::translate(
+                    "PaperPrint", "The template has no %1 placeholder for the answer key.")
+                    .arg(answerNoMark)};
         const office::BlockRange keyLine = document.paragraphOf(*key);
         const std::optional<office::BlockRange> block = document.blockBetween(*first, *last);
         if (!block)
-            return Failure{QStringLiteral("The template's question block cannot be copied.")};
+            return Failure{QCoreApplication::translate(
+                "PaperPrint", "The template's question block cannot be copied.")};
 
         const qint64 textWidth = document.textWidth();
         const QList<office::BlockRange> blocks = document.repeat(*block, count);
@@ -146,14 +161,16 @@ office::Result<QByteArray> PaperPrint::build(const store::DataRoot &root, const 
             const QString questionFile = question.question.trimmed();
             const QString explainFile = question.explain.trimmed();
             if (!questionFile.isEmpty()) {
-                if (office::Status read = appendDocument(root, name, questionFile, q,
-                                                         QStringLiteral("question"), content);
+                if (office::Status read = appendDocument(
+                        root, name, questionFile, q,
+                        QCoreApplication::translate("PaperPrint", "question"), content);
                     !read)
                     return Failure{read.reason()};
             }
             if (explanations == Explanations::Print && !explainFile.isEmpty()) {
-                if (office::Status read = appendDocument(root, name, explainFile, q,
-                                                         QStringLiteral("explanation"), content);
+                if (office::Status read = appendDocument(
+                        root, name, explainFile, q,
+                        QCoreApplication::translate("PaperPrint", "explanation"), content);
                     !read)
                     return Failure{read.reason()};
             }
@@ -180,7 +197,8 @@ office::Result<QByteArray> PaperPrint::build(const store::DataRoot &root, const 
 
     office::Result<QByteArray> bytes = document.toBytes();
     if (!bytes)
-        return Failure{QStringLiteral("The document cannot be made: %1").arg(bytes.reason())};
+        return Failure{QCoreApplication::translate("PaperPrint", "The document cannot be made: %1")
+                           .arg(bytes.reason())};
     return bytes;
 }
 

@@ -8,6 +8,7 @@
 #include "store/paper.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace papers {
@@ -31,7 +32,10 @@ public:
                                             Explanations explanations, const QString &templatePath);
 
     /// The text of the key for a question without a correct answer.
-    static QString noAnswerText() { return QStringLiteral("[no answer]"); }
+    static QString noAnswerText()
+    {
+        return QCoreApplication::translate("PaperPrint", "[no answer]");
+    }
 };
 
 } // namespace papers

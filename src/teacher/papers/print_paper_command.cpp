@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print_paper_command.h"
 
+#include <QCoreApplication>
+
 #include "paper_print.h"
 
 #include "office/output_file.h"
@@ -25,7 +27,10 @@ int printPaper(const store::DataRoot &root, const teacher::CommandArguments &arg
     const QString &me = args.prefix();
     const QString paper = store::Roster(root).read().findPaper(args.value(u"paper"_s));
     if (paper.isEmpty()) {
-        err << me << "there is no paper \"" << args.value(u"paper"_s).trimmed() << "\"\n";
+        err << me
+            << QCoreApplication::translate("PrintPaperCommand", "there is no paper \"%1\"")
+                   .arg(args.value(u"paper"_s).trimmed())
+            << '\n';
         return 2;
     }
 
@@ -62,15 +67,27 @@ teacher::TeacherCommand printPaperCommand()
 {
     return {
         .name = u"print-paper"_s,
-        .summary = u"Write a paper as a Word document."_s,
+        .summary =
+            QCoreApplication::translate("PrintPaperCommand", "Write a paper as a Word document."),
         .run = printPaper,
-        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"Manage paper\" lists it."_s, true},
-                    {u"explanations"_s, {}, u"Print each question's explanation after it."_s},
-                    {u"output"_s, u"FILE.docx"_s,
-                     u"Where the document goes (a file there is replaced)."_s, true},
-                    {u"template"_s, u"FILE"_s,
-                     u"Fill FILE instead of the data root's sys/paper.dotx."_s}},
-        .details = u"The paper's row is as \"Manage paper\" shows it on opening."_s,
+        .options =
+            {{u"paper"_s, u"NAME"_s,
+              QCoreApplication::translate("PrintPaperCommand",
+                                          "The paper, as \"Manage paper\" lists it."),
+              true},
+             {u"explanations"_s,
+              {},
+              QCoreApplication::translate("PrintPaperCommand",
+                                          "Print each question's explanation after it.")},
+             {u"output"_s, u"FILE.docx"_s,
+              QCoreApplication::translate("PrintPaperCommand",
+                                          "Where the document goes (a file there is replaced)."),
+              true},
+             {u"template"_s, u"FILE"_s,
+              QCoreApplication::translate("PrintPaperCommand",
+                                          "Fill FILE instead of the data root's sys/paper.dotx.")}},
+        .details = QCoreApplication::translate(
+            "PrintPaperCommand", "The paper's row is as \"Manage paper\" shows it on opening."),
     };
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "word_output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace papers {
@@ -24,11 +25,11 @@ void WordOutput::outputToWord(const QString &paper, const store::PaperSettings &
         return;
     }
     QString text =
-        successText() +
-        QStringLiteral("\n\nThe document is %1").arg(QDir::toNativeSeparators(delivered->path));
+        successText() + QCoreApplication::translate("WordOutput", "\n\nThe document is %1")
+                            .arg(QDir::toNativeSeparators(delivered->path));
     if (!delivered->opened)
-        text += QStringLiteral(
-            "\n\nNo program to open it was found; open it with your word processor.");
+        text += QCoreApplication::translate(
+            "WordOutput", "\n\nNo program to open it was found; open it with your word processor.");
     m_prompts.message(text);
 }
 
@@ -47,7 +48,8 @@ WordOutput::make(const QString &paper, const store::PaperSettings &row, Explanat
         m_delivery, paper.trimmed(), m_clock.now(), QStringLiteral("docx"), *document);
     if (!delivered)
         return office::Failure{
-            QStringLiteral("The document cannot be saved: %1").arg(delivered.reason())};
+            QCoreApplication::translate("WordOutput", "The document cannot be saved: %1")
+                .arg(delivered.reason())};
     return delivered;
 }
 

@@ -11,6 +11,7 @@
 #include "store/paper.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -28,12 +29,17 @@ public:
 
     static QString explainQuestion()
     {
-        return QStringLiteral("Will you input the explain of the answer?");
+        return QCoreApplication::translate("WordOutput",
+                                           "Will you input the explain of the answer?");
     }
-    static QString successText() { return QStringLiteral("The operation succeed!"); }
+    static QString successText()
+    {
+        return QCoreApplication::translate("WordOutput", "The operation succeed!");
+    }
     static QString failureText()
     {
-        return QStringLiteral("The function will be operated with WORD.");
+        return QCoreApplication::translate("WordOutput",
+                                           "The function will be operated with WORD.");
     }
 
     /// Asks whether explanations go in, writes the document of `paper` with the

@@ -61,7 +61,7 @@ struct Item
 /// A question of the file that does not come in.
 struct Skipped
 {
-    QString title; ///< the question's title, else the start of its text
+    QString title;  ///< the question's title, else the start of its text
     QString reason; ///< "essay questions are not taken", "9 options; a paper has at most 7"
     int line = 0;
 };

@@ -7,6 +7,7 @@
 #include "office/output_file.h"
 #include "store/roster.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <algorithm>
@@ -23,15 +24,20 @@ int analyse(const store::DataRoot &root, const teacher::CommandArguments &args, 
     const store::RosterReader roster = store::Roster(root).read();
     const QString paper = roster.findPaper(args.value(u"paper"_s));
     if (paper.isEmpty()) {
-        err << args.prefix() << "there is no paper \"" << args.value(u"paper"_s).trimmed()
-            << "\"\n";
+        err << args.prefix()
+            << QCoreApplication::translate("AnalyseCommand", "there is no paper \"%1\"")
+                   .arg(args.value(u"paper"_s).trimmed())
+            << '\n';
         return 2;
     }
     QList<ResultsInput> refreshes;
     for (const QString &wanted : args.values(u"class"_s)) {
         const QString className = roster.findClass(wanted);
         if (className.isEmpty()) {
-            err << args.prefix() << "there is no class \"" << wanted.trimmed() << "\"\n";
+            err << args.prefix()
+                << QCoreApplication::translate("AnalyseCommand", "there is no class \"%1\"")
+                       .arg(wanted.trimmed())
+                << '\n';
             return 2;
         }
         refreshes.append(ResultsReader::read(root, paper, className));
@@ -67,22 +73,33 @@ teacher::TeacherCommand analyseCommand()
 {
     return {
         .name = u"analyse"_s,
-        .summary = u"Print the item analysis of a paper: how the test and each question worked."_s,
+        .summary = QCoreApplication::translate(
+            "AnalyseCommand",
+            "Print the item analysis of a paper: how the test and each question worked."),
         .run = analyse,
-        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"View achievement\" lists it."_s,
+        .options = {{u"paper"_s, u"NAME"_s,
+                     QCoreApplication::translate("AnalyseCommand",
+                                                 "The paper, as \"View achievement\" lists it."),
                      true},
                     {u"class"_s, u"NAME"_s,
-                     u"A class to count in; again for more. Without it: every class with "
-                     u"records of the paper."_s},
+                     QCoreApplication::translate(
+                         "AnalyseCommand",
+                         "A class to count in; again for more. Without it: every class with "
+                         "records of the paper.")},
                     {u"format"_s,
                      u"json|csv"_s,
-                     u"JSON with every figure (the default), or CSV with a row per question."_s,
+                     QCoreApplication::translate(
+                         "AnalyseCommand",
+                         "JSON with every figure (the default), or CSV with a row per question."),
                      false,
                      {u"json"_s, u"csv"_s}},
                     {u"output"_s, u"FILE"_s,
-                     u"Write to FILE (a file there is replaced) instead of standard output."_s}},
-        .details = u"Counts the testees who have a score. Figures that need more testees "
-                   u"or questions than there are are null (JSON) or empty (CSV)."_s,
+                     QCoreApplication::translate(
+                         "AnalyseCommand",
+                         "Write to FILE (a file there is replaced) instead of standard output.")}},
+        .details = QCoreApplication::translate(
+            "AnalyseCommand", "Counts the testees who have a score. Figures that need more testees "
+                              "or questions than there are are null (JSON) or empty (CSV)."),
     };
 }
 

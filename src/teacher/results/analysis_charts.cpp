@@ -5,6 +5,7 @@
 #include <QBoxPlotSeries>
 #include <QBoxSet>
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -40,7 +41,7 @@ QValueAxis *axis(QChart *chart, Qt::Alignment where, double from, double to, con
 QValueAxis *questionAxis(QChart *chart, qsizetype questions)
 {
     auto *x = axis(chart, Qt::AlignBottom, 0, double(std::max<qsizetype>(questions, 1) + 1),
-                   QStringLiteral("Question"), QStringLiteral("%d"));
+                   QCoreApplication::translate("AnalysisCharts", "Question"), QStringLiteral("%d"));
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
     x->setTickInterval(std::max<qsizetype>(1, (questions + 9) / 10));
@@ -59,15 +60,17 @@ void attach(QChart *chart, QAbstractSeries *series, QValueAxis *x, QValueAxis *y
 QChart *histogram(const ItemAnalysis &analysis)
 {
     const TestFigures &test = analysis.test();
-    QChart *chart = newChart(QStringLiteral("Scores"));
+    QChart *chart = newChart(QCoreApplication::translate("AnalysisCharts", "Scores"));
     int highest = 1;
     for (const HistogramBin &bin : test.histogram)
         highest = std::max(highest, bin.count);
     const double full = std::max(test.fullMark, 1.0);
-    QValueAxis *x = axis(chart, Qt::AlignBottom, 0, full, QStringLiteral("Score"));
+    QValueAxis *x = axis(chart, Qt::AlignBottom, 0, full,
+                         QCoreApplication::translate("AnalysisCharts", "Score"));
     x->setTickCount(11);
     QValueAxis *y =
-        axis(chart, Qt::AlignLeft, 0, highest, QStringLiteral("Testees"), QStringLiteral("%d"));
+        axis(chart, Qt::AlignLeft, 0, highest,
+             QCoreApplication::translate("AnalysisCharts", "Testees"), QStringLiteral("%d"));
     y->setTickCount(std::min(highest, 10) + 1);
 
     // The bars as one outline over the bins.
@@ -79,7 +82,8 @@ QChart *histogram(const ItemAnalysis &analysis)
         outline->append(bin.to, 0);
     }
     auto *bars = new QAreaSeries(outline);
-    bars->setName(QStringLiteral("Testees per tenth of the full mark"));
+    bars->setName(
+        QCoreApplication::translate("AnalysisCharts", "Testees per tenth of the full mark"));
     bars->setColor(QColor(0x4f, 0x81, 0xbd));
     bars->setBorderColor(QColor(0x2f, 0x51, 0x7d));
     attach(chart, bars, x, y);
@@ -95,7 +99,9 @@ QChart *histogram(const ItemAnalysis &analysis)
         if (limits[i].second <= 0 || limits[i].second > full)
             continue;
         auto *line = new QLineSeries;
-        line->setName(QStringLiteral("%1 from %2").arg(limits[i].first).arg(limits[i].second));
+        line->setName(QCoreApplication::translate("AnalysisCharts", "%1 from %2")
+                          .arg(limits[i].first)
+                          .arg(limits[i].second));
         line->append(limits[i].second, 0);
         line->append(limits[i].second, highest);
         QPen pen(colours[i]);
@@ -109,19 +115,19 @@ QChart *histogram(const ItemAnalysis &analysis)
 
 QChart *questions(const ItemAnalysis &analysis)
 {
-    QChart *chart = newChart(QStringLiteral("Questions"));
+    QChart *chart = newChart(QCoreApplication::translate("AnalysisCharts", "Questions"));
     QValueAxis *x = questionAxis(chart, analysis.items().size());
     QValueAxis *y = axis(chart, Qt::AlignLeft, -1, 1, QString());
     y->setTickCount(9);
 
     auto *facility = new QLineSeries;
-    facility->setName(QStringLiteral("Facility"));
+    facility->setName(QCoreApplication::translate("AnalysisCharts", "Facility"));
     facility->setPointsVisible(true);
     auto *discrimination = new QLineSeries;
-    discrimination->setName(QStringLiteral("Discrimination"));
+    discrimination->setName(QCoreApplication::translate("AnalysisCharts", "Discrimination"));
     discrimination->setPointsVisible(true);
     auto *flagged = new QScatterSeries;
-    flagged->setName(QStringLiteral("Flagged"));
+    flagged->setName(QCoreApplication::translate("AnalysisCharts", "Flagged"));
     flagged->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     flagged->setMarkerSize(11);
     flagged->setColor(QColor(200, 0, 0));
@@ -140,15 +146,16 @@ QChart *questions(const ItemAnalysis &analysis)
 
 QChart *classScores(const ItemAnalysis &analysis)
 {
-    QChart *chart = newChart(QStringLiteral("Scores by class"));
+    QChart *chart = newChart(QCoreApplication::translate("AnalysisCharts", "Scores by class"));
     auto *boxes = new QBoxPlotSeries;
-    boxes->setName(QStringLiteral("Lowest, quartiles, median, highest"));
+    boxes->setName(
+        QCoreApplication::translate("AnalysisCharts", "Lowest, quartiles, median, highest"));
     QStringList names;
     for (const ClassFigures &c : analysis.perClass()) {
         const ScoreFigures &s = c.scores;
         QString label = c.name;
         if (s.mean)
-            label += QStringLiteral("<br>mean %1<br>sd %2")
+            label += QCoreApplication::translate("AnalysisCharts", "<br>mean %1<br>sd %2")
                          .arg(*s.mean, 0, 'f', 1)
                          .arg(s.sd ? QString::number(*s.sd, 'f', 1) : QStringLiteral("-"));
         names.append(label);
@@ -161,16 +168,17 @@ QChart *classScores(const ItemAnalysis &analysis)
     chart->createDefaultAxes();
     if (auto *y = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).value(0))) {
         y->setRange(0, std::max(analysis.test().fullMark, 1.0));
-        y->setTitleText(QStringLiteral("Score"));
+        y->setTitleText(QCoreApplication::translate("AnalysisCharts", "Score"));
     }
     return chart;
 }
 
 QChart *classFacility(const ItemAnalysis &analysis)
 {
-    QChart *chart = newChart(QStringLiteral("Facility by class"));
+    QChart *chart = newChart(QCoreApplication::translate("AnalysisCharts", "Facility by class"));
     QValueAxis *x = questionAxis(chart, analysis.items().size());
-    QValueAxis *y = axis(chart, Qt::AlignLeft, 0, 1, QStringLiteral("Facility"));
+    QValueAxis *y =
+        axis(chart, Qt::AlignLeft, 0, 1, QCoreApplication::translate("AnalysisCharts", "Facility"));
     for (const ClassFigures &c : analysis.perClass()) {
         auto *line = new QLineSeries;
         line->setName(c.name);

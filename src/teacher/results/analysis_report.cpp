@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPdfWriter>
@@ -38,16 +39,21 @@ QStringList AnalysisReport::figureLines(const ItemAnalysis &analysis)
     const TestFigures &t = analysis.test();
     const ScoreFigures &s = t.scores;
     return {
-        QStringLiteral("Classes: %1").arg(analysis.classes().join(QStringLiteral(", "))),
-        QStringLiteral("Testees: %1    Questions: %2    Full mark: %3")
+        QCoreApplication::translate("AnalysisReport", "Classes: %1")
+            .arg(analysis.classes().join(QStringLiteral(", "))),
+        QCoreApplication::translate("AnalysisReport",
+                                    "Testees: %1    Questions: %2    Full mark: %3")
             .arg(s.testees)
             .arg(t.questions)
             .arg(t.fullMark),
-        QStringLiteral("Mean: %1    Median: %2    Standard deviation: %3    Lowest: %4    "
-                       "Highest: %5")
+        QCoreApplication::translate(
+            "AnalysisReport", "Mean: %1    Median: %2    Standard deviation: %3    Lowest: %4    "
+                              "Highest: %5")
             .arg(figure(s.mean), figure(s.median), figure(s.sd), figure(s.min, 0),
                  figure(s.max, 0)),
-        QStringLiteral("Internal consistency (alpha): %1    Standard error of measurement: %2")
+        QCoreApplication::translate(
+            "AnalysisReport",
+            "Internal consistency (alpha): %1    Standard error of measurement: %2")
             .arg(figure(t.alpha), figure(t.sem)),
     };
 }
@@ -57,7 +63,7 @@ QStringList AnalysisReport::flagLines(const ItemAnalysis &analysis)
     QStringList lines;
     for (const ItemFigures &item : analysis.flagged())
         for (ItemFlag flag : item.flags)
-            lines.append(QStringLiteral("Question %1: %2")
+            lines.append(QCoreApplication::translate("AnalysisReport", "Question %1: %2")
                              .arg(item.number)
                              .arg(ItemAnalysis::flagReason(flag)));
     return lines;
@@ -70,7 +76,8 @@ QByteArray AnalysisReport::build(const ItemAnalysis &analysis)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(QStringLiteral("Item analysis: ") + analysis.paper());
+        pdf.setTitle(QCoreApplication::translate("AnalysisReport", "Item analysis: ") +
+                     analysis.paper());
         pdf.setCreator(QStringLiteral("Quorin"));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -92,7 +99,7 @@ QByteArray AnalysisReport::build(const ItemAnalysis &analysis)
         title.setPointSizeF(14);
         title.setBold(true);
         painter.setFont(title);
-        text(QStringLiteral("Item analysis: ") + analysis.paper());
+        text(QCoreApplication::translate("AnalysisReport", "Item analysis: ") + analysis.paper());
         QFont body = title;
         body.setPointSizeF(9);
         body.setBold(false);
@@ -111,8 +118,9 @@ QByteArray AnalysisReport::build(const ItemAnalysis &analysis)
         QFont heading = body;
         heading.setBold(true);
         painter.setFont(heading);
-        text(flags.isEmpty() ? QStringLiteral("No question is flagged.")
-                             : QStringLiteral("Flagged questions"));
+        text(flags.isEmpty()
+                 ? QCoreApplication::translate("AnalysisReport", "No question is flagged.")
+                 : QCoreApplication::translate("AnalysisReport", "Flagged questions"));
         painter.setFont(body);
         for (const QString &line : flags)
             text(line);

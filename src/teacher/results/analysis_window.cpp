@@ -10,6 +10,7 @@
 #include "ui/rich_text_pane.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -54,10 +55,13 @@ QTableWidgetItem *textCell(const QString &text)
     return cell;
 }
 
-const QStringList tableColumns{QStringLiteral("Question"),       QStringLiteral("Key"),
-                               QStringLiteral("Mark"),           QStringLiteral("Facility"),
-                               QStringLiteral("Discrimination"), QStringLiteral("Item-rest"),
-                               QStringLiteral("Flags")};
+const QStringList tableColumns{QCoreApplication::translate("AnalysisWindow", "Question"),
+                               QCoreApplication::translate("AnalysisWindow", "Key"),
+                               QCoreApplication::translate("AnalysisWindow", "Mark"),
+                               QCoreApplication::translate("AnalysisWindow", "Facility"),
+                               QCoreApplication::translate("AnalysisWindow", "Discrimination"),
+                               QCoreApplication::translate("AnalysisWindow", "Item-rest"),
+                               QCoreApplication::translate("AnalysisWindow", "Flags")};
 
 } // namespace
 
@@ -74,13 +78,13 @@ AnalysisWindow::AnalysisWindow(const store::DataRoot &root, ui::Prompts &prompts
 void AnalysisWindow::buildWindow()
 {
     setObjectName(QStringLiteral("Analysis"));
-    setWindowTitle(QStringLiteral("Item analysis"));
+    setWindowTitle(tr("Item analysis"));
     resize(1100, 760);
 
     m_classes = new QListWidget(this);
     m_classes->setObjectName(QStringLiteral("List_classes"));
-    m_classes->setAccessibleName(QStringLiteral("Classes counted in"));
-    m_classes->setToolTip(QStringLiteral("Tick classes of the same paper to count in and compare"));
+    m_classes->setAccessibleName(tr("Classes counted in"));
+    m_classes->setToolTip(tr("Tick classes of the same paper to count in and compare"));
     m_classes->setMaximumWidth(200);
     for (const QString &name : store::Roster(m_root).read().classNames()) {
         auto *item = new QListWidgetItem(name, m_classes);
@@ -102,7 +106,7 @@ void AnalysisWindow::buildWindow()
 
     m_table = new QTableWidget(0, int(tableColumns.size()), this);
     m_table->setObjectName(QStringLiteral("Table_questions"));
-    m_table->setAccessibleName(QStringLiteral("Questions"));
+    m_table->setAccessibleName(tr("Questions"));
     m_table->setHorizontalHeaderLabels(tableColumns);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -117,13 +121,12 @@ void AnalysisWindow::buildWindow()
     m_question = new ui::RichTextPane(this);
     m_question->setReadOnly(true);
     m_question->setObjectName(QStringLiteral("Rich_question"));
-    m_question->setAccessibleName(QStringLiteral("Question text"));
+    m_question->setAccessibleName(tr("Question text"));
     m_options = new QTableWidget(0, 4, this);
     m_options->setObjectName(QStringLiteral("Table_options"));
-    m_options->setAccessibleName(QStringLiteral("Option shares"));
-    m_options->setHorizontalHeaderLabels({QStringLiteral("Option"), QStringLiteral("All"),
-                                          QStringLiteral("Upper group"),
-                                          QStringLiteral("Lower group")});
+    m_options->setAccessibleName(tr("Option shares"));
+    m_options->setHorizontalHeaderLabels(
+        {tr("Option"), tr("All"), tr("Upper group"), tr("Lower group")});
     m_options->verticalHeader()->hide();
     m_options->horizontalHeader()->setStretchLastSection(true);
     m_flags = new QLabel(this);
@@ -155,20 +158,20 @@ void AnalysisWindow::buildWindow()
 
     auto *tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("Tabs"));
-    tabs->addTab(paperTab, QStringLiteral("&Paper"));
-    tabs->addTab(classTab, QStringLiteral("Classes &side by side"));
+    tabs->addTab(paperTab, tr("&Paper"));
+    tabs->addTab(classTab, tr("Classes &side by side"));
 
-    auto *save = new QPushButton(QStringLiteral("Save &report..."), this);
+    auto *save = new QPushButton(tr("Save &report..."), this);
     save->setObjectName(QStringLiteral("Cmd_report"));
-    save->setAccessibleName(QStringLiteral("Save report..."));
-    auto *back = new QPushButton(QStringLiteral("Return"), this);
+    save->setAccessibleName(tr("Save report..."));
+    auto *back = new QPushButton(tr("Return"), this);
     back->setObjectName(QStringLiteral("Cmd_return"));
-    back->setAccessibleName(QStringLiteral("Return"));
+    back->setAccessibleName(tr("Return"));
     connect(save, &QPushButton::clicked, this, &AnalysisWindow::saveReport);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *side = new QVBoxLayout;
-    auto *classesLabel = new QLabel(QStringLiteral("&Classes:"), this);
+    auto *classesLabel = new QLabel(tr("&Classes:"), this);
     classesLabel->setBuddy(m_classes);
     side->addWidget(classesLabel);
     side->addWidget(m_classes, 1);
@@ -189,7 +192,7 @@ void AnalysisWindow::showRefresh(const AnalysisInput &current)
         item->setCheckState(own || m_ticked.contains(item->text()) ? Qt::Checked : Qt::Unchecked);
         item->setFlags(own ? Qt::ItemIsUserCheckable : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     }
-    setWindowTitle(QStringLiteral("Item analysis: ") + m_current.paper);
+    setWindowTitle(tr("Item analysis: ") + m_current.paper);
     recompute();
 }
 
@@ -296,10 +299,9 @@ void AnalysisWindow::drawDetail()
     m_options->setRowCount(8);
     for (int k = 0; k <= 7; ++k) {
         const int row = k == 0 ? 7 : k - 1; // "not answered" last
-        const QString name =
-            k == 0 ? QStringLiteral("Not answered")
-                   : QString(QChar(u'A' + k - 1)) +
-                         (item.key.hasOption(k) ? QStringLiteral(" (key)") : QString());
+        const QString name = k == 0 ? tr("Not answered")
+                                    : QString(QChar(u'A' + k - 1)) +
+                                          (item.key.hasOption(k) ? tr(" (key)") : QString());
         m_options->setItem(row, 0, textCell(name));
         m_options->setItem(row, 1, numberCell(item.options[k].all));
         m_options->setItem(row, 2, numberCell(item.options[k].upper));
@@ -314,13 +316,12 @@ void AnalysisWindow::saveReport()
         office::deliver(m_delivery, m_analysis.paper() + QStringLiteral(" analysis"), m_clock.now(),
                         QStringLiteral("pdf"), pdf);
     if (!delivered) {
-        m_prompts.message(QStringLiteral("The report cannot be saved: %1").arg(delivered.reason()));
+        m_prompts.message(tr("The report cannot be saved: %1").arg(delivered.reason()));
         return;
     }
-    QString text =
-        QStringLiteral("The report is %1").arg(QDir::toNativeSeparators(delivered->path));
+    QString text = tr("The report is %1").arg(QDir::toNativeSeparators(delivered->path));
     if (!delivered->opened)
-        text += QStringLiteral("\n\nNo program to open it was found; open it with a PDF viewer.");
+        text += tr("\n\nNo program to open it was found; open it with a PDF viewer.");
     m_prompts.message(text);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "class_summary.h"
 
+#include <QCoreApplication>
+
 #include "store/numeric.h"
 
 namespace results {
@@ -82,21 +84,25 @@ QString ClassSummary::passPercentText() const
     return decimalText(double(m_passTotal) * 100.0 / double(m_count));
 }
 
-QList<Statistic> ClassSummary::statistics() const
+QList<Statistic> ClassSummary::statistics(Labels labels) const
 {
     const auto number = [](qint64 value) { return QString::number(value); };
+    const auto label = [labels](const char *text) {
+        return labels == Labels::Shown ? QCoreApplication::translate("ClassSummary", text)
+                                       : QString::fromLatin1(text);
+    };
     QList<Statistic> list{
-        {QStringLiteral("Average"), shortAverageText()},
-        {QStringLiteral("Highest"), number(m_highest)},
-        {QStringLiteral("Lowest"), number(m_lowest)},
-        {QStringLiteral("student count"), number(m_count)},
-        {QStringLiteral("Score sum"), number(m_sum)},
-        {QStringLiteral("A grade"), number(gradeCount(Grade::A))},
-        {QStringLiteral("B grade"), number(gradeCount(Grade::B))},
-        {QStringLiteral("C grade"), number(gradeCount(Grade::C))},
-        {QStringLiteral("D grade"), number(gradeCount(Grade::D))},
-        {QStringLiteral("F grade"), number(gradeCount(Grade::F))},
-        {QStringLiteral("Pass Total:"), number(m_passTotal)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Average")), shortAverageText()},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Highest")), number(m_highest)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Lowest")), number(m_lowest)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "student count")), number(m_count)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Score sum")), number(m_sum)},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "A grade")), number(gradeCount(Grade::A))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "B grade")), number(gradeCount(Grade::B))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "C grade")), number(gradeCount(Grade::C))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "D grade")), number(gradeCount(Grade::D))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "F grade")), number(gradeCount(Grade::F))},
+        {label(QT_TRANSLATE_NOOP("ClassSummary", "Pass Total:")), number(m_passTotal)},
     };
     if (m_count >= 1) {
         list.append({QStringLiteral("A%"), percentText(Grade::A)});

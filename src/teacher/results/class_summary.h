@@ -66,9 +66,12 @@ public:
     /// pass total * 100 / count in full decimal text; empty without scores.
     QString passPercentText() const;
 
+    /// Whether labels are for people (in the program's language) or for programs that
+    /// read them (the English of the design, as the CSV of `teacher results` has them).
+    enum class Labels { Shown, Data };
     /// The label and value pairs of the statistics list, in its order: eleven
     /// pairs, and the five grade percentages when there is a score.
-    QList<Statistic> statistics() const;
+    QList<Statistic> statistics(Labels labels = Labels::Shown) const;
     /// The list's lines: each label and each value followed by a 16-underscore ruler.
     QStringList statisticsLines() const;
 

@@ -3,6 +3,7 @@
 
 #include "results_workbook.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace results {
@@ -23,10 +24,11 @@ void ExcelOutput::exportResults(const ResultsModel &model)
         return;
     }
     QString text =
-        successText() +
-        QStringLiteral("\n\nThe workbook is %1").arg(QDir::toNativeSeparators(delivered->path));
+        successText() + QCoreApplication::translate("ExcelOutput", "\n\nThe workbook is %1")
+                            .arg(QDir::toNativeSeparators(delivered->path));
     if (!delivered->opened)
-        text += QStringLiteral(
+        text += QCoreApplication::translate(
+            "ExcelOutput",
             "\n\nNo program to open it was found; open it with your spreadsheet program.");
     m_prompts.message(text);
 }
@@ -34,7 +36,8 @@ void ExcelOutput::exportResults(const ResultsModel &model)
 office::Result<office::Delivered> ExcelOutput::make(const ResultsModel &model)
 {
     if (!model.hasRefreshed())
-        return office::Failure{QStringLiteral("The results have not been read yet.")};
+        return office::Failure{
+            QCoreApplication::translate("ExcelOutput", "The results have not been read yet.")};
     const office::BusyScope busy(m_busy);
     const office::Result<QString> templatePath = m_templates.find(office::TemplateKind::Score);
     if (!templatePath)
@@ -47,7 +50,8 @@ office::Result<office::Delivered> ExcelOutput::make(const ResultsModel &model)
                         QStringLiteral("xlsx"), *workbook);
     if (!delivered)
         return office::Failure{
-            QStringLiteral("The workbook cannot be saved: %1").arg(delivered.reason())};
+            QCoreApplication::translate("ExcelOutput", "The workbook cannot be saved: %1")
+                .arg(delivered.reason())};
     return delivered;
 }
 

@@ -5,6 +5,8 @@
 
 #include "results_model.h"
 
+#include <QCoreApplication>
+
 #include "office/output_file.h"
 #include "office/template_source.h"
 #include "store/clock.h"
@@ -19,10 +21,14 @@ public:
     ExcelOutput(store::DataRoot root, ui::Prompts &prompts, const store::Clock &clock,
                 office::Delivery delivery = {});
 
-    static QString successText() { return QStringLiteral("The operation succeed!"); }
+    static QString successText()
+    {
+        return QCoreApplication::translate("ExcelOutput", "The operation succeed!");
+    }
     static QString failureText()
     {
-        return QStringLiteral("The function will be operated with EXCEL.");
+        return QCoreApplication::translate("ExcelOutput",
+                                           "The function will be operated with EXCEL.");
     }
 
     /// Writes the workbook of the model's last refresh, opens it and says where it

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export_results_command.h"
 
+#include <QCoreApplication>
+
 #include "results_model.h"
 #include "results_workbook.h"
 
@@ -23,12 +25,18 @@ int exportResults(const store::DataRoot &root, const teacher::CommandArguments &
     model.open();
     const QString paper = store::findName(model.paperNames(), args.value(u"paper"_s));
     if (paper.isEmpty()) {
-        err << me << "there is no paper \"" << args.value(u"paper"_s).trimmed() << "\"\n";
+        err << me
+            << QCoreApplication::translate("ExportResultsCommand", "there is no paper \"%1\"")
+                   .arg(args.value(u"paper"_s).trimmed())
+            << '\n';
         return 2;
     }
     const QString className = store::findName(model.classNames(), args.value(u"class"_s));
     if (className.isEmpty()) {
-        err << me << "there is no class \"" << args.value(u"class"_s).trimmed() << "\"\n";
+        err << me
+            << QCoreApplication::translate("ExportResultsCommand", "there is no class \"%1\"")
+                   .arg(args.value(u"class"_s).trimmed())
+            << '\n';
         return 2;
     }
     QString templatePath = args.value(u"template"_s);
@@ -61,15 +69,23 @@ teacher::TeacherCommand exportResultsCommand()
 {
     return {
         .name = u"export-results"_s,
-        .summary = u"Write the results of a paper and class as a workbook."_s,
+        .summary = QCoreApplication::translate(
+            "ExportResultsCommand", "Write the results of a paper and class as a workbook."),
         .run = exportResults,
-        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"View achievement\" lists it."_s,
-                     true},
-                    {u"class"_s, u"NAME"_s, u"The class."_s, true},
-                    {u"output"_s, u"FILE.xlsx"_s,
-                     u"Where the workbook goes (a file there is replaced)."_s, true},
-                    {u"template"_s, u"FILE"_s,
-                     u"Fill FILE instead of the data root's sys/score.xltx."_s}},
+        .options =
+            {{u"paper"_s, u"NAME"_s,
+              QCoreApplication::translate("ExportResultsCommand",
+                                          "The paper, as \"View achievement\" lists it."),
+              true},
+             {u"class"_s, u"NAME"_s,
+              QCoreApplication::translate("ExportResultsCommand", "The class."), true},
+             {u"output"_s, u"FILE.xlsx"_s,
+              QCoreApplication::translate("ExportResultsCommand",
+                                          "Where the workbook goes (a file there is replaced)."),
+              true},
+             {u"template"_s, u"FILE"_s,
+              QCoreApplication::translate("ExportResultsCommand",
+                                          "Fill FILE instead of the data root's sys/score.xltx.")}},
     };
 }
 

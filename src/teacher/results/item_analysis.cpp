@@ -3,6 +3,7 @@
 
 #include "store/numeric.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -310,15 +311,19 @@ QString ItemAnalysis::flagReason(ItemFlag flag)
 {
     switch (flag) {
     case ItemFlag::Easy:
-        return QStringLiteral("Too easy: more than 90% got it right.");
+        return QCoreApplication::translate("ItemAnalysis", "Too easy: more than 90% got it right.");
     case ItemFlag::Hard:
-        return QStringLiteral("Too hard: fewer than 20% got it right.");
+        return QCoreApplication::translate("ItemAnalysis",
+                                           "Too hard: fewer than 20% got it right.");
     case ItemFlag::Weak:
-        return QStringLiteral("Tells strong and weak testees apart poorly.");
+        return QCoreApplication::translate("ItemAnalysis",
+                                           "Tells strong and weak testees apart poorly.");
     case ItemFlag::Negative:
-        return QStringLiteral("Weak testees do better on it than strong ones: check the key.");
+        return QCoreApplication::translate(
+            "ItemAnalysis", "Weak testees do better on it than strong ones: check the key.");
     case ItemFlag::Distractor:
-        return QStringLiteral("A wrong option draws more of the strong testees than the key.");
+        return QCoreApplication::translate(
+            "ItemAnalysis", "A wrong option draws more of the strong testees than the key.");
     }
     return {};
 }

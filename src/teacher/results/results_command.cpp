@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_command.h"
 
+#include <QCoreApplication>
+
 #include "results_model.h"
 
 #include "store/roster.h"
@@ -48,14 +50,18 @@ int printResults(const store::DataRoot &root, const teacher::CommandArguments &a
     model.open();
     const QString paper = store::findName(model.paperNames(), args.value(u"paper"_s));
     if (paper.isEmpty()) {
-        err << args.prefix() << "there is no paper \"" << args.value(u"paper"_s).trimmed()
-            << "\"\n";
+        err << args.prefix()
+            << QCoreApplication::translate("ResultsCommand", "there is no paper \"%1\"")
+                   .arg(args.value(u"paper"_s).trimmed())
+            << '\n';
         return 2;
     }
     const QString className = store::findName(model.classNames(), args.value(u"class"_s));
     if (className.isEmpty()) {
-        err << args.prefix() << "there is no class \"" << args.value(u"class"_s).trimmed()
-            << "\"\n";
+        err << args.prefix()
+            << QCoreApplication::translate("ResultsCommand", "there is no class \"%1\"")
+                   .arg(args.value(u"class"_s).trimmed())
+            << '\n';
         return 2;
     }
     model.refreshResults(paper, className);
@@ -71,7 +77,8 @@ int printResults(const store::DataRoot &root, const teacher::CommandArguments &a
 
     out << '\n';
     writeRow(out, {QStringLiteral("statistic"), QStringLiteral("value")});
-    for (const Statistic &pair : model.summary().statistics())
+    // Read by programs: the labels stay in English whatever the desktop speaks.
+    for (const Statistic &pair : model.summary().statistics(ClassSummary::Labels::Data))
         writeRow(out, {pair.label, pair.value});
 
     out << '\n';
@@ -96,12 +103,18 @@ teacher::TeacherCommand resultsCommand()
 {
     return {
         .name = u"results"_s,
-        .summary = u"Print the results of a paper and class as CSV."_s,
+        .summary = QCoreApplication::translate("ResultsCommand",
+                                               "Print the results of a paper and class as CSV."),
         .run = printResults,
-        .options = {{u"paper"_s, u"NAME"_s, u"The paper, as \"View achievement\" lists it."_s,
+        .options = {{u"paper"_s, u"NAME"_s,
+                     QCoreApplication::translate("ResultsCommand",
+                                                 "The paper, as \"View achievement\" lists it."),
                      true},
-                    {u"class"_s, u"NAME"_s, u"The class."_s, true}},
-        .details = u"Prints the testees in number order, the statistics and the questions."_s,
+                    {u"class"_s, u"NAME"_s,
+                     QCoreApplication::translate("ResultsCommand", "The class."), true}},
+        .details = QCoreApplication::translate(
+            "ResultsCommand",
+            "Prints the testees in number order, the statistics and the questions."),
     };
 }
 

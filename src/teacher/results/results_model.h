@@ -14,6 +14,7 @@
 #include "store/data_root.h"
 #include "store/status.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -56,8 +57,14 @@ public:
     ResultsModel(ResultsModel &&) noexcept;
     ResultsModel &operator=(ResultsModel &&) noexcept;
 
-    static QString noPaperText() { return QStringLiteral("Sorry!No test now."); }
-    static QString noAchievementText() { return QStringLiteral("Sorry!No achievement now."); }
+    static QString noPaperText()
+    {
+        return QCoreApplication::translate("ResultsModel", "Sorry!No test now.");
+    }
+    static QString noAchievementText()
+    {
+        return QCoreApplication::translate("ResultsModel", "Sorry!No achievement now.");
+    }
 
     enum class OpenOutcome { Ready, NoPaper, NoClass };
     /// Reads the paper and class lists from the roster.

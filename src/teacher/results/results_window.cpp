@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,7 +26,11 @@ namespace results {
 
 namespace {
 
-const QString sortTip = QStringLiteral("Click to change sort");
+QString sortTip()
+{
+    return QCoreApplication::translate("ResultsWindow", "Click to change sort");
+}
+
 // The colour of the labels of the correct options (red 192, green 64, blue 0).
 const QColor markColor(192, 64, 0);
 
@@ -41,7 +46,7 @@ QPushButton *button(const QString &caption, const QString &name, QWidget *parent
 QPushButton *header(const QString &caption, const QString &name, QWidget *parent)
 {
     QPushButton *b = button(caption, name, parent);
-    b->setToolTip(sortTip);
+    b->setToolTip(sortTip());
     return b;
 }
 
@@ -79,8 +84,8 @@ ResultsWindow::ResultsWindow(const store::DataRoot &root, ui::Prompts &prompts, 
     , m_loader(new ResultsLoader(root, this))
 {
     setObjectName(QStringLiteral("考务成绩"));
-    setWindowTitle(QStringLiteral("View achievement"));
-    setAccessibleName(QStringLiteral("View achievement"));
+    setWindowTitle(tr("View achievement"));
+    setAccessibleName(tr("View achievement"));
     buildWindow();
 
     connect(m_loader, &ResultsLoader::loaded, this, &ResultsWindow::applyInput);
@@ -128,26 +133,26 @@ void ResultsWindow::openModal(const store::DataRoot &root, ui::Prompts &prompts,
 
 void ResultsWindow::buildWindow()
 {
-    auto *paperLabel = new QLabel(QStringLiteral("Test name:"), this);
+    auto *paperLabel = new QLabel(tr("Test name:"), this);
     m_papers = new QComboBox(this);
     m_papers->setObjectName(QStringLiteral("Combo_test"));
-    m_papers->setAccessibleName(QStringLiteral("Test name:"));
-    m_papers->setPlaceholderText(QStringLiteral("Click to choose test"));
-    m_papers->setToolTip(QStringLiteral("Click to choose test"));
+    m_papers->setAccessibleName(tr("Test name:"));
+    m_papers->setPlaceholderText(tr("Click to choose test"));
+    m_papers->setToolTip(tr("Click to choose test"));
     m_papers->setMinimumContentsLength(16);
     paperLabel->setBuddy(m_papers);
-    auto *classLabel = new QLabel(QStringLiteral("Class name:"), this);
+    auto *classLabel = new QLabel(tr("Class name:"), this);
     m_classes = new QComboBox(this);
     m_classes->setObjectName(QStringLiteral("Combo_class"));
-    m_classes->setAccessibleName(QStringLiteral("Class name:"));
-    m_classes->setPlaceholderText(QStringLiteral("Click to choose class"));
-    m_classes->setToolTip(QStringLiteral("Click to choose class"));
+    m_classes->setAccessibleName(tr("Class name:"));
+    m_classes->setPlaceholderText(tr("Click to choose class"));
+    m_classes->setToolTip(tr("Click to choose class"));
     m_classes->setMinimumContentsLength(10);
     classLabel->setBuddy(m_classes);
-    QPushButton *update = button(QStringLiteral("Update"), QStringLiteral("Cmd_update"), this);
-    m_auto = new QCheckBox(QStringLiteral("Auto"), this);
+    QPushButton *update = button(tr("Update"), QStringLiteral("Cmd_update"), this);
+    m_auto = new QCheckBox(tr("Auto"), this);
     m_auto->setObjectName(QStringLiteral("Check_auto"));
-    m_auto->setAccessibleName(QStringLiteral("Auto"));
+    m_auto->setAccessibleName(tr("Auto"));
     m_auto->setChecked(true);
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -166,16 +171,16 @@ void ResultsWindow::buildWindow()
 
     // Testees: two lists side by side under their header buttons.
     const std::array<QPushButton *, 5> testeeHeaders{
-        header(QStringLiteral("Number"), QStringLiteral("Cmd_number"), this),
-        header(QStringLiteral("Firstname   Lastname"), QStringLiteral("Cmd_name"), this),
-        header(QStringLiteral("Score"), QStringLiteral("Cmd_score"), this),
-        header(QStringLiteral("Sort"), QStringLiteral("Cmd_sort"), this),
-        header(QStringLiteral("Surplus time"), QStringLiteral("Cmd_time"), this),
+        header(tr("Number"), QStringLiteral("Cmd_number"), this),
+        header(tr("Firstname   Lastname"), QStringLiteral("Cmd_name"), this),
+        header(tr("Score"), QStringLiteral("Cmd_score"), this),
+        header(tr("Sort"), QStringLiteral("Cmd_sort"), this),
+        header(tr("Surplus time"), QStringLiteral("Cmd_time"), this),
     };
-    m_left = list(QStringLiteral("List1"), QStringLiteral("Number Firstname Lastname"), this);
-    m_right = list(QStringLiteral("List2"), QStringLiteral("Score Sort Surplus time"), this);
+    m_left = list(QStringLiteral("List1"), tr("Number Firstname Lastname"), this);
+    m_right = list(QStringLiteral("List2"), tr("Score Sort Surplus time"), this);
     for (QListWidget *l : {m_left, m_right}) {
-        l->setToolTip(QStringLiteral("Click to choose student"));
+        l->setToolTip(tr("Click to choose student"));
         l->setMinimumHeight(220);
     }
     m_left->setMinimumWidth(260);
@@ -201,8 +206,8 @@ void ResultsWindow::buildWindow()
     testees->setColumnStretch(0, 4);
     testees->setColumnStretch(1, 3);
 
-    auto *statLabel = new QLabel(QStringLiteral("Stat."), this);
-    m_statistics = list(QStringLiteral("List_stat"), QStringLiteral("Stat."), this);
+    auto *statLabel = new QLabel(tr("Stat."), this);
+    m_statistics = list(QStringLiteral("List_stat"), tr("Stat."), this);
     m_statistics->setMinimumWidth(210);
     m_statistics->setSelectionMode(QAbstractItemView::NoSelection);
     statLabel->setBuddy(m_statistics);
@@ -211,27 +216,25 @@ void ResultsWindow::buildWindow()
     stats->addWidget(statLabel);
     stats->addWidget(m_statistics);
 
-    auto *present = new QGroupBox(QStringLiteral("Present testee"), this);
+    auto *present = new QGroupBox(tr("Present testee"), this);
     present->setObjectName(QStringLiteral("Frame_present"));
-    present->setAccessibleName(QStringLiteral("Present testee"));
-    QPushButton *retest =
-        button(QStringLiteral("Allow retest"), QStringLiteral("Cmd_retest"), present);
-    QPushButton *remove =
-        button(QStringLiteral("Delete score"), QStringLiteral("Cmd_delete"), present);
+    present->setAccessibleName(tr("Present testee"));
+    QPushButton *retest = button(tr("Allow retest"), QStringLiteral("Cmd_retest"), present);
+    QPushButton *remove = button(tr("Delete score"), QStringLiteral("Cmd_delete"), present);
     auto *presentLayout = new QVBoxLayout(present);
     presentLayout->addWidget(retest);
     presentLayout->addWidget(remove);
-    m_excelButton = button(QStringLiteral("Output to EXCEL"), QStringLiteral("Cmd_excel"), this);
+    m_excelButton = button(tr("Output to EXCEL"), QStringLiteral("Cmd_excel"), this);
     // The workbook holds the figures of a refresh, so there must have been one.
     m_excelButton->setEnabled(false);
     m_excel.setBusyIndicator(office::BusyScope::waitCursor());
-    m_analysisButton = button(QStringLiteral("&Analysis..."), QStringLiteral("Cmd_analysis"), this);
+    m_analysisButton = button(tr("&Analysis..."), QStringLiteral("Cmd_analysis"), this);
     m_analysisButton->setToolTip(
-        QStringLiteral("Which questions work, which key may be wrong, how classes compare"));
+        tr("Which questions work, which key may be wrong, how classes compare"));
     m_analysisButton->setEnabled(false);
-    QPushButton *back = button(QStringLiteral("Return"), QStringLiteral("Cmd_return"), this);
-    QPushButton *helpButton = button(QStringLiteral("&Help"), QStringLiteral("Cmd_help"), this);
-    helpButton->setToolTip(QStringLiteral("How to view achievement"));
+    QPushButton *back = button(tr("Return"), QStringLiteral("Cmd_return"), this);
+    QPushButton *helpButton = button(tr("&Help"), QStringLiteral("Cmd_help"), this);
+    helpButton->setToolTip(tr("How to view achievement"));
     auto *actions = new QVBoxLayout;
     actions->addWidget(present);
     actions->addStretch();
@@ -248,16 +251,16 @@ void ResultsWindow::buildWindow()
     // Questions: the list, the selected testee's answers beside it, the document
     // and the distribution of all answers.
     const std::array<QPushButton *, 3> questionHeaders{
-        header(QStringLiteral("Question No."), QStringLiteral("Cmd_question_no"), this),
-        header(QStringLiteral("Score pct ( % )"), QStringLiteral("Cmd_score_pct"), this),
-        header(QStringLiteral("Correct answer"), QStringLiteral("Cmd_correct_answer"), this),
+        header(tr("Question No."), QStringLiteral("Cmd_question_no"), this),
+        header(tr("Score pct ( % )"), QStringLiteral("Cmd_score_pct"), this),
+        header(tr("Correct answer"), QStringLiteral("Cmd_correct_answer"), this),
     };
     m_questions = list(QStringLiteral("List_question"),
-                       QStringLiteral("Question No. Score pct ( % ) Correct answer"), this);
-    m_questions->setToolTip(QStringLiteral("Click to choose test question"));
+                       tr("Question No. Score pct ( % ) Correct answer"), this);
+    m_questions->setToolTip(tr("Click to choose test question"));
     m_questions->setMinimumWidth(300);
-    auto *answerLabel = new QLabel(QStringLiteral("Testee answer"), this);
-    m_answers = list(QStringLiteral("List_answer"), QStringLiteral("Testee answer"), this);
+    auto *answerLabel = new QLabel(tr("Testee answer"), this);
+    m_answers = list(QStringLiteral("List_answer"), tr("Testee answer"), this);
     m_answers->setMinimumWidth(150);
     m_answers->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     answerLabel->setBuddy(m_answers);
@@ -280,15 +283,15 @@ void ResultsWindow::buildWindow()
     m_preview = new ui::RichTextPane(this);
     m_preview->setReadOnly(true);
     m_preview->setObjectName(QStringLiteral("Rich_question"));
-    m_preview->setAccessibleName(QStringLiteral("Question text"));
+    m_preview->setAccessibleName(tr("Question text"));
     m_preview->setMinimumWidth(260);
 
-    auto *distribution = new QGroupBox(QStringLiteral("All testees answeres distributing"), this);
+    auto *distribution = new QGroupBox(tr("All testees answeres distributing"), this);
     distribution->setObjectName(QStringLiteral("Frame_distribution"));
-    distribution->setAccessibleName(QStringLiteral("All testees answeres distributing"));
+    distribution->setAccessibleName(tr("All testees answeres distributing"));
     auto *counts = new QGridLayout(distribution);
     for (int k = 0; k <= 7; ++k) {
-        const QString caption = k == 0 ? QStringLiteral("NO") : QStringLiteral("%1:").arg(k);
+        const QString caption = k == 0 ? tr("NO") : QStringLiteral("%1:").arg(k);
         auto *captionLabel = new QLabel(caption, distribution);
         captionLabel->setObjectName(QStringLiteral("Lab_option%1").arg(k));
         captionLabel->setAccessibleName(caption);
@@ -510,12 +513,12 @@ void ResultsWindow::outputToExcel()
 
 void ResultsWindow::allowRetest()
 {
-    reportFailure(QStringLiteral("Allow retest"), m_model.allowRetest());
+    reportFailure(tr("Allow retest"), m_model.allowRetest());
 }
 
 void ResultsWindow::deleteScore()
 {
-    reportFailure(QStringLiteral("Delete score"), m_model.deleteScore());
+    reportFailure(tr("Delete score"), m_model.deleteScore());
 }
 
 void ResultsWindow::reportFailure(const QString &action, store::WriteStatus status)
@@ -526,7 +529,7 @@ void ResultsWindow::reportFailure(const QString &action, store::WriteStatus stat
         return;
     const std::optional<int> number = m_model.selectedNumber();
     m_prompts.message(
-        QStringLiteral("%1: the record of testee %2 was not changed, because %3.")
+        tr("%1: the record of testee %2 was not changed, because %3.")
             .arg(action, number ? QString::number(*number) : QString(), store::describe(status)));
 }
 

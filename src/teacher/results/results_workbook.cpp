@@ -3,6 +3,7 @@
 
 #include "office/xlsx_template.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace results {
@@ -32,16 +33,21 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
 {
     office::Result<office::XlsxTemplate> opened = office::XlsxTemplate::open(templatePath);
     if (!opened)
-        return Failure{QStringLiteral("The template cannot be used: %1").arg(opened.reason())};
+        return Failure{
+            QCoreApplication::translate("ResultsWorkbook", "The template cannot be used: %1")
+                .arg(opened.reason())};
     office::XlsxTemplate &book = *opened;
     if (book.sheetCount() < sheetCount)
-        return Failure{QStringLiteral("The template has %1 worksheets; it needs %2 (testees, "
-                                      "statistics, questions, answers).")
-                           .arg(book.sheetCount())
-                           .arg(sheetCount)};
+        return Failure{
+            QCoreApplication::translate("ResultsWorkbook",
+                                        "The template has %1 worksheets; it needs %2 (testees, "
+                                        "statistics, questions, answers).")
+                .arg(book.sheetCount())
+                .arg(sheetCount)};
     for (int sheet = 1; sheet <= sheetCount; ++sheet) {
         if (!book.isWorksheet(sheet))
-            return Failure{QStringLiteral("Sheet %1 of the template (%2) holds no cells.")
+            return Failure{QCoreApplication::translate(
+                               "ResultsWorkbook", "Sheet %1 of the template (%2) holds no cells.")
                                .arg(sheet)
                                .arg(book.sheetName(sheet))};
     }
@@ -114,7 +120,8 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
     book.setText(4, QStringLiteral("F1"), className);
     const int questionCount = questions.questionCount();
     for (int q = 1; q <= questionCount; ++q)
-        book.setText(4, CellAddress{5, 3 + q}, QStringLiteral("NO ") + QString::number(q));
+        book.setText(4, CellAddress{5, 3 + q},
+                     QCoreApplication::translate("ResultsWorkbook", "NO ") + QString::number(q));
     const AnswerMatrix &answers = model.answerMatrix();
     for (int i = 1; i <= rows; ++i) {
         const ResultRow &row = table.row(i);
@@ -129,7 +136,9 @@ office::Result<QByteArray> ResultsWorkbook::build(const ResultsModel &model,
 
     office::Result<QByteArray> bytes = book.toBytes();
     if (!bytes)
-        return Failure{QStringLiteral("The workbook cannot be made: %1").arg(bytes.reason())};
+        return Failure{
+            QCoreApplication::translate("ResultsWorkbook", "The workbook cannot be made: %1")
+                .arg(bytes.reason())};
     return bytes;
 }
 

@@ -10,6 +10,7 @@
 #include "store/profile_file.h"
 #include "store/roster.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -92,7 +93,8 @@ public:
     {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            add(Kind::Unreadable, path, QStringLiteral("cannot be read: ") + file.errorString());
+            add(Kind::Unreadable, path,
+                QCoreApplication::translate("RootCheck", "cannot be read: ") + file.errorString());
             return std::nullopt;
         }
         if (file.size() > store::ProfileFile::maxFileSize) {
@@ -105,7 +107,8 @@ public:
             return std::nullopt;
         }
         if (file.error() != QFileDevice::NoError) {
-            add(Kind::Unreadable, path, QStringLiteral("cannot be read: ") + file.errorString());
+            add(Kind::Unreadable, path,
+                QCoreApplication::translate("RootCheck", "cannot be read: ") + file.errorString());
             return std::nullopt;
         }
         return store::ProfileDocument::fromBytes(bytes);
@@ -113,7 +116,9 @@ public:
 
     static QString tooLarge(qint64 size, qint64 limit)
     {
-        return QStringLiteral("is too large (%1 bytes; the programs read files of up to %2 bytes)")
+        return QCoreApplication::translate(
+                   "RootCheck",
+                   "is too large (%1 bytes; the programs read files of up to %2 bytes)")
             .arg(size)
             .arg(limit);
     }
@@ -123,8 +128,9 @@ public:
     QStringList listNames(const store::ProfileSnapshot &roster, const QString &section, int count,
                           store::NameKind kind)
     {
-        const QString what =
-            kind == store::NameKind::Class ? QStringLiteral("class") : QStringLiteral("paper");
+        const QString what = kind == store::NameKind::Class
+                                 ? QCoreApplication::translate("RootCheck", "class")
+                                 : QCoreApplication::translate("RootCheck", "paper");
         const QString file = m_root.rosterFile();
         QStringList names;
         QHash<QString, int> seen;
@@ -134,18 +140,21 @@ public:
         const auto reportMissing = [&](int upTo) {
             if (missingFrom == 0)
                 return;
-            const QString plural = kind == store::NameKind::Class ? QStringLiteral("classes")
-                                                                  : QStringLiteral("papers");
-            const QString positions =
-                missingFrom == upTo
-                    ? QStringLiteral("%1 %2").arg(what).arg(upTo)
-                    : QStringLiteral("%1 %2 to %3").arg(plural).arg(missingFrom).arg(upTo);
+            const QString plural = kind == store::NameKind::Class
+                                       ? QCoreApplication::translate("RootCheck", "classes")
+                                       : QCoreApplication::translate("RootCheck", "papers");
+            const QString positions = missingFrom == upTo
+                                          ? QStringLiteral("%1 %2").arg(what).arg(upTo)
+                                          : QCoreApplication::translate("RootCheck", "%1 %2 to %3")
+                                                .arg(plural)
+                                                .arg(missingFrom)
+                                                .arg(upTo);
             add(Kind::MissingListEntry, file,
-                QStringLiteral("%1 of %2 %3 no name in section [%4]")
-                    .arg(positions)
-                    .arg(count)
-                    .arg(missingFrom == upTo ? QStringLiteral("has") : QStringLiteral("have"))
-                    .arg(section));
+                (missingFrom == upTo ? QCoreApplication::translate(
+                                           "RootCheck", "%1 of %2 has no name in section [%3]")
+                                     : QCoreApplication::translate(
+                                           "RootCheck", "%1 of %2 have no name in section [%3]"))
+                    .arg(positions, QString::number(count), section));
             missingFrom = 0;
         };
         for (int i = 1; i <= count; ++i) {
@@ -160,13 +169,15 @@ public:
             if (!check.ok())
                 add(Kind::RefusedName, file,
                     QStringLiteral("%1 %2 (%3 %4): %5")
-                        .arg(what, quoted(*name), QStringLiteral("position"))
+                        .arg(what, quoted(*name),
+                             QCoreApplication::translate("RootCheck", "position"))
                         .arg(i)
                         .arg(check.reason));
             const auto previous = seen.constFind(fold(*name));
             if (previous != seen.cend()) {
                 add(Kind::DuplicateName, file,
-                    QStringLiteral("%1 %2 is listed twice (positions %3 and %4)")
+                    QCoreApplication::translate("RootCheck",
+                                                "%1 %2 is listed twice (positions %3 and %4)")
                         .arg(what, quoted(*name))
                         .arg(*previous)
                         .arg(i));
@@ -207,7 +218,8 @@ public:
                     if (!other || *other < shorter.first || *other > shorter.last)
                         continue;
                     if (collisions++ == 0)
-                        example = QStringLiteral("%1 number %2 and %3 number %4 both write %5")
+                        example = QCoreApplication::translate(
+                                      "RootCheck", "%1 number %2 and %3 number %4 both write %5")
                                       .arg(quoted(shorter.name))
                                       .arg(*other)
                                       .arg(quoted(longer.name))
@@ -217,11 +229,15 @@ public:
                 }
                 if (collisions > 0)
                     add(Kind::ClassCollision, m_root.rosterFile(),
-                        QStringLiteral("classes %1 and %2 share %3 record file%4: %5; deleting "
-                                       "the score of one deletes the other's")
-                            .arg(quoted(shorter.name), quoted(longer.name))
-                            .arg(collisions)
-                            .arg(collisions == 1 ? QString() : QStringLiteral("s"), example));
+                        (collisions == 1
+                             ? QCoreApplication::translate(
+                                   "RootCheck", "classes %1 and %2 share %3 record file: %4; "
+                                                "deleting the score of one deletes the other's")
+                             : QCoreApplication::translate(
+                                   "RootCheck", "classes %1 and %2 share %3 record files: %4; "
+                                                "deleting the score of one deletes the other's"))
+                            .arg(quoted(shorter.name), quoted(longer.name),
+                                 QString::number(collisions), example));
             }
         }
     }
@@ -231,12 +247,15 @@ public:
     {
         if (name.isEmpty()) {
             add(Kind::MissingDocument, paperFile,
-                QStringLiteral("question %1 names no %2 document").arg(question).arg(label));
+                QCoreApplication::translate("RootCheck", "question %1 names no %2 document")
+                    .arg(question)
+                    .arg(label));
             return;
         }
         if (!store::CasePath::isSafeComponent(name)) {
             add(Kind::RefusedName, paperFile,
-                QStringLiteral("question %1 names the %2 document %3, which is not a file name")
+                QCoreApplication::translate(
+                    "RootCheck", "question %1 names the %2 document %3, which is not a file name")
                     .arg(question)
                     .arg(label, quoted(name)));
             return;
@@ -244,7 +263,8 @@ public:
         const QString path = folder.find(name);
         if (path.isEmpty()) {
             add(Kind::MissingDocument, paperFile,
-                QStringLiteral("the %1 document %2 of question %3 is missing")
+                QCoreApplication::translate("RootCheck",
+                                            "the %1 document %2 of question %3 is missing")
                     .arg(label, quoted(name))
                     .arg(question));
             return;
@@ -252,7 +272,8 @@ public:
         ++m_counts.documents;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            add(Kind::Unreadable, path, QStringLiteral("cannot be read: ") + file.errorString());
+            add(Kind::Unreadable, path,
+                QCoreApplication::translate("RootCheck", "cannot be read: ") + file.errorString());
             return;
         }
         if (file.size() > richtext::RtfReader::maxInputSize)
@@ -266,21 +287,25 @@ public:
             return; // a name that cannot be a folder; reported with the roster
         if (!QFileInfo(folder).isDir()) {
             add(Kind::MissingPaperFolder, folder,
-                QStringLiteral("paper %1 has no folder").arg(quoted(paper)));
+                QCoreApplication::translate("RootCheck", "paper %1 has no folder")
+                    .arg(quoted(paper)));
         } else {
             const QString file = m_root.paperFile(paper);
             if (!QFileInfo(file).isFile()) {
                 add(Kind::MissingPaperFile, file,
-                    QStringLiteral("paper %1 has no paper file").arg(quoted(paper)));
+                    QCoreApplication::translate("RootCheck", "paper %1 has no paper file")
+                        .arg(quoted(paper)));
             } else if (const std::optional<store::ProfileDocument> document = readProfile(file)) {
                 const int count = store::wholeNumber(
                     document->value(u"MAIN", u"Question_conut").value_or(QStringLiteral("0")));
                 const store::FolderIndex documents(folder);
                 for (int q = 1; q <= count; ++q) {
                     const QString section = QString::number(q);
-                    checkDocument(documents, file, q, QStringLiteral("question"),
+                    checkDocument(documents, file, q,
+                                  QCoreApplication::translate("RootCheck", "question"),
                                   document->value(section, u"QUESTION").value_or(QString()));
-                    checkDocument(documents, file, q, QStringLiteral("explanation"),
+                    checkDocument(documents, file, q,
+                                  QCoreApplication::translate("RootCheck", "explanation"),
                                   document->value(section, u"explain").value_or(QString()));
                 }
             }
@@ -288,8 +313,9 @@ public:
         const QString results = m_root.recordFolder(paper);
         if (!QFileInfo(results).isDir()) {
             add(Kind::MissingResultFolder, results,
-                QStringLiteral("paper %1 has no result folder: the results of its testees are "
-                               "lost")
+                QCoreApplication::translate(
+                    "RootCheck", "paper %1 has no result folder: the results of its testees are "
+                                 "lost")
                     .arg(quoted(paper)));
             return;
         }
@@ -300,7 +326,8 @@ public:
     {
         const QDir dir(folder);
         if (!QFileInfo(folder).isReadable()) {
-            add(Kind::Unreadable, folder, QStringLiteral("cannot be listed"));
+            add(Kind::Unreadable, folder,
+                QCoreApplication::translate("RootCheck", "cannot be listed"));
             return;
         }
         const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Name);
@@ -333,8 +360,10 @@ public:
                 if (!unknown.contains(folded)) {
                     unknown.insert(folded);
                     add(Kind::UnknownClass, info.filePath(),
-                        QStringLiteral("section [%1] holds records of a class the roster does not "
-                                       "hold")
+                        QCoreApplication::translate(
+                            "RootCheck",
+                            "section [%1] holds records of a class the roster does not "
+                            "hold")
                             .arg(entry.section));
                 }
                 continue;
@@ -342,14 +371,18 @@ public:
             const qlonglong n = number.toLongLong();
             if (n < cls->first || n > cls->last)
                 add(Kind::NumberOutOfRange, info.filePath(),
-                    QStringLiteral("testee %1 of class %2 is outside the class's numbers %3 to %4")
+                    QCoreApplication::translate(
+                        "RootCheck",
+                        "testee %1 of class %2 is outside the class's numbers %3 to %4")
                         .arg(number, quoted(cls->name))
                         .arg(cls->first)
                         .arg(cls->last));
             const QString expected = store::DataRoot::recordFileName(cls->name, number);
             if (fold(expected) != fold(info.fileName()))
                 add(Kind::MisplacedRecord, info.filePath(),
-                    QStringLiteral("holds the record of testee %1 of class %2, which belongs in %3")
+                    QCoreApplication::translate(
+                        "RootCheck",
+                        "holds the record of testee %1 of class %2, which belongs in %3")
                         .arg(number, quoted(cls->name), quoted(expected)));
         }
     }
@@ -365,7 +398,8 @@ public:
         for (const QString &entry : entries) {
             if (!papers.contains(fold(entry)))
                 add(Kind::OrphanFolder, folder + u'/' + entry,
-                    QStringLiteral("no paper of the roster owns this folder"));
+                    QCoreApplication::translate("RootCheck",
+                                                "no paper of the roster owns this folder"));
         }
     }
 
@@ -396,13 +430,14 @@ RootCheck::Outcome RootCheck::run(const Progress &progress)
     m_counts = {};
     const QString path = QDir::toNativeSeparators(m_root.path());
     if (!m_root.isValid() || !QFileInfo(m_root.path()).isDir()) {
-        m_failure = QStringLiteral("there is no folder \"%1\"").arg(path);
+        m_failure = QCoreApplication::translate("RootCheck", "there is no folder \"%1\"").arg(path);
         return Outcome::CouldNotRun;
     }
     const QString rosterFile = m_root.rosterFile();
     if (!QFileInfo(rosterFile).isFile()) {
-        m_failure =
-            QStringLiteral("there is no data root in \"%1\": it holds no sys/sys.cho").arg(path);
+        m_failure = QCoreApplication::translate(
+                        "RootCheck", "there is no data root in \"%1\": it holds no sys/sys.cho")
+                        .arg(path);
         return Outcome::CouldNotRun;
     }
 

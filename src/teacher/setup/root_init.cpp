@@ -6,6 +6,7 @@
 #include "store/profile_file.h"
 #include "store/root_locator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -44,11 +45,12 @@ bool makeFolders(const QString &path, QString *error)
         if (info.isDir())
             continue;
         if (info.exists()) {
-            *error = QStringLiteral("\"%1\" is not a folder").arg(shown(current));
+            *error = QCoreApplication::translate("RootInit", "\"%1\" is not a folder")
+                         .arg(shown(current));
             return false;
         }
         if (::mkdir(QFile::encodeName(current).constData(), 0777) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("cannot make the folder \"%1\": %2")
+            *error = QCoreApplication::translate("RootInit", "cannot make the folder \"%1\": %2")
                          .arg(shown(current), systemError(errno));
             return false;
         }
@@ -58,8 +60,9 @@ bool makeFolders(const QString &path, QString *error)
 
 } // namespace
 
-RootInit::RootInit(QString shippedData)
+RootInit::RootInit(QString shippedData, QString language)
     : m_shippedData(std::move(shippedData))
+    , m_language(std::move(language))
 {}
 
 QString RootInit::shippedDataFolder(const QString &executableFolder)
@@ -98,8 +101,18 @@ InitOutcome RootInit::make(const QString &folder) const
     }
     files.sort();
     outcome.shippedMissing = files.isEmpty();
+    // A folder inside "sys" holds the templates of one language: they become the root's
+    // "sys/NAME" in that language, and nothing of them is copied otherwise.
+    const QString ownTemplates = QStringLiteral("sys/") + m_language + u'/';
     for (const QString &relative : files) {
-        const QString target = root.resolve(relative.split(u'/'));
+        const QStringList parts = relative.split(u'/');
+        const bool inSys = parts.constFirst() == u"sys";
+        if (inSys && parts.size() > 2)
+            continue;
+        const QString translated = ownTemplates + parts.constLast();
+        const QString from =
+            inSys && m_language != u"en" && files.contains(translated) ? translated : relative;
+        const QString target = root.resolve(parts);
         if (target.isEmpty())
             continue;
         if (QFileInfo::exists(target)) {
@@ -110,11 +123,10 @@ InitOutcome RootInit::make(const QString &folder) const
             return outcome;
         // A new file, not the installed file's mode: the root's copies belong to whoever
         // keeps it, though the installed ones are read-only.
-        const store::WriteOutcome copied =
-            store::AtomicFile::copy(shipped.filePath(relative), target);
+        const store::WriteOutcome copied = store::AtomicFile::copy(shipped.filePath(from), target);
         if (!copied.ok()) {
             outcome.error =
-                QStringLiteral("cannot write \"%1\": %2")
+                QCoreApplication::translate("RootInit", "cannot write \"%1\": %2")
                     .arg(shown(target), copied.reason().isEmpty() ? store::describe(copied.status)
                                                                   : copied.reason());
             return outcome;
@@ -127,8 +139,9 @@ InitOutcome RootInit::make(const QString &folder) const
     roster.set(QStringLiteral("TestName"), QStringLiteral("TestNameCount"), QStringLiteral("0"));
     const store::WriteStatus status = store::ProfileFile(root.rosterFile()).apply(roster);
     if (status != store::WriteStatus::Ok) {
-        outcome.error = QStringLiteral("cannot write the roster \"%1\": %2")
-                            .arg(shown(root.rosterFile()), store::describe(status));
+        outcome.error =
+            QCoreApplication::translate("RootInit", "cannot write the roster \"%1\": %2")
+                .arg(shown(root.rosterFile()), store::describe(status));
         return outcome;
     }
     outcome.status = InitOutcome::Status::Made;
@@ -137,14 +150,19 @@ InitOutcome RootInit::make(const QString &folder) const
 
 namespace {
 
-int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out, QTextStream &err)
+int makeRoot(const QString &shippedData, const QString &language, const QString &folder,
+             QTextStream &out, QTextStream &err)
 {
-    const InitOutcome outcome = RootInit(shippedData).make(folder);
+    const InitOutcome outcome = RootInit(shippedData, language).make(folder);
     const QString path = shown(QDir::cleanPath(QDir(folder.trimmed()).absolutePath()));
     switch (outcome.status) {
     case InitOutcome::Status::AlreadyRoot:
-        err << "teacher init-root: \"" << path
-            << "\" holds a data root already (sys/sys.cho); nothing was changed\n";
+        err << "teacher init-root: "
+            << QCoreApplication::translate(
+                   "RootInit",
+                   "\"%1\" holds a data root already (sys/sys.cho); nothing was changed")
+                   .arg(path)
+            << '\n';
         return 1;
     case InitOutcome::Status::Failed:
         err << "teacher init-root: " << outcome.error << '\n';
@@ -153,37 +171,49 @@ int makeRoot(const QString &shippedData, const QString &folder, QTextStream &out
         break;
     }
     if (outcome.shippedMissing)
-        err << "teacher init-root: warning: no help pages or templates were found to copy"
-            << (shippedData.isEmpty() ? QString()
-                                      : QStringLiteral(" in \"") + shown(shippedData) + u'"')
-            << "; copy them into the data root by hand\n";
+        err << "teacher init-root: "
+            << (shippedData.isEmpty()
+                    ? QCoreApplication::translate(
+                          "RootInit", "warning: no help pages or templates were found to "
+                                      "copy; copy them into the data root by hand")
+                    : QCoreApplication::translate(
+                          "RootInit", "warning: no help pages or templates were found to copy "
+                                      "in \"%1\"; copy them into the data root by hand")
+                          .arg(shown(shippedData)))
+            << '\n';
     for (const QString &kept : outcome.kept)
-        err << "teacher init-root: kept the existing " << kept << '\n';
-    out << "made a new data root in \"" << path << "\"\n";
+        err << "teacher init-root: "
+            << QCoreApplication::translate("RootInit", "kept the existing %1").arg(kept) << '\n';
+    out << QCoreApplication::translate("RootInit", "made a new data root in \"%1\"").arg(path)
+        << '\n';
     return 0;
 }
 
 } // namespace
 
-TeacherCommand initRootCommand(const QString &shippedData)
+TeacherCommand initRootCommand(const QString &shippedData, const QString &language)
 {
     TeacherCommand command{
         .name = u"init-root"_s,
-        .summary = u"Make a new data root in DIR, or in the data root named by the options."_s,
+        .summary = QCoreApplication::translate(
+            "RootInit", "Make a new data root in DIR, or in the data root named by the options."),
         .root = RootUse::Own,
-        .words = u"[DIR]"_s,
+        .words = QCoreApplication::translate("RootInit", "[DIR]"),
         .maxWords = 1,
-        .details = u"DIR is made when it is missing; files it holds already are kept."_s,
+        .details = QCoreApplication::translate(
+            "RootInit", "DIR is made when it is missing; files it holds already are kept."),
     };
-    command.run = [shippedData, usage = command.usage()](const store::DataRoot &root,
-                                                         const CommandArguments &args,
-                                                         QTextStream &out, QTextStream &err) {
+    command.run = [shippedData, language, usage = command.usage()](
+                      const store::DataRoot &root, const CommandArguments &args, QTextStream &out,
+                      QTextStream &err) {
         const QString folder = args.words().value(0, root.path());
         if (folder.trimmed().isEmpty()) {
-            err << "teacher init-root: name the folder: " << usage << '\n';
+            err << "teacher init-root: "
+                << QCoreApplication::translate("RootInit", "name the folder: %1").arg(usage)
+                << '\n';
             return 2;
         }
-        return makeRoot(shippedData, folder, out, err);
+        return makeRoot(shippedData, language, folder, out, err);
     };
     return command;
 }

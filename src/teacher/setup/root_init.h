@@ -28,8 +28,10 @@ struct InitOutcome
 class RootInit
 {
 public:
-    /// `shippedData` is the folder whose tree is copied into every new root.
-    explicit RootInit(QString shippedData);
+    /// `shippedData` is the folder whose tree is copied into every new root. Templates
+    /// of a language ("sys/zh_CN/paper.dotx") take the place of the English ones
+    /// ("sys/paper.dotx") in a root made in that `language`, and are not copied otherwise.
+    explicit RootInit(QString shippedData, QString language = QStringLiteral("en"));
 
     /// Where an installation keeps the files for new data roots: "share/quorin" beside
     /// the programs' "bin" folder (the build tree has the same layout). Empty when
@@ -45,10 +47,12 @@ public:
 
 private:
     QString m_shippedData;
+    QString m_language;
 };
 
 /// `teacher init-root [DIR]`: makes a new data root in DIR, or in the data root the
 /// program was pointed at when DIR is left out (none when nothing names one).
-TeacherCommand initRootCommand(const QString &shippedData);
+TeacherCommand initRootCommand(const QString &shippedData,
+                               const QString &language = QStringLiteral("en"));
 
 } // namespace teacher

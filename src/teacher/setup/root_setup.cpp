@@ -5,6 +5,7 @@
 #include "store/atomic_file.h"
 #include "store/regular_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -24,9 +25,10 @@ QString namedBy(const store::RootLocation &location)
 {
     switch (location.source) {
     case store::RootSource::Environment:
-        return QStringLiteral(" (set by QUORIN_DATA_ROOT)");
+        return QCoreApplication::translate("RootSetup", " (set by QUORIN_DATA_ROOT)");
     case store::RootSource::ConfigFile:
-        return QStringLiteral(" (set in ") + shown(location.configFile) + u')';
+        return QCoreApplication::translate("RootSetup", " (set in ") + shown(location.configFile) +
+               u')';
     default:
         return {};
     }
@@ -62,37 +64,47 @@ std::optional<store::DataRoot> RootSetup::offerNewRoot(const store::RootLocation
     const QString folder = shown(location.root.path());
     const QString question =
         QFileInfo(location.root.path()).isDir()
-            ? QStringLiteral(
+            ? QCoreApplication::translate(
+                  "RootSetup",
                   "There is no data root in \"%1\"%2:\nit holds no roster (sys/sys.cho).")
                   .arg(folder, namedBy(location))
-            : QStringLiteral("There is no folder \"%1\"%2.").arg(folder, namedBy(location));
+            : QCoreApplication::translate("RootSetup", "There is no folder \"%1\"%2.")
+                  .arg(folder, namedBy(location));
     // A root the PC is set up with is usually a share: an empty folder there is more
     // often a share that is not mounted than a place for a new root.
     const QString share = namedBy(location).isEmpty()
                               ? QString()
-                              : QStringLiteral("\nIf it is a network share, check that it is "
-                                               "mounted before you answer Yes.");
-    if (!m_prompts.question(question + share + QStringLiteral("\nMake a new data root there?")))
-        return end(QStringLiteral("Quorin ends: there is no data root in \"%1\".").arg(folder));
+                              : QCoreApplication::translate(
+                                    "RootSetup", "\nIf it is a network share, check that it is "
+                                                 "mounted before you answer Yes.");
+    if (!m_prompts.question(
+            question + share +
+            QCoreApplication::translate("RootSetup", "\nMake a new data root there?")))
+        return end(QCoreApplication::translate("RootSetup",
+                                               "Quorin ends: there is no data root in \"%1\".")
+                       .arg(folder));
 
     const InitOutcome outcome = m_init.make(location.root.path());
     if (outcome.status == InitOutcome::Status::Failed)
         return end(
-            QStringLiteral("Could not make a data root in \"%1\": %2.").arg(folder, outcome.error));
+            QCoreApplication::translate("RootSetup", "Could not make a data root in \"%1\": %2.")
+                .arg(folder, outcome.error));
     return location.root;
 }
 
 std::optional<store::DataRoot> RootSetup::chooseRoot()
 {
     const QString unset =
-        QStringLiteral("Quorin ends: no data root is set; ") + rootSettingHint() + u'.';
+        QCoreApplication::translate("RootSetup", "Quorin ends: no data root is set; ") +
+        rootSettingHint() + u'.';
     if (!m_prompts.question(
-            QStringLiteral("No data root is set for Quorin.\nChoose its folder now? The choice "
-                           "is kept in %1.")
+            QCoreApplication::translate(
+                "RootSetup", "No data root is set for Quorin.\nChoose its folder now? The choice "
+                             "is kept in %1.")
                 .arg(shown(m_userConfig))))
         return end(unset);
-    const QString chosen =
-        m_prompts.chooseFolder(QStringLiteral("Choose the data root"), QDir::homePath());
+    const QString chosen = m_prompts.chooseFolder(
+        QCoreApplication::translate("RootSetup", "Choose the data root"), QDir::homePath());
     if (chosen.trimmed().isEmpty())
         return end(unset);
 
@@ -109,8 +121,9 @@ std::optional<store::DataRoot> RootSetup::chooseRoot()
 void RootSetup::keepChoice(const QString &folder)
 {
     if (!keepInConfig(folder))
-        m_prompts.message(QStringLiteral("Could not keep the data root in %1; name it there by "
-                                         "hand: DataRoot=%2")
+        m_prompts.message(QCoreApplication::translate(
+                              "RootSetup", "Could not keep the data root in %1; name it there by "
+                                           "hand: DataRoot=%2")
                               .arg(shown(m_userConfig), folder));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacher_command.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -14,9 +15,12 @@ const QList<CommandOption> &commonOptions()
 {
     static const QList<CommandOption> options{
         {QStringLiteral("data-root"), QStringLiteral("DIR"),
-         QStringLiteral("Use the data root in DIR (\"teacher --help\" says where it is looked "
-                        "for without it).")},
-        {QStringLiteral("help"), QString(), QStringLiteral("Show this help and end.")},
+         QCoreApplication::translate(
+             "TeacherCommand",
+             "Use the data root in DIR (\"teacher --help\" says where it is looked "
+             "for without it).")},
+        {QStringLiteral("help"), QString(),
+         QCoreApplication::translate("TeacherCommand", "Show this help and end.")},
     };
     return options;
 }
@@ -73,30 +77,39 @@ public:
                 std::find_if(known.cbegin(), known.cend(),
                              [&](const CommandOption &o) { return o.name == name; });
             if (name.isEmpty() || option == known.cend())
-                return fail(QStringLiteral("unexpected argument \"%1\"").arg(word));
+                return fail(
+                    QCoreApplication::translate("TeacherCommand", "unexpected argument \"%1\"")
+                        .arg(word));
             if (option->valueName.isEmpty()) {
                 if (equals >= 0)
-                    return fail(QStringLiteral("--%1 takes no value").arg(name));
+                    return fail(QCoreApplication::translate("TeacherCommand", "--%1 takes no value")
+                                    .arg(name));
                 args.m_values[name].append(QString());
             } else if (equals < 0 && i + 1 >= words.size()) {
-                return fail(QStringLiteral("--%1 needs a value (%2)").arg(name, option->valueName));
+                return fail(QCoreApplication::translate("TeacherCommand", "--%1 needs a value (%2)")
+                                .arg(name, option->valueName));
             } else {
                 const QString value = equals >= 0 ? word.sliced(equals + 1) : words.at(++i);
                 if (!option->choices.isEmpty() && !option->choices.contains(value))
                     return fail(
-                        QStringLiteral("--%1 takes %2, not \"%3\"")
-                            .arg(name, option->choices.join(QStringLiteral(" or ")), value));
+                        QCoreApplication::translate("TeacherCommand", "--%1 takes %2, not \"%3\"")
+                            .arg(name,
+                                 option->choices.join(
+                                     QCoreApplication::translate("TeacherCommand", " or ")),
+                                 value));
                 args.m_values[name].append(value);
             }
         }
         if (args.m_words.size() > command.maxWords)
-            return fail(QStringLiteral("unexpected argument \"%1\"")
+            return fail(QCoreApplication::translate("TeacherCommand", "unexpected argument \"%1\"")
                             .arg(args.m_words.at(command.maxWords)));
         const QStringList roots = args.values(QStringLiteral("data-root"));
         if (roots.size() > 1)
-            return fail(QStringLiteral("--data-root is given more than once"));
+            return fail(QCoreApplication::translate("TeacherCommand",
+                                                    "--data-root is given more than once"));
         if (!roots.isEmpty() && roots.constFirst().trimmed().isEmpty())
-            return fail(QStringLiteral("--data-root needs a folder"));
+            return fail(
+                QCoreApplication::translate("TeacherCommand", "--data-root needs a folder"));
         // A command line without what the command needs gets its usage, as a reminder.
         for (const CommandOption &option : command.options) {
             if (option.required && args.value(option.name).trimmed().isEmpty()) {
@@ -140,8 +153,8 @@ QString CommandArguments::value(const QString &option) const
 
 QString TeacherCommand::usage(const QString &program) const
 {
-    QString text =
-        QStringLiteral("usage: ") + program + QStringLiteral(" [--data-root DIR] ") + name;
+    QString text = QCoreApplication::translate("TeacherCommand", "usage: ") + program +
+                   QCoreApplication::translate("TeacherCommand", " [--data-root DIR] ") + name;
     for (const CommandOption &option : options)
         text += u' ' + optionUsage(option);
     if (!words.isEmpty())
@@ -162,7 +175,7 @@ QString TeacherCommand::help(const QString &program) const
     };
     for (const CommandOption &option : all)
         width = std::max(width, shown(option).size());
-    text += QStringLiteral("\nOptions:\n");
+    text += QCoreApplication::translate("TeacherCommand", "\nOptions:\n");
     for (const CommandOption &option : all)
         text += QStringLiteral("  ") + shown(option).leftJustified(width + 2) + option.description +
                 u'\n';
@@ -171,7 +184,8 @@ QString TeacherCommand::help(const QString &program) const
 
 QString rootSettingHint()
 {
-    return QStringLiteral("name one with --data-root DIR, QUORIN_DATA_ROOT, or DataRoot in "
+    return QCoreApplication::translate(
+        "TeacherCommand", "name one with --data-root DIR, QUORIN_DATA_ROOT, or DataRoot in "
                           "~/.config/quorin/quorin.conf or /etc/xdg/quorin/quorin.conf");
 }
 
@@ -180,11 +194,12 @@ QString commandsHelp(const QList<TeacherCommand> &commands)
     qsizetype width = 0;
     for (const TeacherCommand &command : commands)
         width = std::max(width, command.name.size());
-    QString text = QStringLiteral("Commands:\n");
+    QString text = QCoreApplication::translate("TeacherCommand", "Commands:\n");
     for (const TeacherCommand &command : commands)
         text +=
             QStringLiteral("  ") + command.name.leftJustified(width + 2) + command.summary + u'\n';
-    return text + QStringLiteral("\n\"COMMAND --help\" shows the options of a command.\n");
+    return text + QCoreApplication::translate(
+                      "TeacherCommand", "\n\"COMMAND --help\" shows the options of a command.\n");
 }
 
 int runCommandLine(const ui::CommandLine &line, ui::CommandLine::Action action,
@@ -211,8 +226,11 @@ int runCommandLine(const ui::CommandLine &line, ui::CommandLine::Action action,
     const auto command = std::find_if(commands.cbegin(), commands.cend(),
                                       [&](const TeacherCommand &c) { return c.name == name; });
     if (command == commands.cend()) {
-        err << line.program() << ": unknown command \"" << name << "\". Try \"" << line.program()
-            << " --help\".\n";
+        err << line.program() << ": "
+            << QCoreApplication::translate("TeacherCommand",
+                                           "unknown command \"%1\". Try \"%2 --help\".")
+                   .arg(name, line.program())
+            << '\n';
         return 2;
     }
     CommandArguments args;
@@ -222,8 +240,11 @@ int runCommandLine(const ui::CommandLine &line, ui::CommandLine::Action action,
     std::optional<QString> dataRoot = line.dataRoot();
     if (args.isSet(QStringLiteral("data-root"))) {
         if (dataRoot) {
-            err << args.prefix() << "--data-root is given more than once; "
-                << command->usage(line.program()) << '\n';
+            err << args.prefix()
+                << QCoreApplication::translate("TeacherCommand",
+                                               "--data-root is given more than once; %1")
+                       .arg(command->usage(line.program()))
+                << '\n';
             return 2;
         }
         dataRoot = args.value(QStringLiteral("data-root"));
@@ -231,13 +252,19 @@ int runCommandLine(const ui::CommandLine &line, ui::CommandLine::Action action,
     const store::RootLocation location = find(dataRoot);
     if (command->root == RootUse::Existing) {
         if (location.source == store::RootSource::None) {
-            err << args.prefix() << "no data root is set; " << rootSettingHint() << '\n';
+            err << args.prefix()
+                << QCoreApplication::translate("TeacherCommand", "no data root is set; %1")
+                       .arg(rootSettingHint())
+                << '\n';
             return 2;
         }
         if (!store::holdsRoster(location.root)) {
-            err << args.prefix() << "there is no data root in \""
-                << QDir::toNativeSeparators(location.root.path()) << "\" (from "
-                << location.origin() << "): it holds no sys/sys.cho\n";
+            err << args.prefix()
+                << QCoreApplication::translate(
+                       "TeacherCommand", "there is no data root in \"%1\" (from %2): it holds no "
+                                         "sys/sys.cho")
+                       .arg(QDir::toNativeSeparators(location.root.path()), location.origin())
+                << '\n';
             return 2;
         }
     }

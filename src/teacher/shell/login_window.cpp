@@ -20,16 +20,16 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &h
     , m_help(help)
     , m_entry(new QLineEdit(this))
     , m_reason(new QLabel(this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
-    , m_helpButton(new QPushButton(QStringLiteral("Help"), this))
+    , m_ok(new QPushButton(tr("OK"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this))
+    , m_helpButton(new QPushButton(tr("Help"), this))
 {
     setObjectName(QStringLiteral("考务登录"));
-    setWindowTitle(QStringLiteral("Login"));
-    setAccessibleName(QStringLiteral("Login"));
+    setWindowTitle(tr("Login"));
+    setAccessibleName(tr("Login"));
     m_model.refresh();
 
-    const QString prompt = QStringLiteral("Please Enter Password:");
+    const QString prompt = tr("Please Enter Password:");
     auto *label = new QLabel(prompt, this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(m_entry);
@@ -44,15 +44,15 @@ LoginWindow::LoginWindow(store::DataRoot root, ui::Prompts &prompts, ui::Help &h
     m_reason->hide();
 
     m_ok->setObjectName(QStringLiteral("Cmd_ok"));
-    m_ok->setAccessibleName(QStringLiteral("OK"));
-    m_ok->setToolTip(QStringLiteral("Login"));
+    m_ok->setAccessibleName(tr("OK"));
+    m_ok->setToolTip(tr("Login"));
     m_ok->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("Cmd_cancel"));
-    m_cancel->setAccessibleName(QStringLiteral("Cancel"));
-    m_cancel->setToolTip(QStringLiteral("Exit"));
+    m_cancel->setAccessibleName(tr("Cancel"));
+    m_cancel->setToolTip(tr("Exit"));
     m_helpButton->setObjectName(QStringLiteral("Cmd_help"));
-    m_helpButton->setAccessibleName(QStringLiteral("Help"));
-    m_helpButton->setToolTip(QStringLiteral("How to login"));
+    m_helpButton->setAccessibleName(tr("Help"));
+    m_helpButton->setToolTip(tr("How to login"));
     m_helpButton->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
 

@@ -23,8 +23,8 @@ MainMenuWindow::MainMenuWindow(WorkingWindows windows, ui::Prompts &prompts, ui:
     , m_quit(std::move(quit))
 {
     setObjectName(QStringLiteral("考务管理"));
-    setWindowTitle(texts::menuTitle);
-    setAccessibleName(texts::menuTitle);
+    setWindowTitle(texts::menuTitle());
+    setAccessibleName(texts::menuTitle());
     setMouseTracking(true);
 
     for (int k = 1; k <= MainMenuModel::buttonCount; ++k) {
@@ -104,10 +104,10 @@ void MainMenuWindow::press(int position)
 void MainMenuWindow::open(const WorkingWindows::Opener &opener, int position)
 {
     if (!opener) {
-        m_prompts.message(QStringLiteral("\"%1\" is not available in this build of the "
-                                         "teacher program.")
+        m_prompts.message(tr("\"%1\" is not available in this build of the "
+                             "teacher program.")
                               .arg(MenuPicture::caption(position)),
-                          texts::menuTitle);
+                          texts::menuTitle());
         return;
     }
     opener(this);

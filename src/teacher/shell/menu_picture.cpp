@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu_picture.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -223,13 +224,14 @@ void drawIcon(QPainter &p, int button, const QColor &stroke)
 
 QString MenuPicture::caption(int button)
 {
-    static const std::array<QString, 7> captions{QStringLiteral("Manage paper"),
-                                                 QStringLiteral("Manage test"),
-                                                 QStringLiteral("Manage classes"),
-                                                 QStringLiteral("View achievement"),
-                                                 QStringLiteral("Set password"),
-                                                 QStringLiteral("Help"),
-                                                 QStringLiteral("Exit")};
+    static const std::array<QString, 7> captions{
+        QCoreApplication::translate("MenuPicture", "Manage paper"),
+        QCoreApplication::translate("MenuPicture", "Manage test"),
+        QCoreApplication::translate("MenuPicture", "Manage classes"),
+        QCoreApplication::translate("MenuPicture", "View achievement"),
+        QCoreApplication::translate("MenuPicture", "Set password"),
+        QCoreApplication::translate("MenuPicture", "Help"),
+        QCoreApplication::translate("MenuPicture", "Exit")};
     if (button < 1 || button > int(captions.size()))
         return {};
     return captions[size_t(button - 1)];
@@ -321,14 +323,14 @@ QPixmap MenuPicture::background(QSize size, qreal pixelRatio)
     p.setFont(title);
     p.setPen(Qt::white);
     p.drawText(QRectF(28, 14, all.width() - 56, 46), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Quorin"));
+               QCoreApplication::translate("MenuPicture", "Quorin"));
     QFont sub = title;
     sub.setPixelSize(16);
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(0xdc, 0xec, 0xfa));
     p.drawText(QRectF(28, 14, all.width() - 56, 46), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Teacher End"));
+               QCoreApplication::translate("MenuPicture", "Teacher End"));
     p.setPen(QPen(QColor(255, 255, 255, 90), 1.5));
     p.drawLine(QPointF(28, 64), QPointF(all.width() - 28, 64));
     return pixmap;

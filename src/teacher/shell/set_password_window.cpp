@@ -39,15 +39,15 @@ SetPasswordWindow::SetPasswordWindow(store::DataRoot root, ui::Prompts &prompts,
                                      QWidget *parent)
     : QDialog(parent)
     , m_model(std::move(root), prompts)
-    , m_old(maskedEntry(QStringLiteral("Text1"), QStringLiteral("Input old password:"), this))
-    , m_new(maskedEntry(QStringLiteral("Text2"), QStringLiteral("Input new password:"), this))
-    , m_again(maskedEntry(QStringLiteral("Text3"), QStringLiteral("Input again:"), this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
+    , m_old(maskedEntry(QStringLiteral("Text1"), tr("Input old password:"), this))
+    , m_new(maskedEntry(QStringLiteral("Text2"), tr("Input new password:"), this))
+    , m_again(maskedEntry(QStringLiteral("Text3"), tr("Input again:"), this))
+    , m_ok(new QPushButton(tr("OK"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("设置密码"));
-    setWindowTitle(QStringLiteral("SetPassword"));
-    setAccessibleName(QStringLiteral("SetPassword"));
+    setWindowTitle(tr("SetPassword"));
+    setAccessibleName(tr("SetPassword"));
     m_model.load();
 
     auto *oldFrame = new QGroupBox(this);
@@ -61,12 +61,12 @@ SetPasswordWindow::SetPasswordWindow(store::DataRoot root, ui::Prompts &prompts,
     addRow(newForm, m_again->accessibleName(), m_again);
 
     m_ok->setObjectName(QStringLiteral("Cmd_ok"));
-    m_ok->setAccessibleName(QStringLiteral("OK"));
-    m_ok->setToolTip(QStringLiteral("Save and return to main menu"));
+    m_ok->setAccessibleName(tr("OK"));
+    m_ok->setToolTip(tr("Save and return to main menu"));
     m_ok->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("Cmd_cancel"));
-    m_cancel->setAccessibleName(QStringLiteral("Cancel"));
-    m_cancel->setToolTip(QStringLiteral("Return to main menu"));
+    m_cancel->setAccessibleName(tr("Cancel"));
+    m_cancel->setToolTip(tr("Return to main menu"));
     m_cancel->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &SetPasswordWindow::submit);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -2,11 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace teacher::texts {
 
-inline const QString incorrect = QStringLiteral("Incorrect!Please enter again!");
-inline const QString menuTitle = QStringLiteral("Teacher End");
+// Functions, not constants: a text is translated when it is shown, after the
+// translations are loaded.
+inline QString incorrect()
+{
+    return QCoreApplication::translate("ShellTexts", "Incorrect!Please enter again!");
+}
+inline QString menuTitle()
+{
+    return QCoreApplication::translate("ShellTexts", "Teacher End");
+}
 
 } // namespace teacher::texts

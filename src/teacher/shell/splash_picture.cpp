@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "splash_picture.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -60,21 +61,23 @@ QPixmap SplashPicture::render(QSize size, qreal pixelRatio)
     p.setFont(title);
     p.setPen(Qt::white);
     p.drawText(QRectF(28 * unit, 40 * unit, all.width() * 0.6, 70 * unit),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorin"));
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("SplashPicture", "Quorin"));
     QFont sub = title;
     sub.setPixelSize(qRound(20 * unit));
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(0xdc, 0xec, 0xfa));
     p.drawText(QRectF(30 * unit, 108 * unit, all.width() * 0.6, 30 * unit),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Teacher End"));
+               Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("SplashPicture", "Teacher End"));
     QFont small = sub;
     small.setPixelSize(qRound(13 * unit));
     p.setFont(small);
     p.setPen(QColor(255, 255, 255, 200));
     p.drawText(QRectF(30 * unit, all.height() - 40 * unit, all.width() - 60 * unit, 24 * unit),
                Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Classroom tests on a shared folder"));
+               QCoreApplication::translate("SplashPicture", "Classroom tests on a shared folder"));
     p.setPen(QPen(QColor(255, 255, 255, 120), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));

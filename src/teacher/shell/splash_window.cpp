@@ -14,8 +14,8 @@ SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Splash"));
-    setWindowTitle(QStringLiteral("Quorin"));
-    setAccessibleName(QStringLiteral("Quorin"));
+    setWindowTitle(tr("Quorin"));
+    setAccessibleName(tr("Quorin"));
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
     m_timer.setSingleShot(true);

@@ -5,6 +5,7 @@
 #include "store/roster.h"
 #include "ui/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace teacher {
@@ -25,7 +26,7 @@ QString TeacherLogin::reason() const
 {
     if (!isUnreadable())
         return {};
-    return QStringLiteral("The password cannot be checked: %1 (%2).")
+    return QCoreApplication::translate("TeacherLogin", "The password cannot be checked: %1 (%2).")
         .arg(store::describe(m_status), QDir::toNativeSeparators(store::Roster(m_root).file()));
 }
 
@@ -40,7 +41,7 @@ bool TeacherLogin::submit(const QString &typed, const std::function<void()> &bef
         return true;
     if (beforeMessage)
         beforeMessage();
-    m_prompts.message(isUnreadable() ? reason() : texts::incorrect);
+    m_prompts.message(isUnreadable() ? reason() : texts::incorrect());
     return false;
 }
 

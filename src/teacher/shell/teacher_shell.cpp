@@ -45,11 +45,11 @@ MainMenuWindow *TeacherShell::mainMenu() const
 void TeacherShell::start()
 {
     if (!m_root.isValid() || !QFileInfo(m_root.path()).isDir()) {
-        m_prompts.message(QStringLiteral("The data folder \"%1\" does not exist. Start the "
-                                         "teacher program from its installation folder or "
-                                         "name the folder with --data-root.")
+        m_prompts.message(tr("The data folder \"%1\" does not exist. Start the "
+                             "teacher program from its installation folder or "
+                             "name the folder with --data-root.")
                               .arg(m_root.path()),
-                          QStringLiteral("Teacher End"));
+                          tr("Teacher End"));
         quit();
         return;
     }

@@ -186,6 +186,34 @@ private slots:
         QCOMPARE(QString::fromUtf8(teacher.readAllStandardError()),
                  QStringLiteral("teacher results: there is no paper \"Nope\"\n"));
     }
+
+    // On a Chinese desktop the CSV, which programs read, is byte for byte the English
+    // one; the message for a person is Chinese.
+    void aChineseDesktopKeepsTheCsv()
+    {
+        QProcess teacher;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("zh_CN"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("zh_CN.UTF-8"));
+        environment.remove(QStringLiteral("LC_ALL"));
+        environment.remove(QStringLiteral("LC_MESSAGES"));
+        teacher.setProcessEnvironment(environment);
+        const QStringList common{QStringLiteral("--data-root"), m_dir.path(),
+                                 QStringLiteral("results"),     QStringLiteral("--class"),
+                                 QStringLiteral("A1"),          QStringLiteral("--paper")};
+        teacher.start(QStringLiteral(QUORIN_BIN_DIR "/teacher"),
+                      common + QStringList{QStringLiteral("Maths")});
+        QVERIFY(teacher.waitForFinished(30000));
+        QCOMPARE(teacher.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(teacher.readAllStandardOutput()), expectedCsv());
+
+        teacher.start(QStringLiteral(QUORIN_BIN_DIR "/teacher"),
+                      common + QStringList{QStringLiteral("Nope")});
+        QVERIFY(teacher.waitForFinished(30000));
+        QCOMPARE(teacher.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(teacher.readAllStandardError()),
+                 QStringLiteral("teacher results: 没有试卷“Nope”\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestResultsCommand)

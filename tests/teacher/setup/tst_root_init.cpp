@@ -65,6 +65,8 @@ private slots:
         testing::writeBytes(m_shipped + u"/help/login.html"_s, "<h1>Login</h1>");
         testing::writeBytes(m_shipped + u"/sys/paper.dotx"_s, "PK paper template");
         testing::writeBytes(m_shipped + u"/sys/score.xltx"_s, "PK score template");
+        // Chinese labels for the paper only: the workbook stays English in Chinese too.
+        testing::writeBytes(m_shipped + u"/sys/zh_CN/paper.dotx"_s, "PK 中文 paper template");
         QDir().mkpath(m_dir.filePath(u"prefix/bin"_s));
     }
     void cleanupTestCase() { m_dir.setAutoRemove(!QTest::currentTestFailed()); }
@@ -98,6 +100,30 @@ private slots:
         QCOMPARE(testing::readBytes(folder + u"/sys/paper.dotx"_s),
                  QByteArray("PK paper template"));
         QVERIFY(QFileInfo(folder + u"/help/index.html"_s).isWritable());
+    }
+
+    // The templates of the program's language replace the English ones of the same name;
+    // no language folder of templates lands in the root.
+    void templatesOfTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("paper");
+        QTest::newRow("English") << u"en"_s << QByteArray("PK paper template");
+        QTest::newRow("Chinese") << u"zh_CN"_s << QByteArray("PK 中文 paper template");
+        QTest::newRow("a language without templates") << u"de"_s << QByteArray("PK paper template");
+    }
+    void templatesOfTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, paper);
+        const QString folder = m_dir.filePath(u"lang-"_s + language);
+        const InitOutcome outcome = RootInit(m_shipped, language).make(folder);
+        QCOMPARE(outcome.status, InitOutcome::Status::Made);
+        QCOMPARE(outcome.copied, 4);
+        QCOMPARE(testing::readBytes(folder + u"/sys/paper.dotx"_s), paper);
+        QCOMPARE(testing::readBytes(folder + u"/sys/score.xltx"_s),
+                 QByteArray("PK score template"));
+        QVERIFY(!QFileInfo::exists(folder + u"/sys/zh_CN"_s));
     }
 
     // A folder that holds files already: they stay, in the letter case they have.
