@@ -63,10 +63,14 @@ QString findPaper(const store::DataRoot &root, const teacher::CommandArguments &
     return paper;
 }
 
-const teacher::CommandOption paperOption{
-    u"paper"_s, u"NAME"_s,
-    QCoreApplication::translate("QuestionCommands", "The paper, as \"Manage paper\" lists it."),
-    true};
+// Made when the command is, after the translation is loaded, so that its text is translated.
+teacher::CommandOption paperOption()
+{
+    return {
+        u"paper"_s, u"NAME"_s,
+        QCoreApplication::translate("QuestionCommands", "The paper, as \"Manage paper\" lists it."),
+        true};
+}
 
 int importQuestions(const QString &workingFolder, const store::DataRoot &root,
                     const teacher::CommandArguments &args, QTextStream &out, QTextStream &err)
@@ -229,7 +233,7 @@ teacher::TeacherCommand importQuestionsCommand(const QString &workingFolder)
                             QTextStream &out, QTextStream &err) {
                 return importQuestions(workingFolder, root, args, out, err);
             },
-        .options = {paperOption,
+        .options = {paperOption(),
                     {u"format"_s,
                      u"gift|aiken|moodle-xml"_s,
                      QCoreApplication::translate(
@@ -262,7 +266,7 @@ teacher::TeacherCommand exportQuestionsCommand()
         .summary = QCoreApplication::translate(
             "QuestionCommands", "Write the questions of a paper as GIFT, Aiken or Moodle XML."),
         .run = exportQuestions,
-        .options = {paperOption,
+        .options = {paperOption(),
                     {u"format"_s,
                      u"gift|aiken|moodle-xml"_s,
                      QCoreApplication::translate("QuestionCommands", "The format to write."),
