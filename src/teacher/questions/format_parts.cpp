@@ -288,4 +288,21 @@ std::optional<ReadResult> refuseOversized(Format format, QStringView text)
             .arg(maxFileBytes >> 20));
 }
 
+QString xmlSafe(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += c;
+            out += text[++i];
+        } else if (!c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF &&
+                   (c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r')) {
+            out += c;
+        }
+    }
+    return out;
+}
+
 } // namespace questions

@@ -47,4 +47,9 @@ QByteArray writeAiken(const QList<Item> &items);
 QByteArray writeGift(const QList<Item> &items);
 QByteArray writeMoodleXml(const QList<Item> &items);
 
+/// The text without the characters XML 1.0 cannot hold (control characters but tab and line
+/// ends, lone surrogates, U+FFFE, U+FFFF). Every file is read without them, so that a
+/// question read from any format can be written as Moodle XML and read back the same.
+QString xmlSafe(QStringView text);
+
 } // namespace questions

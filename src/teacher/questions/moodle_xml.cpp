@@ -277,24 +277,6 @@ std::variant<Item, QString> toItem(const Raw &raw)
     return item;
 }
 
-// Characters XML 1.0 cannot hold at all: a file holding them would not read back.
-QString xmlSafe(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
-        } else if (!c.isSurrogate() && c.unicode() != 0xFFFE && c.unicode() != 0xFFFF &&
-                   (c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r')) {
-            out += c;
-        }
-    }
-    return out;
-}
-
 void writeTextElement(QXmlStreamWriter &xml, const QString &name, const QString &text)
 {
     xml.writeTextElement(name, xmlSafe(text));

@@ -104,7 +104,7 @@ QString decodeText(const QByteArray &bytes, Encoding encoding)
                        : store::TextCodec().decode(view, store::TextEncoding::Gbk);
     text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
-    return text;
+    return xmlSafe(text);
 }
 
 std::optional<Format> detectFormat(const QString &text)

@@ -27,7 +27,8 @@ QString encodingName(Encoding encoding);
 std::optional<Encoding> encodingFromName(QStringView name); ///< "utf-8", "gbk", "gb18030"
 
 /// The text of a file: a UTF-8 byte-order mark means UTF-8 whatever `encoding` says and
-/// is dropped; line ends become "\n".
+/// is dropped; line ends become "\n"; control characters (but tab and line ends) and
+/// the other characters XML cannot hold are dropped.
 QString decodeText(const QByteArray &bytes, Encoding encoding = Encoding::Detect);
 
 /// A file a question's HTML names as "@@PLUGINFILE@@/name".

@@ -204,6 +204,11 @@ private slots:
                               .items),
                  expected);
         QCOMPARE(decodeText("a\r\nb\rc\n"), u"a\nb\nc\n"_s);
+        // Control characters would not survive Moodle XML: no text keeps them.
+        QCOMPARE(decodeText(QByteArray("a\x01"
+                                       "b\tc\0d\x7f",
+                                       8)),
+                 u"ab\tcd\x7f"_s);
 
         const QString xml = uR"(<?xml version="1.0" encoding="GB2312"?>
 <quiz><question type="truefalse"><name><text>判断</text></name>
