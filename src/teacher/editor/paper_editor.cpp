@@ -657,7 +657,8 @@ bool PaperEditor::savePaperEdits()
                 const QString saved = existing.isEmpty() ? name : freshName();
                 taken.insert(saved.toCaseFolded());
                 if (const store::WriteOutcome added = documents.add(*pending, saved); !added.ok()) {
-                    failures.append(documentFailure(name, added, QStringLiteral("the data root")));
+                    failures.append(documentFailure(
+                        name, added, QCoreApplication::translate("PaperEditor", "the data root")));
                     continue;
                 }
                 newNames.insert(key, saved);
