@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +35,14 @@ const QString attachmentScheme = u"quorin-attachment:"_s;
 /// so imported questions look like the ones typed in.
 void applyBodyFont(QTextDocument &document)
 {
+    // The ranges are found first: merging a format can join fragments under an iterator.
+    struct Range
+    {
+        int from;
+        int to;
+        QTextCharFormat missing;
+    };
+    std::vector<Range> ranges;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -44,13 +53,16 @@ void applyBodyFont(QTextDocument &document)
             if (!format.hasProperty(QTextFormat::FontPointSize) &&
                 !format.hasProperty(QTextFormat::FontPixelSize))
                 missing.setFontPointSize(12);
-            if (missing.properties().isEmpty())
-                continue;
-            QTextCursor cursor(&document);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.mergeCharFormat(missing);
+            if (!missing.properties().isEmpty())
+                ranges.push_back(
+                    {fragment.position(), fragment.position() + fragment.length(), missing});
         }
+    }
+    QTextCursor cursor(&document);
+    for (const Range &range : ranges) {
+        cursor.setPosition(range.from);
+        cursor.setPosition(range.to, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(range.missing);
     }
 }
 
