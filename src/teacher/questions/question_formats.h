@@ -26,8 +26,8 @@ enum class Encoding {
 QString encodingName(Encoding encoding);
 std::optional<Encoding> encodingFromName(QStringView name); ///< "utf-8", "gbk", "gb18030"
 
-/// The text of a file: a UTF-8 byte-order mark means UTF-8 whatever `encoding` says and
-/// is dropped; line ends become "\n".
+/// The text of a file: a byte-order mark means UTF-8 (or UTF-16, as Notepad saves
+/// "Unicode") whatever `encoding` says and is dropped; line ends become "\n".
 QString decodeText(const QByteArray &bytes, Encoding encoding = Encoding::Detect);
 
 /// A file a question's HTML names as "@@PLUGINFILE@@/name".

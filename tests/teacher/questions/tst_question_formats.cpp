@@ -202,6 +202,11 @@ private slots:
                                         QString(aiken).replace(u"\r\n"_s, u"\r"_s).toUtf8())
                               .items),
                  expected);
+        QCOMPARE(describe(readQuestions(QStringEncoder(QStringEncoder::Utf16LE,
+                                                       QStringEncoder::Flag::WriteBom)
+                                            .encode(aiken))
+                              .items),
+                 expected);
         QCOMPARE(decodeText("a\r\nb\rc\n"), u"a\nb\nc\n"_s);
 
         const QString xml = uR"(<?xml version="1.0" encoding="GB2312"?>
