@@ -92,16 +92,20 @@ std::optional<Encoding> encodingFromName(QStringView name)
 QString decodeText(const QByteArray &bytes, Encoding encoding)
 {
     QByteArrayView view(bytes);
-    // A byte-order mark says UTF-8 whatever the caller guessed.
-    if (view.startsWith(utf8Bom)) {
-        view = view.sliced(utf8Bom.size());
-        encoding = Encoding::Utf8;
-    } else if (encoding == Encoding::Detect) {
-        encoding = store::TextCodec::isAscii(view) || isUtf8(view) ? Encoding::Utf8 : Encoding::Gbk;
+    QString text;
+    // A byte-order mark says what the text is whatever the caller guessed; Notepad's
+    // "Unicode" is UTF-16 with one.
+    if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(QStringConverter::Utf16);
+        text = utf16.decode(view);
+    } else if (view.startsWith(utf8Bom)) {
+        text = QString::fromUtf8(view.sliced(utf8Bom.size()));
+    } else if (encoding == Encoding::Utf8 || (encoding == Encoding::Detect &&
+                                              (store::TextCodec::isAscii(view) || isUtf8(view)))) {
+        text = QString::fromUtf8(view);
+    } else {
+        text = store::TextCodec().decode(view, store::TextEncoding::Gbk);
     }
-    QString text = encoding == Encoding::Utf8
-                       ? QString::fromUtf8(view)
-                       : store::TextCodec().decode(view, store::TextEncoding::Gbk);
     text.replace(u"\r\n"_s, u"\n"_s);
     text.replace(u'\r', u'\n');
     return xmlSafe(text);

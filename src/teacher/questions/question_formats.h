@@ -26,9 +26,9 @@ enum class Encoding {
 QString encodingName(Encoding encoding);
 std::optional<Encoding> encodingFromName(QStringView name); ///< "utf-8", "gbk", "gb18030"
 
-/// The text of a file: a UTF-8 byte-order mark means UTF-8 whatever `encoding` says and
-/// is dropped; line ends become "\n"; control characters (but tab and line ends) and
-/// the other characters XML cannot hold are dropped.
+/// The text of a file: a byte-order mark means UTF-8 (or UTF-16, as Notepad saves
+/// "Unicode") whatever `encoding` says and is dropped; line ends become "\n"; control
+/// characters (but tab and line ends) and the other characters XML cannot hold are dropped.
 QString decodeText(const QByteArray &bytes, Encoding encoding = Encoding::Detect);
 
 /// A file a question's HTML names as "@@PLUGINFILE@@/name".

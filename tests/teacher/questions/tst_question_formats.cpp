@@ -203,6 +203,11 @@ private slots:
                                         QString(aiken).replace(u"\r\n"_s, u"\r"_s).toUtf8())
                               .items),
                  expected);
+        QCOMPARE(describe(readQuestions(QStringEncoder(QStringEncoder::Utf16LE,
+                                                       QStringEncoder::Flag::WriteBom)
+                                            .encode(aiken))
+                              .items),
+                 expected);
         QCOMPARE(decodeText("a\r\nb\rc\n"), u"a\nb\nc\n"_s);
         // Control characters would not survive Moodle XML: no text keeps them.
         QCOMPARE(decodeText(QByteArray("a\x01"
