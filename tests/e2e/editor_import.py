@@ -74,17 +74,7 @@ def check_paper(run, root):
 
 
 def sit_the_paper(run, root):
-    student = run.start("student", "--data-root", root)
-    login = student.window("Student login")
-    student.choose(login.find_labelled("Choose test name:", role="combo box"), PAPER)
-    student.choose(login.find_labelled("Choose class name:", role="combo box"), "A1")
-    student.type_into(login.find("Input student number:", role="text"), "8")
-    student.type_into(login.find("Input your first name:", role="text"), "Lei")
-    student.type_into(login.find("Input your last name:", role="text"), "Zhao")
-    student.click(login.find("OK", role="push button"))
-    about = student.window("About Test")
-    student.click(about.find("Click to start test", role="push button"))
-    exam = student.window("A1 8 Lei Zhao")
+    student, exam = editor_paper.start_exam(run, root, "8", "Lei", "Zhao")
     exam.find(contains="Question No:1    Mark:5", role="panel")
     harness.wait_until(lambda: exam.find_all(role="text", contains="capital of France"),
                        what="the imported question")
@@ -93,13 +83,7 @@ def sit_the_paper(run, root):
     exam.find(contains="Question No:2    Mark:5", role="panel")
     student.click(exam.find("1.A -yes", role="check box"))
     student.click(exam.find("2.B -no", role="check box"))
-    student.click(exam.find("Finish test ", role="push button"))
-    student.press(student.wait_dialog(contains="Will you finsh the test really?"), "Yes")
-    closing = student.wait_dialog(contains="Your test mark is:")
-    text = " ".join(label.name for label in closing.find_all(role="label"))
-    assert "The test full mark is:10" in text and "Your test mark is:10" in text, text
-    student.press(closing, "OK")
-    assert student.wait_exit() == 0
+    editor_paper.finish_exam(student, exam, 10, 10)
     record = quorin_files.read_profile(os.path.join(root, "CHENGJI", PAPER, "A18.cho"))["A1"]
     assert record["8DF"] == "10", record
 

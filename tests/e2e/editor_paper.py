@@ -235,18 +235,35 @@ def check_paper(run, root):
         assert "\u8d28\u6570" in html and "<img" in html, html[:2000]
 
 
-def sit_the_paper(run, root):
+def start_exam(run, root, number, first, last):
+    """The real student program, logged in to PAPER in class A1 and started: the program
+    and its exam window."""
     student = run.start("student", "--data-root", root)
     login = student.window("Student login")
     student.choose(login.find_labelled("Choose test name:", role="combo box"), PAPER)
     student.choose(login.find_labelled("Choose class name:", role="combo box"), "A1")
-    student.type_into(login.find("Input student number:", role="text"), "7")
-    student.type_into(login.find("Input your first name:", role="text"), "Mei")
-    student.type_into(login.find("Input your last name:", role="text"), "Wang")
+    student.type_into(login.find("Input student number:", role="text"), number)
+    student.type_into(login.find("Input your first name:", role="text"), first)
+    student.type_into(login.find("Input your last name:", role="text"), last)
     student.click(login.find("OK", role="push button"))
     about = student.window("About Test")
     student.click(about.find("Click to start test", role="push button"))
-    exam = student.window("A1 7 Mei Wang")
+    return student, student.window("A1 %s %s %s" % (number, first, last))
+
+
+def finish_exam(student, exam, full_mark, mark):
+    """ "Finish test ", confirmed; the closing box shows the full mark and the score."""
+    student.click(exam.find("Finish test ", role="push button"))
+    student.press(student.wait_dialog(contains="Will you finsh the test really?"), "Yes")
+    closing = student.wait_dialog(contains="Your test mark is:")
+    text = " ".join(label.name for label in closing.find_all(role="label"))
+    assert ("The test full mark is:%d" % full_mark) in text and ("Your test mark is:%d" % mark) in text, text
+    student.press(closing, "OK")
+    assert student.wait_exit() == 0
+
+
+def sit_the_paper(run, root):
+    student, exam = start_exam(run, root, "7", "Mei", "Wang")
     exam.find(contains="Question No:1    Mark:10", role="panel")
     harness.wait_until(lambda: exam.find_all(role="text", contains="\u8d28\u6570"), what="the Chinese question")
     student.click(exam.find("2.B -no", role="check box"))
@@ -256,13 +273,7 @@ def sit_the_paper(run, root):
     student.click(exam.find("Next", role="push button"))
     exam.find(contains="Question No:3", role="panel")
     student.click(exam.find("1.A -yes", role="check box"))  # wrong: 56 is B
-    student.click(exam.find("Finish test ", role="push button"))
-    student.press(student.wait_dialog(contains="Will you finsh the test really?"), "Yes")
-    closing = student.wait_dialog(contains="Your test mark is:")
-    text = " ".join(label.name for label in closing.find_all(role="label"))
-    assert "The test full mark is:20" in text and "Your test mark is:15" in text, text
-    student.press(closing, "OK")
-    assert student.wait_exit() == 0
+    finish_exam(student, exam, 20, 15)
     record = quorin_files.read_profile(os.path.join(root, "CHENGJI", PAPER, "A17.cho"))["A1"]
     assert record["7DF"] == "15", record
 

@@ -15,6 +15,7 @@
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -471,7 +472,9 @@ void EditPaperWindow::importFromFile()
     if (file.isEmpty())
         return;
     // The whole file is read before the teacher decides; nothing changes until OK.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor); // a bank of a thousand takes a moment
     const questions::ImportPlan plan = questions::planImport({file});
+    QGuiApplication::restoreOverrideCursor();
     if (!plan.error.isEmpty()) {
         m_prompts.message(tr("No question is imported.\n") + plan.error, tr("Import questions"));
         return;
